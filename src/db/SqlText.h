@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace db {
+
+// Encloses a value in single quotes and doubles every apostrophe inside it, so
+// that no text a user types can change the shape of a statement. Every text
+// value that enters a statement goes through here.
+QString Quote(const QString& value);
+
+// A number for a statement: numbers go unquoted.
+QString SqlNumber(double value);
+QString SqlNumber(qlonglong value);
+inline QString SqlNumber(int value) { return SqlNumber(static_cast<qlonglong>(value)); }
+
+} // namespace db

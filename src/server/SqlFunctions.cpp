@@ -1,0 +1,656 @@
+#include "server/SqlFunctions.h"
+
+#include "db/DateText.h"
+#include "server/tsql/Catalog.h"
+
+#include <QUuid>
+#include <cmath>
+#include <sqlite3.h>
+
+namespace server {
+
+namespace {
+
+FunctionHost* hostOf(sqlite3_context* ctx) { return static_cast<FunctionHost*>(sqlite3_user_data(ctx)); }
+
+QString textArg(sqlite3_value* v)
+{
+    const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
+    return p ? QString::fromUtf8(p, sqlite3_value_bytes(v)) : QString();
+}
+
+bool isNull(sqlite3_value* v) { return sqlite3_value_type(v) == SQLITE_NULL; }
+
+bool isNumber(sqlite3_value* v)
+{
+    const int t = sqlite3_value_type(v);
+    return t == SQLITE_INTEGER || t == SQLITE_FLOAT;
+}
+
+void resultText(sqlite3_context* ctx, const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    sqlite3_result_text(ctx, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
+}
+
+void resultError(sqlite3_context* ctx, const QString& message)
+{
+    const QByteArray utf8 = message.toUtf8();
+    sqlite3_result_error(ctx, utf8.constData(), utf8.size());
+}
+
+// A value as a date-time: stored text, any date text the program sends, or a
+// number of days since 1 January 1900 as the server reads numbers.
+bool dateArg(sqlite3_context* ctx, sqlite3_value* v, QDateTime* out)
+{
+    if (isNumber(v)) {
+        const double days = sqlite3_value_double(v);
+        *out = QDateTime(QDate(1900, 1, 1), QTime(0, 0)).addMSecs(static_cast<qint64>(std::llround(days * 86400000.0)));
+        return true;
+    }
+    const QString text = textArg(v);
+    if (text.trimmed().isEmpty()) {
+        *out = QDateTime(QDate(1900, 1, 1), QTime(0, 0));
+        return true;
+    }
+    *out = db::ParseDateText(text);
+    if (!out->isValid()) {
+        resultError(ctx, QStringLiteral("Conversion failed when converting date and/or time from character string."));
+        return false;
+    }
+    return true;
+}
+
+void resultDate(sqlite3_context* ctx, const QDateTime& dt) { resultText(ctx, db::StoredDateText(dt)); }
+
+// ---- collation and LIKE -------------------------------------------------------
+
+int collate(void*, int aLen, const void* a, int bLen, const void* b)
+{
+    return CompareServerText(static_cast<const char*>(a), aLen, static_cast<const char*>(b), bLen);
+}
+
+bool likeFrom(const QString& v, int vi, const QString& p, int pi, QChar escape)
+{
+    while (pi < p.size()) {
+        const QChar c = p.at(pi);
+        if (!escape.isNull() && c == escape && pi + 1 < p.size()) {
+            if (vi >= v.size() || v.at(vi).toCaseFolded() != p.at(pi + 1).toCaseFolded())
+                return false;
+            ++vi;
+            pi += 2;
+            continue;
+        }
+        if (c == QLatin1Char('%')) {
+            while (pi < p.size() && p.at(pi) == QLatin1Char('%'))
+                ++pi;
+            if (pi == p.size())
+                return true;
+            for (int k = vi; k <= v.size(); ++k)
+                if (likeFrom(v, k, p, pi, escape))
+                    return true;
+            return false;
+        }
+        if (vi >= v.size())
+            return false;
+        if (c == QLatin1Char('_')) {
+            ++vi;
+            ++pi;
+            continue;
+        }
+        if (c == QLatin1Char('[')) {
+            const int close = p.indexOf(QLatin1Char(']'), pi + 2);
+            if (close > 0) {
+                int k = pi + 1;
+                bool negate = false;
+                if (p.at(k) == QLatin1Char('^')) {
+                    negate = true;
+                    ++k;
+                }
+                const QChar ch = v.at(vi).toCaseFolded();
+                bool found = false;
+                for (; k < close; ++k) {
+                    if (k + 2 < close && p.at(k + 1) == QLatin1Char('-')) {
+                        const QChar lo = p.at(k).toCaseFolded();
+                        const QChar hi = p.at(k + 2).toCaseFolded();
+                        if (ch >= lo && ch <= hi)
+                            found = true;
+                        k += 2;
+                    } else if (p.at(k).toCaseFolded() == ch) {
+                        found = true;
+                    }
+                }
+                if (found == negate)
+                    return false;
+                ++vi;
+                pi = close + 1;
+                continue;
+            }
+        }
+        if (v.at(vi).toCaseFolded() != c.toCaseFolded())
+            return false;
+        ++vi;
+        ++pi;
+    }
+    return vi == v.size();
+}
+
+void likeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv)
+{
+    // SQLite calls like(pattern, value[, escape]).
+    if (isNull(argv[0]) || isNull(argv[1]))
+        return sqlite3_result_null(ctx);
+    QChar escape;
+    if (argc == 3 && !isNull(argv[2])) {
+        const QString e = textArg(argv[2]);
+        if (e.size() != 1)
+            return resultError(ctx, QStringLiteral("The invalid escape character \"%1\" was specified in a LIKE predicate.").arg(e));
+        escape = e.at(0);
+    }
+    sqlite3_result_int(ctx, ServerLike(textArg(argv[1]), textArg(argv[0]), escape) ? 1 : 0);
+}
+
+// ---- values ---------------------------------------------------------------------
+
+void plusFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]) || isNull(argv[1]))
+        return sqlite3_result_null(ctx);
+    if (isNumber(argv[0]) && isNumber(argv[1])) {
+        if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER && sqlite3_value_type(argv[1]) == SQLITE_INTEGER)
+            return sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]) + sqlite3_value_int64(argv[1]));
+        return sqlite3_result_double(ctx, sqlite3_value_double(argv[0]) + sqlite3_value_double(argv[1]));
+    }
+    if (isNumber(argv[0]) != isNumber(argv[1])) {
+        // Text meets a number: the server turns the text into the number's type.
+        sqlite3_value* text = isNumber(argv[0]) ? argv[1] : argv[0];
+        sqlite3_value* number = isNumber(argv[0]) ? argv[0] : argv[1];
+        bool ok = false;
+        const double d = textArg(text).trimmed().toDouble(&ok);
+        if (!ok)
+            return resultError(ctx, QStringLiteral("Conversion failed when converting the varchar value '%1' to data type int.").arg(textArg(text)));
+        if (sqlite3_value_type(number) == SQLITE_INTEGER && d == std::floor(d))
+            return sqlite3_result_int64(ctx, sqlite3_value_int64(number) + static_cast<qint64>(d));
+        return sqlite3_result_double(ctx, sqlite3_value_double(number) + d);
+    }
+    resultText(ctx, textArg(argv[0]) + textArg(argv[1]));
+}
+
+void dtFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    QDateTime dt;
+    if (dateArg(ctx, argv[0], &dt))
+        resultDate(ctx, dt);
+}
+
+void dateOnlyFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    QDateTime dt;
+    if (dateArg(ctx, argv[0], &dt))
+        resultDate(ctx, dt.date().startOfDay());
+}
+
+void getdateFunction(sqlite3_context* ctx, int, sqlite3_value**)
+{
+    FunctionHost* host = hostOf(ctx);
+    resultDate(ctx, host->clock ? host->clock() : QDateTime::currentDateTime());
+}
+
+void hostNameFunction(sqlite3_context* ctx, int, sqlite3_value**) { resultText(ctx, hostOf(ctx)->hostName); }
+
+QString formatDate(const QDateTime& dt, int style)
+{
+    switch (style) {
+    case 1: return dt.toString(QStringLiteral("MM/dd/yy"));
+    case 101: return dt.toString(QStringLiteral("MM/dd/yyyy"));
+    case 3: return dt.toString(QStringLiteral("dd/MM/yy"));
+    case 103: return dt.toString(QStringLiteral("dd/MM/yyyy"));
+    case 8:
+    case 108: return dt.toString(QStringLiteral("HH:mm:ss"));
+    case 12: return dt.toString(QStringLiteral("yyMMdd"));
+    case 112: return dt.toString(QStringLiteral("yyyyMMdd"));
+    case 20:
+    case 120: return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    case 21:
+    case 121:
+    case 25: return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+    case 23: return dt.toString(QStringLiteral("yyyy-MM-dd"));
+    case 126: return dt.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"));
+    default: {
+        // Style 0 and 100: "Dec  5 2026  4:38PM".
+        const QString month = QLocale(QLocale::English).monthName(dt.date().month(), QLocale::ShortFormat);
+        const int h12 = dt.time().hour() % 12 == 0 ? 12 : dt.time().hour() % 12;
+        return QStringLiteral("%1 %2 %3 %4:%5%6")
+            .arg(month)
+            .arg(dt.date().day(), 2)
+            .arg(dt.date().year())
+            .arg(h12, 2)
+            .arg(dt.time().minute(), 2, 10, QLatin1Char('0'))
+            .arg(dt.time().hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
+    }
+    }
+}
+
+// tsql_convert_text(value, length, style, source): source 1 = a date-time,
+// 2 = unknown (a stored date-time text is formatted as one), 0 = other.
+void convertTextFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    const int length = sqlite3_value_int(argv[1]);
+    const int style = isNull(argv[2]) ? 0 : sqlite3_value_int(argv[2]);
+    const int source = sqlite3_value_int(argv[3]);
+    QString text;
+    if (source == 1 || (source == 2 && !isNumber(argv[0]) && !isNull(argv[2]))) {
+        QDateTime dt;
+        const QString raw = textArg(argv[0]);
+        if (source == 2) {
+            dt = db::ParseDateText(raw);
+            text = dt.isValid() ? formatDate(dt, style) : raw;
+        } else {
+            if (!dateArg(ctx, argv[0], &dt))
+                return;
+            text = formatDate(dt, style);
+        }
+    } else if (sqlite3_value_type(argv[0]) == SQLITE_FLOAT) {
+        const double d = sqlite3_value_double(argv[0]);
+        text = QString::number(d, 'f', 2);
+    } else {
+        text = textArg(argv[0]);
+    }
+    resultText(ctx, text.left(length));
+}
+
+void intFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    if (isNumber(argv[0]))
+        return sqlite3_result_int64(ctx, static_cast<qint64>(std::trunc(sqlite3_value_double(argv[0]))));
+    const QString t = textArg(argv[0]).trimmed();
+    bool ok = false;
+    const qint64 n = t.toLongLong(&ok);
+    if (!ok)
+        return resultError(ctx, QStringLiteral("Conversion failed when converting the varchar value '%1' to data type int.").arg(t));
+    sqlite3_result_int64(ctx, n);
+}
+
+void realFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    if (isNumber(argv[0]))
+        return sqlite3_result_double(ctx, sqlite3_value_double(argv[0]));
+    QString t = textArg(argv[0]).trimmed();
+    bool ok = false;
+    const double d = t.toDouble(&ok);
+    if (!ok)
+        return resultError(ctx, QStringLiteral("Error converting data type varchar to numeric."));
+    sqlite3_result_double(ctx, d);
+}
+
+void dateaddFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[1]) || isNull(argv[2]))
+        return sqlite3_result_null(ctx);
+    QDateTime dt;
+    if (!dateArg(ctx, argv[2], &dt))
+        return;
+    const QString part = textArg(argv[0]);
+    const qint64 n = static_cast<qint64>(std::trunc(sqlite3_value_double(argv[1])));
+    if (part == QLatin1String("yy")) dt = dt.addYears(static_cast<int>(n));
+    else if (part == QLatin1String("qq")) dt = dt.addMonths(static_cast<int>(3 * n));
+    else if (part == QLatin1String("mm")) dt = dt.addMonths(static_cast<int>(n));
+    else if (part == QLatin1String("dd") || part == QLatin1String("dy") || part == QLatin1String("dw")) dt = dt.addDays(n);
+    else if (part == QLatin1String("wk")) dt = dt.addDays(7 * n);
+    else if (part == QLatin1String("hh")) dt = dt.addSecs(3600 * n);
+    else if (part == QLatin1String("mi")) dt = dt.addSecs(60 * n);
+    else if (part == QLatin1String("ss")) dt = dt.addSecs(n);
+    else dt = dt.addMSecs(n);
+    resultDate(ctx, dt);
+}
+
+// The server counts boundaries crossed, not elapsed time.
+void datediffFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[1]) || isNull(argv[2]))
+        return sqlite3_result_null(ctx);
+    QDateTime a, b;
+    if (!dateArg(ctx, argv[1], &a) || !dateArg(ctx, argv[2], &b))
+        return;
+    const QString part = textArg(argv[0]);
+    qint64 r = 0;
+    if (part == QLatin1String("yy")) r = b.date().year() - a.date().year();
+    else if (part == QLatin1String("qq")) r = (b.date().year() * 4 + (b.date().month() - 1) / 3) - (a.date().year() * 4 + (a.date().month() - 1) / 3);
+    else if (part == QLatin1String("mm")) r = (b.date().year() * 12 + b.date().month()) - (a.date().year() * 12 + a.date().month());
+    else if (part == QLatin1String("wk")) r = (a.date().daysTo(b.date()) + (a.date().dayOfWeek() % 7) - (b.date().dayOfWeek() % 7)) / 7;
+    else if (part == QLatin1String("dd") || part == QLatin1String("dy") || part == QLatin1String("dw")) r = a.date().daysTo(b.date());
+    else {
+        const qint64 ms = a.msecsTo(b);
+        auto floorDiv = [](qint64 x, qint64 unit, const QDateTime& from, const QDateTime& to) {
+            return from.toMSecsSinceEpoch() / unit - to.toMSecsSinceEpoch() / unit;
+        };
+        Q_UNUSED(ms);
+        const qint64 unit = part == QLatin1String("hh") ? 3600000 : part == QLatin1String("mi") ? 60000 : part == QLatin1String("ss") ? 1000 : 1;
+        r = -floorDiv(0, unit, a, b);
+    }
+    sqlite3_result_int64(ctx, r);
+}
+
+void datepartFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[1]))
+        return sqlite3_result_null(ctx);
+    QDateTime dt;
+    if (!dateArg(ctx, argv[1], &dt))
+        return;
+    const QString part = textArg(argv[0]);
+    int r = 0;
+    if (part == QLatin1String("yy")) r = dt.date().year();
+    else if (part == QLatin1String("qq")) r = (dt.date().month() - 1) / 3 + 1;
+    else if (part == QLatin1String("mm")) r = dt.date().month();
+    else if (part == QLatin1String("dy")) r = dt.date().dayOfYear();
+    else if (part == QLatin1String("dd")) r = dt.date().day();
+    else if (part == QLatin1String("wk")) r = (dt.date().dayOfYear() + QDate(dt.date().year(), 1, 1).dayOfWeek() % 7 - 1) / 7 + 1;
+    else if (part == QLatin1String("dw")) r = dt.date().dayOfWeek() % 7 + 1; // Sunday is 1
+    else if (part == QLatin1String("hh")) r = dt.time().hour();
+    else if (part == QLatin1String("mi")) r = dt.time().minute();
+    else if (part == QLatin1String("ss")) r = dt.time().second();
+    else r = dt.time().msec();
+    sqlite3_result_int(ctx, r);
+}
+
+void datenameFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[1]))
+        return sqlite3_result_null(ctx);
+    QDateTime dt;
+    if (!dateArg(ctx, argv[1], &dt))
+        return;
+    const QString part = textArg(argv[0]);
+    const QLocale english(QLocale::English);
+    if (part == QLatin1String("mm"))
+        return resultText(ctx, english.monthName(dt.date().month()));
+    if (part == QLatin1String("dw"))
+        return resultText(ctx, english.dayName(dt.date().dayOfWeek()));
+    datepartFunction(ctx, 2, argv);
+}
+
+void lenFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    QString t = isNumber(argv[0]) ? textArg(argv[0]) : textArg(argv[0]);
+    int n = t.size();
+    while (n > 0 && t.at(n - 1) == QLatin1Char(' '))
+        --n;
+    sqlite3_result_int(ctx, n);
+}
+
+void upperFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    resultText(ctx, textArg(argv[0]).toUpper());
+}
+
+void lowerFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    resultText(ctx, textArg(argv[0]).toLower());
+}
+
+void substringFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]) || isNull(argv[1]) || isNull(argv[2]))
+        return sqlite3_result_null(ctx);
+    const QString t = textArg(argv[0]);
+    qint64 start = sqlite3_value_int64(argv[1]);
+    qint64 length = sqlite3_value_int64(argv[2]);
+    if (length < 0)
+        return resultError(ctx, QStringLiteral("Invalid length parameter passed to the substring function."));
+    // Positions before 1 eat into the length, as on the server.
+    qint64 end = start + length;
+    if (start < 1)
+        start = 1;
+    if (end <= start)
+        return resultText(ctx, QString());
+    resultText(ctx, t.mid(static_cast<int>(start - 1), static_cast<int>(end - start)));
+}
+
+void leftFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]) || isNull(argv[1]))
+        return sqlite3_result_null(ctx);
+    const qint64 n = sqlite3_value_int64(argv[1]);
+    if (n < 0)
+        return resultError(ctx, QStringLiteral("Invalid length parameter passed to the left function."));
+    resultText(ctx, textArg(argv[0]).left(static_cast<int>(n)));
+}
+
+void rightFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]) || isNull(argv[1]))
+        return sqlite3_result_null(ctx);
+    const qint64 n = sqlite3_value_int64(argv[1]);
+    if (n < 0)
+        return resultError(ctx, QStringLiteral("Invalid length parameter passed to the right function."));
+    resultText(ctx, textArg(argv[0]).right(static_cast<int>(n)));
+}
+
+void charindexFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv)
+{
+    if (isNull(argv[0]) || isNull(argv[1]))
+        return sqlite3_result_null(ctx);
+    int from = argc > 2 && !isNull(argv[2]) ? qMax(0, sqlite3_value_int(argv[2]) - 1) : 0;
+    sqlite3_result_int(ctx, textArg(argv[1]).indexOf(textArg(argv[0]), from, Qt::CaseInsensitive) + 1);
+}
+
+void replaceFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]) || isNull(argv[1]) || isNull(argv[2]))
+        return sqlite3_result_null(ctx);
+    const QString what = textArg(argv[1]);
+    QString t = textArg(argv[0]);
+    if (!what.isEmpty())
+        t.replace(what, textArg(argv[2]), Qt::CaseInsensitive);
+    resultText(ctx, t);
+}
+
+void replicateFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]) || isNull(argv[1]))
+        return sqlite3_result_null(ctx);
+    const int n = sqlite3_value_int(argv[1]);
+    if (n < 0)
+        return sqlite3_result_null(ctx);
+    resultText(ctx, textArg(argv[0]).repeated(n));
+}
+
+void spaceFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    const int n = sqlite3_value_int(argv[0]);
+    resultText(ctx, n < 0 ? QString() : QString(n, QLatin1Char(' ')));
+}
+
+void strFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv)
+{
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    const int length = argc > 1 ? sqlite3_value_int(argv[1]) : 10;
+    const int decimals = argc > 2 ? sqlite3_value_int(argv[2]) : 0;
+    const QString t = QString::number(sqlite3_value_double(argv[0]), 'f', decimals);
+    resultText(ctx, t.size() > length ? QString(length, QLatin1Char('*')) : t.rightJustified(length, QLatin1Char(' ')));
+}
+
+void isnumericFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]))
+        return sqlite3_result_int(ctx, 0);
+    if (isNumber(argv[0]))
+        return sqlite3_result_int(ctx, 1);
+    QString t = textArg(argv[0]).trimmed();
+    t.remove(QLatin1Char(','));
+    bool ok = false;
+    t.toDouble(&ok);
+    sqlite3_result_int(ctx, ok ? 1 : 0);
+}
+
+void isdateFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    sqlite3_result_int(ctx, !isNull(argv[0]) && db::ParseDateText(textArg(argv[0])).isValid() ? 1 : 0);
+}
+
+void roundFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv)
+{
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    const double v = sqlite3_value_double(argv[0]);
+    const int digits = sqlite3_value_int(argv[1]);
+    const bool truncate = argc > 2 && sqlite3_value_int(argv[2]) != 0;
+    const double scale = std::pow(10.0, digits);
+    const double r = truncate ? std::trunc(v * scale) / scale : std::round(v * scale) / scale;
+    if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER)
+        return sqlite3_result_int64(ctx, static_cast<qint64>(r));
+    sqlite3_result_double(ctx, r);
+}
+
+void ceilingFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    sqlite3_result_int64(ctx, static_cast<qint64>(std::ceil(sqlite3_value_double(argv[0]))));
+}
+
+void floorFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    sqlite3_result_int64(ctx, static_cast<qint64>(std::floor(sqlite3_value_double(argv[0]))));
+}
+
+void newidFunction(sqlite3_context* ctx, int, sqlite3_value**)
+{
+    resultText(ctx, QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
+}
+
+// COL_LENGTH('table', 'column') with the table as "T", "dbo.T", "DB..T" or "DB.dbo.T".
+void colLengthFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]) || isNull(argv[1]))
+        return sqlite3_result_null(ctx);
+    FunctionHost* host = hostOf(ctx);
+    const QStringList parts = textArg(argv[0]).split(QLatin1Char('.'));
+    QString database = textArg(argv[2]);
+    if (parts.size() == 3 && !parts[0].isEmpty())
+        database = parts[0];
+    const tsql::TableInfo* table = host->catalog ? host->catalog->table(database, parts.last()) : nullptr;
+    const tsql::ColumnInfo* column = table ? table->column(textArg(argv[1])) : nullptr;
+    if (!column)
+        return sqlite3_result_null(ctx);
+    sqlite3_result_int(ctx, column->byteLength);
+}
+
+struct Registration {
+    const char* name;
+    int args;
+    void (*fn)(sqlite3_context*, int, sqlite3_value**);
+    bool deterministic;
+};
+
+} // namespace
+
+int CompareServerText(const char* a, int aLength, const char* b, int bLength)
+{
+    while (aLength > 0 && a[aLength - 1] == ' ')
+        --aLength;
+    while (bLength > 0 && b[bLength - 1] == ' ')
+        --bLength;
+    const int n = aLength < bLength ? aLength : bLength;
+    for (int i = 0; i < n; ++i) {
+        unsigned char x = static_cast<unsigned char>(a[i]);
+        unsigned char y = static_cast<unsigned char>(b[i]);
+        if (x == y)
+            continue;
+        if (x >= 'a' && x <= 'z')
+            x -= 32;
+        if (y >= 'a' && y <= 'z')
+            y -= 32;
+        if (x != y) {
+            if (x >= 0x80 || y >= 0x80) {
+                // Letters beyond ASCII compare by their case-folded text.
+                const QString qa = QString::fromUtf8(a + i, aLength - i).toCaseFolded();
+                const QString qb = QString::fromUtf8(b + i, bLength - i).toCaseFolded();
+                return qa.compare(qb);
+            }
+            return x < y ? -1 : 1;
+        }
+    }
+    return aLength == bLength ? 0 : (aLength < bLength ? -1 : 1);
+}
+
+bool ServerLike(const QString& value, const QString& pattern, QChar escape)
+{
+    if (likeFrom(value, 0, pattern, 0, escape))
+        return true;
+    QString trimmed = value;
+    while (trimmed.endsWith(QLatin1Char(' ')))
+        trimmed.chop(1);
+    return trimmed.size() != value.size() && likeFrom(trimmed, 0, pattern, 0, escape);
+}
+
+void RegisterSqlFunctions(sqlite3* handle, FunctionHost* host)
+{
+    sqlite3_create_collation(handle, "TSQL", SQLITE_UTF8, nullptr, collate);
+
+    static const Registration functions[] = {
+        {"like", 2, likeFunction, true},
+        {"like", 3, likeFunction, true},
+        {"tsql_plus", 2, plusFunction, true},
+        {"tsql_dt", 1, dtFunction, true},
+        {"tsql_date", 1, dateOnlyFunction, true},
+        {"tsql_getdate", 0, getdateFunction, false},
+        {"tsql_host_name", 0, hostNameFunction, false},
+        {"tsql_convert_text", 4, convertTextFunction, true},
+        {"tsql_int", 1, intFunction, true},
+        {"tsql_real", 1, realFunction, true},
+        {"tsql_dateadd", 3, dateaddFunction, true},
+        {"tsql_datediff", 3, datediffFunction, true},
+        {"tsql_datepart", 2, datepartFunction, true},
+        {"tsql_datename", 2, datenameFunction, true},
+        {"tsql_len", 1, lenFunction, true},
+        {"tsql_upper", 1, upperFunction, true},
+        {"tsql_lower", 1, lowerFunction, true},
+        {"tsql_substring", 3, substringFunction, true},
+        {"tsql_left", 2, leftFunction, true},
+        {"tsql_right", 2, rightFunction, true},
+        {"tsql_charindex", 2, charindexFunction, true},
+        {"tsql_charindex", 3, charindexFunction, true},
+        {"tsql_replace", 3, replaceFunction, true},
+        {"tsql_replicate", 2, replicateFunction, true},
+        {"tsql_space", 1, spaceFunction, true},
+        {"tsql_str", 1, strFunction, true},
+        {"tsql_str", 2, strFunction, true},
+        {"tsql_str", 3, strFunction, true},
+        {"tsql_isnumeric", 1, isnumericFunction, true},
+        {"tsql_isdate", 1, isdateFunction, true},
+        {"tsql_round", 2, roundFunction, true},
+        {"tsql_round", 3, roundFunction, true},
+        {"tsql_ceiling", 1, ceilingFunction, true},
+        {"tsql_floor", 1, floorFunction, true},
+        {"tsql_newid", 0, newidFunction, false},
+        {"tsql_col_length", 3, colLengthFunction, false},
+    };
+    for (const Registration& r : functions)
+        sqlite3_create_function_v2(handle, r.name, r.args, SQLITE_UTF8 | (r.deterministic ? SQLITE_DETERMINISTIC : 0), host, r.fn,
+                                   nullptr, nullptr, nullptr);
+}
+
+} // namespace server

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+struct sqlite3;
+
+namespace server::tsql {
+
+enum class ValueType { Unknown, Text, Number, DateTime };
+
+struct ColumnInfo {
+    QString name;
+    QString declaredType; // as the table was created, e.g. "varchar(15)"
+    ValueType type = ValueType::Unknown;
+    int byteLength = 0;   // what COL_LENGTH answers
+    bool identity = false;
+};
+
+struct TableInfo {
+    QString database;     // "STATION"
+    QString name;         // "tbStationLogs"
+    QString sqliteName;   // "STATION__tbStationLogs"
+    std::vector<ColumnInfo> columns;
+
+    const ColumnInfo* column(const QString& columnName) const;
+};
+
+// The twelve hospital databases held in one SQLite file. A table DB..T lives
+// in SQLite as "DB__T"; this is the one place that knows the rule.
+class Catalog {
+public:
+    static const QStringList& databases();
+    static bool isDatabase(const QString& name);
+    static QString sqliteTableName(const QString& database, const QString& table);
+
+    // Reads the tables from the database file on first use after load or invalidate().
+    void load(sqlite3* handle);
+    void invalidate() { loaded_ = false; }
+    bool loaded() const { return loaded_; }
+
+    const TableInfo* table(const QString& database, const QString& table) const;
+
+    // The type, with its stored width, that a declared column type maps to.
+    static ValueType typeOf(const QString& declaredType);
+    static int byteLengthOf(const QString& declaredType);
+
+private:
+    bool loaded_ = false;
+    QHash<QString, TableInfo> tables_; // by upper-case SQLite name
+};
+
+} // namespace server::tsql

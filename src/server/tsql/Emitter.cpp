@@ -1,0 +1,620 @@
+#include "server/tsql/Emitter.h"
+
+#include "db/DbError.h"
+
+namespace server::tsql {
+
+namespace {
+
+[[noreturn]] void unsupported(const QString& what)
+{
+    throw db::DbError(QStringLiteral("The embedded database does not support '%1'.").arg(what));
+}
+
+QString writtenName(const Name& name)
+{
+    return name.join(QLatin1Char('.'));
+}
+
+bool isTextual(ValueType t)
+{
+    return t == ValueType::Text || t == ValueType::Unknown;
+}
+
+QString collated(const Emitted& e)
+{
+    return e.sql + QStringLiteral(" COLLATE TSQL");
+}
+
+// The date part names DATEADD, DATEDIFF and DATEPART accept, in their short form.
+QString datePart(const Expr& e)
+{
+    if (e.kind != Expr::Kind::Column || e.name.size() != 1)
+        throw db::DbError(QStringLiteral("Invalid parameter 1 specified for date function."));
+    const QString p = e.name.first().toLower();
+    static const QHash<QString, QString> parts = {
+        {QStringLiteral("year"), QStringLiteral("yy")},   {QStringLiteral("yy"), QStringLiteral("yy")},
+        {QStringLiteral("yyyy"), QStringLiteral("yy")},   {QStringLiteral("quarter"), QStringLiteral("qq")},
+        {QStringLiteral("qq"), QStringLiteral("qq")},     {QStringLiteral("q"), QStringLiteral("qq")},
+        {QStringLiteral("month"), QStringLiteral("mm")},  {QStringLiteral("mm"), QStringLiteral("mm")},
+        {QStringLiteral("m"), QStringLiteral("mm")},      {QStringLiteral("dayofyear"), QStringLiteral("dy")},
+        {QStringLiteral("dy"), QStringLiteral("dy")},     {QStringLiteral("y"), QStringLiteral("dy")},
+        {QStringLiteral("day"), QStringLiteral("dd")},    {QStringLiteral("dd"), QStringLiteral("dd")},
+        {QStringLiteral("d"), QStringLiteral("dd")},      {QStringLiteral("week"), QStringLiteral("wk")},
+        {QStringLiteral("wk"), QStringLiteral("wk")},     {QStringLiteral("ww"), QStringLiteral("wk")},
+        {QStringLiteral("weekday"), QStringLiteral("dw")}, {QStringLiteral("dw"), QStringLiteral("dw")},
+        {QStringLiteral("hour"), QStringLiteral("hh")},   {QStringLiteral("hh"), QStringLiteral("hh")},
+        {QStringLiteral("minute"), QStringLiteral("mi")}, {QStringLiteral("mi"), QStringLiteral("mi")},
+        {QStringLiteral("n"), QStringLiteral("mi")},      {QStringLiteral("second"), QStringLiteral("ss")},
+        {QStringLiteral("ss"), QStringLiteral("ss")},     {QStringLiteral("s"), QStringLiteral("ss")},
+        {QStringLiteral("millisecond"), QStringLiteral("ms")}, {QStringLiteral("ms"), QStringLiteral("ms")}};
+    auto it = parts.constFind(p);
+    if (it == parts.constEnd())
+        throw db::DbError(QStringLiteral("'%1' is not a recognized datepart option.").arg(e.name.first()));
+    return QLatin1Char('\'') + it.value() + QLatin1Char('\'');
+}
+
+} // namespace
+
+QString Emitter::quoteName(const QString& name)
+{
+    QString n = name;
+    n.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + n + QLatin1Char('"');
+}
+
+QString Emitter::literalText(int index) const
+{
+    QString v = literals_.value(index);
+    v.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + v + QLatin1Char('\'');
+}
+
+QString Emitter::storeAs(const Emitted& value, ValueType columnType)
+{
+    if (columnType == ValueType::DateTime && value.type != ValueType::DateTime && value.sql != QLatin1String("NULL"))
+        return QStringLiteral("tsql_dt(") + value.sql + QLatin1Char(')');
+    return value.sql;
+}
+
+const TableInfo& Emitter::resolveTable(const Name& name) const
+{
+    QString database = database_;
+    QString table;
+    if (name.size() == 1) {
+        table = name[0];
+    } else if (name.size() == 2) {
+        table = name[1]; // schema.table
+    } else if (name.size() == 3) {
+        if (!name[0].isEmpty())
+            database = name[0];
+        table = name[2];
+    } else {
+        throw db::DbError(QStringLiteral("Invalid object name '%1'.").arg(writtenName(name)));
+    }
+    const TableInfo* info = Catalog::isDatabase(database) ? catalog_.table(database, table) : nullptr;
+    if (!info)
+        throw db::DbError(QStringLiteral("Invalid object name '%1'.").arg(writtenName(name)));
+    return *info;
+}
+
+QString Emitter::tableRef(const TableRef& ref, Scope& scope)
+{
+    if (ref.derived) {
+        const QString inner = select(*ref.derived, &scope);
+        scope.entries.push_back({ref.alias.toUpper(), nullptr});
+        return QLatin1Char('(') + inner + QStringLiteral(") AS ") + quoteName(ref.alias);
+    }
+    // The procedures' declared parameters, as the current database lists them.
+    if (ref.name.size() == 2 && ref.name[0].compare(QLatin1String("information_schema"), Qt::CaseInsensitive) == 0) {
+        if (ref.name[1].compare(QLatin1String("parameters"), Qt::CaseInsensitive) != 0)
+            throw db::DbError(QStringLiteral("Invalid object name '%1'.").arg(writtenName(ref.name)));
+        const QString alias = ref.alias.isEmpty() ? QStringLiteral("parameters") : ref.alias;
+        scope.entries.push_back({alias.toUpper(), nullptr});
+        return QStringLiteral("(SELECT * FROM temp.tsql_parameters WHERE SPECIFIC_CATALOG = '%1') AS %2")
+            .arg(database_.toUpper(), quoteName(alias));
+    }
+    const TableInfo& info = resolveTable(ref.name);
+    const QString alias = ref.alias.isEmpty() ? ref.name.last() : ref.alias;
+    scope.entries.push_back({alias.toUpper(), &info});
+    return quoteName(info.sqliteName) + QStringLiteral(" AS ") + quoteName(alias);
+}
+
+QString Emitter::fromClause(const std::vector<FromItem>& from, Scope& scope)
+{
+    // Every table of the clause is visible in every ON condition after it.
+    QStringList items;
+    for (const FromItem& item : from) {
+        QString text = tableRef(item.first, scope);
+        for (const Join& j : item.joins) {
+            text += QLatin1Char(' ') + j.type + QLatin1Char(' ') + tableRef(j.table, scope);
+            if (j.on)
+                text += QStringLiteral(" ON ") + expr(*j.on, scope).sql;
+        }
+        items << text;
+    }
+    return items.join(QStringLiteral(", "));
+}
+
+QString Emitter::select(const Select& s, const Scope* parent)
+{
+    if (s.compound.empty())
+        return selectCore(s, parent, true);
+
+    // TOP belongs to its own member; ORDER BY to the whole compound.
+    auto member = [&](const Select& m) {
+        if (m.top)
+            return QStringLiteral("SELECT * FROM (") + selectCore(m, parent, true) + QLatin1Char(')');
+        return selectCore(m, parent, false);
+    };
+    QString text = member(s);
+    for (const auto& [op, next] : s.compound)
+        text += QLatin1Char(' ') + op + QLatin1Char(' ') + member(*next);
+    if (!s.orderBy.empty()) {
+        Scope scope;
+        scope.parent = parent;
+        QStringList terms;
+        for (const OrderItem& o : s.orderBy) {
+            Emitted e;
+            if (o.expr->kind == Expr::Kind::Column)
+                e.sql = quoteName(o.expr->name.last());
+            else
+                e = expr(*o.expr, scope);
+            terms << e.sql + (o.descending ? QStringLiteral(" DESC") : QString());
+        }
+        text += QStringLiteral(" ORDER BY ") + terms.join(QStringLiteral(", "));
+    }
+    return text;
+}
+
+QString Emitter::selectCore(const Select& s, const Scope* parent, bool withOrderAndLimit)
+{
+    Scope scope;
+    scope.parent = parent;
+    QString from;
+    if (!s.from.empty())
+        from = fromClause(s.from, scope);
+
+    QStringList items;
+    for (const SelectItem& item : s.items) {
+        const Emitted e = expr(*item.expr, scope);
+        if (item.hasAlias) {
+            items << e.sql + QStringLiteral(" AS ") + quoteName(item.alias);
+            scope.itemAliases.insert(item.alias.toUpper(), e.type);
+        } else if (item.expr->kind == Expr::Kind::Column) {
+            items << e.sql + QStringLiteral(" AS ") + quoteName(item.expr->name.last());
+        } else if (item.expr->kind == Expr::Kind::Star) {
+            items << e.sql;
+        } else {
+            items << e.sql + QStringLiteral(" AS \"\""); // an unnamed column, as the server leaves it
+        }
+    }
+
+    QString text = QStringLiteral("SELECT ");
+    if (s.distinct)
+        text += QStringLiteral("DISTINCT ");
+    text += items.join(QStringLiteral(", "));
+    if (!from.isEmpty())
+        text += QStringLiteral(" FROM ") + from;
+    if (s.where)
+        text += QStringLiteral(" WHERE ") + expr(*s.where, scope).sql;
+    if (!s.groupBy.empty()) {
+        QStringList terms;
+        for (const ExprPtr& g : s.groupBy)
+            terms << expr(*g, scope).sql;
+        text += QStringLiteral(" GROUP BY ") + terms.join(QStringLiteral(", "));
+    }
+    if (s.having)
+        text += QStringLiteral(" HAVING ") + expr(*s.having, scope).sql;
+    if (!withOrderAndLimit)
+        return text;
+    if (!s.orderBy.empty()) {
+        QStringList terms;
+        for (const OrderItem& o : s.orderBy) {
+            Emitted e;
+            const bool aliasRef = o.expr->kind == Expr::Kind::Column && o.expr->name.size() == 1 &&
+                                  scope.itemAliases.contains(o.expr->name.first().toUpper());
+            if (aliasRef) {
+                e.sql = quoteName(o.expr->name.first());
+                e.type = scope.itemAliases.value(o.expr->name.first().toUpper());
+            } else {
+                e = expr(*o.expr, scope);
+            }
+            // Text sorts as the server's collation does, whatever produced it.
+            QString term = (!e.isColumn && isTextual(e.type) && o.expr->kind != Expr::Kind::Number) ? collated(e) : e.sql;
+            terms << term + (o.descending ? QStringLiteral(" DESC") : QString());
+        }
+        text += QStringLiteral(" ORDER BY ") + terms.join(QStringLiteral(", "));
+    }
+    if (s.top)
+        text += QStringLiteral(" LIMIT ") + expr(*s.top, scope).sql;
+    return text;
+}
+
+Emitted Emitter::column(const Expr& e, const Scope& scope)
+{
+    const Name& n = e.name;
+    const QString columnName = n.last();
+    // Bare words the server reads as values.
+    if (n.size() == 1) {
+        const QString upper = columnName.toUpper();
+        if (upper == QLatin1String("CURRENT_TIMESTAMP"))
+            return {QStringLiteral("tsql_getdate()"), ValueType::DateTime, false};
+    }
+    QString qualifier;
+    if (n.size() >= 2)
+        qualifier = n[n.size() - 2]; // alias, table, or the table of DB..T.col
+
+    for (const Scope* s = &scope; s; s = s->parent) {
+        for (const Scope::Entry& entry : s->entries) {
+            if (!qualifier.isEmpty()) {
+                if (entry.alias != qualifier.toUpper())
+                    continue;
+                Emitted out{quoteName(qualifier) + QLatin1Char('.') + quoteName(columnName), ValueType::Unknown, true};
+                if (entry.table) {
+                    const ColumnInfo* c = entry.table->column(columnName);
+                    if (!c)
+                        throw db::DbError(QStringLiteral("Invalid column name '%1'.").arg(columnName));
+                    out.type = c->type;
+                }
+                return out;
+            }
+            if (entry.table) {
+                if (const ColumnInfo* c = entry.table->column(columnName))
+                    return {quoteName(columnName), c->type, true};
+            }
+        }
+    }
+    if (!qualifier.isEmpty())
+        throw db::DbError(QStringLiteral("The multi-part identifier \"%1\" could not be bound.").arg(writtenName(n)));
+    // A column of a derived table, or a select-list alias: SQLite finds it.
+    return {quoteName(columnName), ValueType::Unknown, true};
+}
+
+Emitted Emitter::compare(const QString& op, const Expr& a, const Expr& b, const Scope& scope)
+{
+    Emitted left = expr(a, scope);
+    Emitted right = expr(b, scope);
+    // A date written as text meets a date-time: read the text as a date-time.
+    if (left.type == ValueType::DateTime && right.type != ValueType::DateTime)
+        right.sql = QStringLiteral("tsql_dt(") + right.sql + QLatin1Char(')');
+    else if (right.type == ValueType::DateTime && left.type != ValueType::DateTime)
+        left.sql = QStringLiteral("tsql_dt(") + left.sql + QLatin1Char(')');
+    QString l = left.sql;
+    if (!left.isColumn && !right.isColumn && !(left.type == ValueType::Number || right.type == ValueType::Number))
+        l = collated(left);
+    return {l + QLatin1Char(' ') + op + QLatin1Char(' ') + right.sql, ValueType::Number, false};
+}
+
+Emitted Emitter::arithmetic(const Expr& e, const Scope& scope)
+{
+    const Emitted a = expr(*e.args[0], scope);
+    const Emitted b = expr(*e.args[1], scope);
+    const QString& op = e.op;
+    if (op == QLatin1String("+")) {
+        if (a.type == ValueType::Number && b.type == ValueType::Number)
+            return {QLatin1Char('(') + a.sql + QStringLiteral(" + ") + b.sql + QLatin1Char(')'), ValueType::Number, false};
+        if (a.type == ValueType::DateTime && b.type == ValueType::Number)
+            return {QStringLiteral("tsql_dateadd('dd', %1, %2)").arg(b.sql, a.sql), ValueType::DateTime, false};
+        if (b.type == ValueType::DateTime && a.type == ValueType::Number)
+            return {QStringLiteral("tsql_dateadd('dd', %1, %2)").arg(a.sql, b.sql), ValueType::DateTime, false};
+        if (a.type == ValueType::Text && b.type == ValueType::Text)
+            return {QLatin1Char('(') + a.sql + QStringLiteral(" || ") + b.sql + QLatin1Char(')'), ValueType::Text, false};
+        // Decided row by row: text joins, numbers add, NULL wins.
+        const ValueType t = (a.type == ValueType::Text || b.type == ValueType::Text) ? ValueType::Text : ValueType::Unknown;
+        return {QStringLiteral("tsql_plus(%1, %2)").arg(a.sql, b.sql), t, false};
+    }
+    if (op == QLatin1String("-") && a.type == ValueType::DateTime && b.type == ValueType::Number)
+        return {QStringLiteral("tsql_dateadd('dd', -(%1), %2)").arg(b.sql, a.sql), ValueType::DateTime, false};
+    if (op == QLatin1String("^"))
+        unsupported(QStringLiteral("^"));
+    return {QLatin1Char('(') + a.sql + QLatin1Char(' ') + op + QLatin1Char(' ') + b.sql + QLatin1Char(')'), ValueType::Number, false};
+}
+
+Emitted Emitter::convert(const Expr& e, const Scope& scope)
+{
+    const Emitted value = expr(*e.args[0], scope);
+    const QString type = e.text.toLower();
+    const QString style = e.args.size() > 1 ? expr(*e.args[1], scope).sql : QStringLiteral("NULL");
+    if (type.contains(QLatin1String("char")) || type == QLatin1String("text") || type == QLatin1String("ntext")) {
+        // A date formats by style; a value of unknown type is looked at when it comes.
+        const int source = value.type == ValueType::DateTime ? 1 : value.type == ValueType::Unknown ? 2 : 0;
+        const int length = e.typeLength > 0 ? e.typeLength : 30;
+        return {QStringLiteral("tsql_convert_text(%1, %2, %3, %4)").arg(value.sql).arg(length).arg(style).arg(source),
+                ValueType::Text, false};
+    }
+    if (type == QLatin1String("datetime") || type == QLatin1String("smalldatetime") || type == QLatin1String("datetime2"))
+        return {QStringLiteral("tsql_dt(") + value.sql + QLatin1Char(')'), ValueType::DateTime, false};
+    if (type == QLatin1String("date"))
+        return {QStringLiteral("tsql_date(") + value.sql + QLatin1Char(')'), ValueType::DateTime, false};
+    if (type.contains(QLatin1String("int")) || type == QLatin1String("bit"))
+        return {QStringLiteral("tsql_int(") + value.sql + QLatin1Char(')'), ValueType::Number, false};
+    if (type == QLatin1String("money") || type == QLatin1String("decimal") || type == QLatin1String("numeric") ||
+        type == QLatin1String("float") || type == QLatin1String("real") || type == QLatin1String("smallmoney"))
+        return {QStringLiteral("tsql_real(") + value.sql + QLatin1Char(')'), ValueType::Number, false};
+    unsupported(QStringLiteral("CONVERT to ") + e.text);
+}
+
+Emitted Emitter::function(const Expr& e, const Scope& scope)
+{
+    const Name& n = e.name;
+    const QString name = n.last().toUpper();
+    auto args = [&](int from = 0) {
+        QStringList out;
+        for (size_t i = from; i < e.args.size(); ++i)
+            out << expr(*e.args[i], scope).sql;
+        return out.join(QStringLiteral(", "));
+    };
+    auto argCount = [&](size_t low, size_t high) {
+        if (e.args.size() < low || e.args.size() > high)
+            throw db::DbError(QStringLiteral("The %1 function requires %2 argument(s).").arg(n.last()).arg(low));
+    };
+    auto call = [&](const char* fn, ValueType t) { return Emitted{QLatin1String(fn) + QLatin1Char('(') + args() + QLatin1Char(')'), t, false}; };
+
+    if (n.size() > 1) {
+        // A user function: DB.dbo.fn(...) or dbo.fn(...) in the current database.
+        QString database = n.size() >= 3 && !n[0].isEmpty() ? n[0] : database_;
+        if (!Catalog::isDatabase(database))
+            throw db::DbError(QStringLiteral("Cannot find either column \"%1\" or the user-defined function or aggregate \"%2\", or the name is ambiguous.")
+                                  .arg(n[0], writtenName(n)));
+        return {quoteName(database.toUpper() + QStringLiteral("__") + n.last()) + QLatin1Char('(') + args() + QLatin1Char(')'),
+                ValueType::Unknown, false};
+    }
+
+    if (name == QLatin1String("ISNULL")) {
+        argCount(2, 2);
+        const Emitted a = expr(*e.args[0], scope);
+        Emitted b = expr(*e.args[1], scope);
+        const QString second = a.type == ValueType::DateTime ? Emitter::storeAs(b, ValueType::DateTime) : b.sql;
+        return {QStringLiteral("ifnull(%1, %2)").arg(a.sql, second), a.type == ValueType::Unknown ? b.type : a.type, false};
+    }
+    if (name == QLatin1String("COALESCE")) {
+        ValueType t = ValueType::Unknown;
+        for (const ExprPtr& a : e.args)
+            if (t == ValueType::Unknown)
+                t = expr(*a, scope).type;
+        return call("coalesce", t);
+    }
+    if (name == QLatin1String("NULLIF")) {
+        argCount(2, 2);
+        return call("nullif", expr(*e.args[0], scope).type);
+    }
+    if (name == QLatin1String("GETDATE") || name == QLatin1String("SYSDATETIME") || name == QLatin1String("CURRENT_TIMESTAMP")) {
+        argCount(0, 0);
+        return {QStringLiteral("tsql_getdate()"), ValueType::DateTime, false};
+    }
+    if (name == QLatin1String("HOST_NAME")) {
+        argCount(0, 0);
+        return {QStringLiteral("tsql_host_name()"), ValueType::Text, false};
+    }
+    if (name == QLatin1String("DB_NAME")) {
+        argCount(0, 0);
+        return {QLatin1Char('\'') + database_.toUpper() + QLatin1Char('\''), ValueType::Text, false};
+    }
+    if (name == QLatin1String("SCOPE_IDENTITY") || name == QLatin1String("IDENT_CURRENT"))
+        return {QStringLiteral("last_insert_rowid()"), ValueType::Number, false};
+    if (name == QLatin1String("NEWID"))
+        return {QStringLiteral("tsql_newid()"), ValueType::Text, false};
+    if (name == QLatin1String("DATEADD")) {
+        argCount(3, 3);
+        return {QStringLiteral("tsql_dateadd(%1, %2, %3)").arg(datePart(*e.args[0]), expr(*e.args[1], scope).sql, expr(*e.args[2], scope).sql),
+                ValueType::DateTime, false};
+    }
+    if (name == QLatin1String("DATEDIFF")) {
+        argCount(3, 3);
+        return {QStringLiteral("tsql_datediff(%1, %2, %3)").arg(datePart(*e.args[0]), expr(*e.args[1], scope).sql, expr(*e.args[2], scope).sql),
+                ValueType::Number, false};
+    }
+    if (name == QLatin1String("DATEPART")) {
+        argCount(2, 2);
+        return {QStringLiteral("tsql_datepart(%1, %2)").arg(datePart(*e.args[0]), expr(*e.args[1], scope).sql), ValueType::Number, false};
+    }
+    if (name == QLatin1String("DATENAME")) {
+        argCount(2, 2);
+        return {QStringLiteral("tsql_datename(%1, %2)").arg(datePart(*e.args[0]), expr(*e.args[1], scope).sql), ValueType::Text, false};
+    }
+    if (name == QLatin1String("YEAR") || name == QLatin1String("MONTH") || name == QLatin1String("DAY")) {
+        argCount(1, 1);
+        const QString part = name == QLatin1String("YEAR") ? QStringLiteral("'yy'") : name == QLatin1String("MONTH") ? QStringLiteral("'mm'") : QStringLiteral("'dd'");
+        return {QStringLiteral("tsql_datepart(%1, %2)").arg(part, expr(*e.args[0], scope).sql), ValueType::Number, false};
+    }
+    if (name == QLatin1String("COL_LENGTH")) {
+        argCount(2, 2);
+        return {QStringLiteral("tsql_col_length(%1, '%2')").arg(args(), database_.toUpper()), ValueType::Number, false};
+    }
+    if (name == QLatin1String("COUNT") || name == QLatin1String("COUNT_BIG")) {
+        QString inner = args();
+        return {QStringLiteral("count(") + (e.distinct ? QStringLiteral("DISTINCT ") : QString()) + inner + QLatin1Char(')'), ValueType::Number, false};
+    }
+    if (name == QLatin1String("SUM") || name == QLatin1String("AVG")) {
+        argCount(1, 1);
+        return {name.toLower() + QLatin1Char('(') + (e.distinct ? QStringLiteral("DISTINCT ") : QString()) + args() + QLatin1Char(')'), ValueType::Number, false};
+    }
+    if (name == QLatin1String("MIN") || name == QLatin1String("MAX")) {
+        argCount(1, 1);
+        const Emitted a = expr(*e.args[0], scope);
+        return {name.toLower() + QLatin1Char('(') + a.sql + QLatin1Char(')'), a.type, false};
+    }
+
+    struct Simple {
+        const char* tsql;
+        const char* sqlite;
+        size_t low, high;
+        ValueType type;
+    };
+    static const Simple simple[] = {
+        {"LEN", "tsql_len", 1, 1, ValueType::Number},
+        {"DATALENGTH", "length", 1, 1, ValueType::Number},
+        {"LTRIM", "ltrim", 1, 1, ValueType::Text},
+        {"RTRIM", "rtrim", 1, 1, ValueType::Text},
+        {"TRIM", "trim", 1, 1, ValueType::Text},
+        {"UPPER", "tsql_upper", 1, 1, ValueType::Text},
+        {"LOWER", "tsql_lower", 1, 1, ValueType::Text},
+        {"SUBSTRING", "tsql_substring", 3, 3, ValueType::Text},
+        {"LEFT", "tsql_left", 2, 2, ValueType::Text},
+        {"RIGHT", "tsql_right", 2, 2, ValueType::Text},
+        {"CHARINDEX", "tsql_charindex", 2, 3, ValueType::Number},
+        {"REPLACE", "tsql_replace", 3, 3, ValueType::Text},
+        {"REPLICATE", "tsql_replicate", 2, 2, ValueType::Text},
+        {"SPACE", "tsql_space", 1, 1, ValueType::Text},
+        {"STR", "tsql_str", 1, 3, ValueType::Text},
+        {"ISNUMERIC", "tsql_isnumeric", 1, 1, ValueType::Number},
+        {"ISDATE", "tsql_isdate", 1, 1, ValueType::Number},
+        {"ABS", "abs", 1, 1, ValueType::Number},
+        {"ROUND", "tsql_round", 2, 3, ValueType::Number},
+        {"CEILING", "tsql_ceiling", 1, 1, ValueType::Number},
+        {"FLOOR", "tsql_floor", 1, 1, ValueType::Number},
+    };
+    for (const Simple& s : simple) {
+        if (name == QLatin1String(s.tsql)) {
+            argCount(s.low, s.high);
+            return call(s.sqlite, s.type);
+        }
+    }
+    throw db::DbError(QStringLiteral("'%1' is not a recognized built-in function name.").arg(n.last()));
+}
+
+Emitted Emitter::expr(const Expr& e, const Scope& scope)
+{
+    switch (e.kind) {
+    case Expr::Kind::Literal:
+        if (inline_)
+            return {literalText(e.literal), ValueType::Text, false};
+        return {QStringLiteral("?%1").arg(e.literal + 1), ValueType::Text, false};
+    case Expr::Kind::Text: {
+        QString v = e.text;
+        v.replace(QLatin1Char('\''), QStringLiteral("''"));
+        return {QLatin1Char('\'') + v + QLatin1Char('\''), ValueType::Text, false};
+    }
+    case Expr::Kind::Number:
+        return {e.text, ValueType::Number, false};
+    case Expr::Kind::Null:
+        return {QStringLiteral("NULL"), ValueType::Unknown, false};
+    case Expr::Kind::Column:
+        return column(e, scope);
+    case Expr::Kind::Star:
+        if (e.name.isEmpty())
+            return {QStringLiteral("*"), ValueType::Unknown, false};
+        return {quoteName(e.name.last()) + QStringLiteral(".*"), ValueType::Unknown, false};
+    case Expr::Kind::Function:
+        return function(e, scope);
+    case Expr::Kind::Convert:
+        return convert(e, scope);
+    case Expr::Kind::Variable: {
+        const QString v = e.text.toUpper();
+        if (v == QLatin1String("@@IDENTITY"))
+            return {QStringLiteral("last_insert_rowid()"), ValueType::Number, false};
+        if (v == QLatin1String("@@ROWCOUNT"))
+            return {QStringLiteral("changes()"), ValueType::Number, false};
+        throw db::DbError(QStringLiteral("Must declare the scalar variable \"%1\".").arg(e.text));
+    }
+    case Expr::Kind::Paren: {
+        Emitted inner = expr(*e.args[0], scope);
+        return {QLatin1Char('(') + inner.sql + QLatin1Char(')'), inner.type, false};
+    }
+    case Expr::Kind::Unary: {
+        const Emitted inner = expr(*e.args[0], scope);
+        if (e.op == QLatin1String("NOT"))
+            return {QStringLiteral("NOT ") + inner.sql, ValueType::Number, false};
+        return {e.op + inner.sql, ValueType::Number, false};
+    }
+    case Expr::Kind::Binary:
+        if (e.op == QLatin1String("AND") || e.op == QLatin1String("OR"))
+            return {expr(*e.args[0], scope).sql + QLatin1Char(' ') + e.op + QLatin1Char(' ') + expr(*e.args[1], scope).sql,
+                    ValueType::Number, false};
+        return arithmetic(e, scope);
+    case Expr::Kind::Compare:
+        return compare(e.op, *e.args[0], *e.args[1], scope);
+    case Expr::Kind::Between: {
+        Emitted v = expr(*e.args[0], scope);
+        Emitted low = expr(*e.args[1], scope);
+        Emitted high = expr(*e.args[2], scope);
+        const bool anyDate = v.type == ValueType::DateTime || low.type == ValueType::DateTime || high.type == ValueType::DateTime;
+        if (anyDate) {
+            v.sql = Emitter::storeAs(v, ValueType::DateTime);
+            low.sql = Emitter::storeAs(low, ValueType::DateTime);
+            high.sql = Emitter::storeAs(high, ValueType::DateTime);
+        }
+        QString left = v.sql;
+        if (!v.isColumn && v.type != ValueType::Number && !anyDate)
+            left = collated(v);
+        return {left + (e.negated ? QStringLiteral(" NOT BETWEEN ") : QStringLiteral(" BETWEEN ")) + low.sql + QStringLiteral(" AND ") + high.sql,
+                ValueType::Number, false};
+    }
+    case Expr::Kind::InList: {
+        const Emitted v = expr(*e.args[0], scope);
+        QStringList items;
+        for (size_t i = 1; i < e.args.size(); ++i) {
+            const Emitted item = expr(*e.args[i], scope);
+            items << (v.type == ValueType::DateTime ? Emitter::storeAs(item, ValueType::DateTime) : item.sql);
+        }
+        const QString left = (!v.isColumn && isTextual(v.type)) ? collated(v) : v.sql;
+        return {left + (e.negated ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (")) + items.join(QStringLiteral(", ")) + QLatin1Char(')'),
+                ValueType::Number, false};
+    }
+    case Expr::Kind::InSelect: {
+        const Emitted v = expr(*e.args[0], scope);
+        return {v.sql + (e.negated ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (")) + select(*e.select, &scope) + QLatin1Char(')'),
+                ValueType::Number, false};
+    }
+    case Expr::Kind::Like: {
+        QString text = expr(*e.args[0], scope).sql + (e.negated ? QStringLiteral(" NOT LIKE ") : QStringLiteral(" LIKE ")) +
+                       expr(*e.args[1], scope).sql;
+        if (e.args.size() > 2)
+            text += QStringLiteral(" ESCAPE ") + expr(*e.args[2], scope).sql;
+        return {text, ValueType::Number, false};
+    }
+    case Expr::Kind::IsNull:
+        return {expr(*e.args[0], scope).sql + (e.negated ? QStringLiteral(" IS NOT NULL") : QStringLiteral(" IS NULL")), ValueType::Number, false};
+    case Expr::Kind::Exists:
+        return {QStringLiteral("EXISTS (") + select(*e.select, &scope) + QLatin1Char(')'), ValueType::Number, false};
+    case Expr::Kind::Subquery: {
+        ValueType t = ValueType::Unknown;
+        const QString text = select(*e.select, &scope);
+        if (!e.select->items.empty() && e.select->compound.empty()) {
+            // The type of a scalar subquery is the type of its one column.
+            Scope probe;
+            probe.parent = &scope;
+            Emitter copy(catalog_, database_, literals_, inline_);
+            for (const FromItem& item : e.select->from) {
+                copy.tableRef(item.first, probe);
+                for (const Join& j : item.joins)
+                    copy.tableRef(j.table, probe);
+            }
+            t = copy.expr(*e.select->items.front().expr, probe).type;
+        }
+        return {QLatin1Char('(') + text + QLatin1Char(')'), t, false};
+    }
+    case Expr::Kind::Case: {
+        QString text = QStringLiteral("CASE");
+        size_t i = 0;
+        ValueType t = ValueType::Unknown;
+        Emitted operand;
+        if (e.caseOperand) {
+            operand = expr(*e.args[0], scope);
+            text += QLatin1Char(' ') + (operand.isColumn || !isTextual(operand.type) ? operand.sql : collated(operand));
+            i = 1;
+        }
+        const size_t end = e.args.size() - (e.caseElse ? 1 : 0);
+        for (; i < end; i += 2) {
+            Emitted when = expr(*e.args[i], scope);
+            if (e.caseOperand && operand.type == ValueType::DateTime)
+                when.sql = Emitter::storeAs(when, ValueType::DateTime);
+            const Emitted then = expr(*e.args[i + 1], scope);
+            if (t == ValueType::Unknown)
+                t = then.type;
+            text += QStringLiteral(" WHEN ") + when.sql + QStringLiteral(" THEN ") + then.sql;
+        }
+        if (e.caseElse) {
+            const Emitted other = expr(*e.args.back(), scope);
+            if (t == ValueType::Unknown)
+                t = other.type;
+            text += QStringLiteral(" ELSE ") + other.sql;
+        }
+        return {text + QStringLiteral(" END"), t, false};
+    }
+    }
+    unsupported(QStringLiteral("expression"));
+}
+
+} // namespace server::tsql

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "server/tsql/Ast.h"
+#include "server/tsql/Catalog.h"
+
+namespace server::tsql {
+
+// A typed piece of SQLite text.
+struct Emitted {
+    QString sql;
+    ValueType type = ValueType::Unknown;
+    bool isColumn = false; // a bare table column, which carries its own collation
+};
+
+// The tables visible to an expression: aliases of the FROM clause, then the
+// enclosing query's.
+struct Scope {
+    struct Entry {
+        QString alias;           // upper case
+        const TableInfo* table;  // null for a derived table
+    };
+    std::vector<Entry> entries;
+    const Scope* parent = nullptr;
+    // Select-list aliases, for ORDER BY.
+    QHash<QString, ValueType> itemAliases;
+};
+
+// Emits SQLite text for T-SQL expressions and queries.
+class Emitter {
+public:
+    Emitter(const Catalog& catalog, QString currentDatabase, const QStringList& literals, bool inlineLiterals)
+        : catalog_(catalog), database_(std::move(currentDatabase)), literals_(literals), inline_(inlineLiterals) {}
+
+    QString select(const Select& s, const Scope* parent);
+    Emitted expr(const Expr& e, const Scope& scope);
+
+    // A table reference "DB__T" AS alias; adds the alias to `scope`.
+    QString tableRef(const TableRef& ref, Scope& scope);
+    const TableInfo& resolveTable(const Name& name) const;
+    void setDatabase(const QString& database) { database_ = database; }
+    const QString& database() const { return database_; }
+
+    // A value stored into a column of the given type.
+    static QString storeAs(const Emitted& value, ValueType columnType);
+    static QString quoteName(const QString& name);
+    QString literalText(int index) const;
+
+private:
+    Emitted column(const Expr& e, const Scope& scope);
+    Emitted function(const Expr& e, const Scope& scope);
+    Emitted convert(const Expr& e, const Scope& scope);
+    Emitted compare(const QString& op, const Expr& a, const Expr& b, const Scope& scope);
+    Emitted arithmetic(const Expr& e, const Scope& scope);
+    QString fromClause(const std::vector<FromItem>& from, Scope& scope);
+    QString selectCore(const Select& s, const Scope* parent, bool withOrderAndLimit);
+
+    const Catalog& catalog_;
+    QString database_;
+    const QStringList& literals_;
+    bool inline_;
+};
+
+} // namespace server::tsql

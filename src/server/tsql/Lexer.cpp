@@ -1,0 +1,219 @@
+#include "server/tsql/Lexer.h"
+
+#include "db/DbError.h"
+
+#include <QSet>
+
+namespace server::tsql {
+
+namespace {
+
+bool isWordStart(QChar c)
+{
+    return c.isLetter() || c == QLatin1Char('_') || c == QLatin1Char('#');
+}
+
+bool isWordChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('#') || c == QLatin1Char('$') || c == QLatin1Char('@');
+}
+
+QString excerpt(const QString& text, int from)
+{
+    return text.mid(from, 60);
+}
+
+} // namespace
+
+bool IsReservedWord(const QString& word)
+{
+    static const QSet<QString> reserved = {
+        QStringLiteral("SELECT"), QStringLiteral("FROM"), QStringLiteral("WHERE"), QStringLiteral("GROUP"),
+        QStringLiteral("ORDER"), QStringLiteral("HAVING"), QStringLiteral("UNION"), QStringLiteral("JOIN"),
+        QStringLiteral("INNER"), QStringLiteral("LEFT"), QStringLiteral("RIGHT"), QStringLiteral("FULL"),
+        QStringLiteral("CROSS"), QStringLiteral("OUTER"), QStringLiteral("ON"), QStringLiteral("AND"),
+        QStringLiteral("OR"), QStringLiteral("NOT"), QStringLiteral("INSERT"), QStringLiteral("UPDATE"),
+        QStringLiteral("DELETE"), QStringLiteral("SET"), QStringLiteral("VALUES"), QStringLiteral("INTO"),
+        QStringLiteral("AS"), QStringLiteral("IF"), QStringLiteral("ELSE"), QStringLiteral("BEGIN"),
+        QStringLiteral("END"), QStringLiteral("USE"), QStringLiteral("EXEC"), QStringLiteral("EXECUTE"),
+        QStringLiteral("IS"), QStringLiteral("IN"), QStringLiteral("LIKE"), QStringLiteral("BETWEEN"),
+        QStringLiteral("CASE"), QStringLiteral("WHEN"), QStringLiteral("THEN"), QStringLiteral("EXISTS"),
+        QStringLiteral("DISTINCT"), QStringLiteral("TOP"), QStringLiteral("BY"), QStringLiteral("ALTER"),
+        QStringLiteral("CREATE"), QStringLiteral("DROP"), QStringLiteral("TABLE"), QStringLiteral("NULL"),
+        QStringLiteral("DECLARE"), QStringLiteral("WITH"), QStringLiteral("EXCEPT"), QStringLiteral("INTERSECT"),
+        QStringLiteral("TRUNCATE"), QStringLiteral("RETURN"), QStringLiteral("GO"), QStringLiteral("ASC"),
+        QStringLiteral("DESC"), QStringLiteral("ESCAPE"), QStringLiteral("COLLATE")};
+    return reserved.contains(word.toUpper());
+}
+
+LexResult Lex(const QString& text)
+{
+    LexResult out;
+    out.tokens.reserve(text.size() / 4 + 4);
+    out.key.reserve(text.size());
+    const int n = text.size();
+    int i = 0;
+    bool previousIsAs = false;
+
+    auto push = [&](Token t, const QString& keyText) {
+        if (!out.key.isEmpty())
+            out.key += QLatin1Char(' ');
+        out.key += keyText;
+        out.tokens.push_back(std::move(t));
+    };
+
+    while (i < n) {
+        const QChar c = text.at(i);
+        if (c.isSpace()) {
+            ++i;
+            continue;
+        }
+        if (c == QLatin1Char('-') && i + 1 < n && text.at(i + 1) == QLatin1Char('-')) {
+            while (i < n && text.at(i) != QLatin1Char('\n'))
+                ++i;
+            continue;
+        }
+        if (c == QLatin1Char('/') && i + 1 < n && text.at(i + 1) == QLatin1Char('*')) {
+            const int end = text.indexOf(QStringLiteral("*/"), i + 2);
+            if (end < 0)
+                throw db::DbError(QStringLiteral("Missing end comment mark '*/'."));
+            i = end + 2;
+            continue;
+        }
+
+        Token t;
+        t.offset = i;
+        const bool wasAs = previousIsAs;
+        previousIsAs = false;
+
+        const bool national = (c == QLatin1Char('N') || c == QLatin1Char('n')) && i + 1 < n && text.at(i + 1) == QLatin1Char('\'');
+        if (c == QLatin1Char('\'') || national) {
+            int j = i + (national ? 2 : 1);
+            QString value;
+            for (;;) {
+                if (j >= n)
+                    throw db::DbError(QStringLiteral("Unclosed quotation mark after the character string '%1'.").arg(excerpt(text, i + 1)));
+                const QChar d = text.at(j);
+                if (d == QLatin1Char('\'')) {
+                    if (j + 1 < n && text.at(j + 1) == QLatin1Char('\'')) {
+                        value += QLatin1Char('\'');
+                        j += 2;
+                        continue;
+                    }
+                    ++j;
+                    break;
+                }
+                value += d;
+                ++j;
+            }
+            t.kind = TokenKind::String;
+            t.text = value;
+            i = j;
+            if (wasAs) {
+                // A column alias written as a string is part of the statement's shape.
+                QString quoted = value;
+                quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
+                push(t, QLatin1Char('\'') + quoted + QLatin1Char('\''));
+            } else {
+                t.literal = out.literals.size();
+                out.literals << value;
+                push(t, QStringLiteral("?"));
+            }
+            continue;
+        }
+        if (c == QLatin1Char('[') || c == QLatin1Char('"')) {
+            const QChar close = c == QLatin1Char('[') ? QLatin1Char(']') : QLatin1Char('"');
+            int j = i + 1;
+            QString value;
+            for (;;) {
+                if (j >= n)
+                    throw db::DbError(QStringLiteral("Unclosed quotation mark after the character string '%1'.").arg(excerpt(text, i + 1)));
+                const QChar d = text.at(j);
+                if (d == close) {
+                    if (j + 1 < n && text.at(j + 1) == close) {
+                        value += close;
+                        j += 2;
+                        continue;
+                    }
+                    ++j;
+                    break;
+                }
+                value += d;
+                ++j;
+            }
+            t.kind = TokenKind::Word;
+            t.text = value;
+            t.quoted = true;
+            i = j;
+            push(t, QLatin1Char('[') + value + QLatin1Char(']'));
+            continue;
+        }
+        if (c.isDigit() || (c == QLatin1Char('.') && i + 1 < n && text.at(i + 1).isDigit())) {
+            int j = i;
+            while (j < n && (text.at(j).isDigit() || text.at(j) == QLatin1Char('.')))
+                ++j;
+            if (j < n && (text.at(j) == QLatin1Char('e') || text.at(j) == QLatin1Char('E'))) {
+                int k = j + 1;
+                if (k < n && (text.at(k) == QLatin1Char('+') || text.at(k) == QLatin1Char('-')))
+                    ++k;
+                if (k < n && text.at(k).isDigit()) {
+                    j = k;
+                    while (j < n && text.at(j).isDigit())
+                        ++j;
+                }
+            }
+            t.kind = TokenKind::Number;
+            t.text = text.mid(i, j - i);
+            i = j;
+            push(t, t.text);
+            continue;
+        }
+        if (c == QLatin1Char('@')) {
+            int j = i + 1;
+            while (j < n && (isWordChar(text.at(j))))
+                ++j;
+            t.kind = TokenKind::Variable;
+            t.text = text.mid(i, j - i);
+            i = j;
+            push(t, t.text);
+            continue;
+        }
+        if (isWordStart(c)) {
+            int j = i + 1;
+            while (j < n && isWordChar(text.at(j)))
+                ++j;
+            t.kind = TokenKind::Word;
+            t.text = text.mid(i, j - i);
+            i = j;
+            previousIsAs = t.text.compare(QLatin1String("AS"), Qt::CaseInsensitive) == 0;
+            push(t, t.text);
+            continue;
+        }
+        // Symbols, the two-character ones first.
+        static const char* twoChar[] = {"<>", "!=", "<=", ">=", "!<", "!>"};
+        QString sym;
+        if (i + 1 < n) {
+            const QString two = text.mid(i, 2);
+            for (const char* s : twoChar)
+                if (two == QLatin1String(s))
+                    sym = two;
+        }
+        if (sym.isEmpty()) {
+            if (QStringLiteral("(),.;+-*/%=<>~&|^").contains(c))
+                sym = c;
+            else
+                throw db::DbError(QStringLiteral("Incorrect syntax near '%1'.").arg(excerpt(text, i)));
+        }
+        t.kind = TokenKind::Symbol;
+        t.text = sym;
+        i += sym.size();
+        push(t, sym);
+    }
+    Token end;
+    end.kind = TokenKind::End;
+    end.offset = n;
+    out.tokens.push_back(end);
+    return out;
+}
+
+} // namespace server::tsql

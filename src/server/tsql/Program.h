@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+namespace server::tsql {
+
+// An argument of a procedure call in a batch.
+struct ExecArg {
+    enum class Kind { Literal, Number, Null, Default };
+    QString name;   // "@name" when passed by name
+    Kind kind = Kind::Null;
+    int literal = -1;
+    QString number;
+};
+
+// One step of a translated batch.
+struct Op {
+    enum class Kind {
+        Query,       // run `sql`; a SELECT hands back its rows as a result set
+        JumpIfFalse, // run `sql` (one row, one 0/1 column); go to `target` on 0
+        Jump,        // go to `target`
+        Use,         // make `database` the connection's current database
+        Exec         // call the procedure database..name with `args`
+    };
+    Kind kind = Kind::Query;
+    QString sql;
+    bool returnsRows = false;
+    bool changesSchema = false;
+    int target = -1;
+    QString database;
+    QString procedure;
+    QString writtenName; // the procedure name as the caller wrote it
+    std::vector<ExecArg> args;
+};
+
+// A batch translated to SQLite. Cached by statement shape: the string literals
+// of the batch are parameters ?1, ?2 ... numbered in the order they were written.
+struct Program {
+    std::vector<Op> ops;
+    bool cacheable = true;
+};
+
+using ProgramPtr = std::shared_ptr<const Program>;
+
+} // namespace server::tsql

@@ -1,0 +1,26 @@
+#include "server/tsql/Translator.h"
+
+#include "server/tsql/Parser.h"
+
+namespace server::tsql {
+
+ProgramPtr Translator::translate(const LexResult& lexed, const QString& text, const QString& currentDatabase)
+{
+    QString key = currentDatabase;
+    key += QChar(0x1f);
+    key += lexed.key;
+    auto it = cache_.constFind(key);
+    if (it != cache_.constEnd())
+        return it.value();
+
+    const std::vector<StatementPtr> statements = ParseBatch(lexed, text);
+    ProgramPtr program = BuildProgram(statements, catalog_, currentDatabase, lexed.literals);
+    if (program->cacheable) {
+        if (cache_.size() > 20000)
+            cache_.clear(); // a runaway of one-off shapes must not grow without end
+        cache_.insert(key, program);
+    }
+    return program;
+}
+
+} // namespace server::tsql
