@@ -46,8 +46,12 @@ public:
     // Runs plain SQLite text (schema upkeep, demo data in bulk).
     void executeNative(const QString& sqliteText);
 
+public:
+    // The progress handler reads these to stop a statement that runs too long.
+    QElapsedTimer commandTimer_;
+    int timeoutSeconds_ = 120;
+
 private:
-    struct Cursor;
     db::ResultSets runProgram(const tsql::Program& program, const QStringList& literals, qlonglong* recordsAffected);
     db::ResultSets callRegistered(const QString& database, const QString& name, const QString& writtenName,
                                   const QList<QPair<QString, QVariant>>& args);
@@ -66,11 +70,8 @@ private:
     tsql::Translator translator_{catalog_};
     QHash<const tsql::Op*, sqlite3_stmt*> statements_;
     QHash<const tsql::Op*, bool> inUse_;
-    QList<tsql::ProgramPtr> keepAlive_;
     QString database_ = QStringLiteral("STATION");
-    int timeoutSeconds_ = 120;
     int savepoint_ = 0;
-    QElapsedTimer commandTimer_;
 };
 
 } // namespace server

@@ -281,7 +281,8 @@ Emitted Emitter::compare(const QString& op, const Expr& a, const Expr& b, const 
     else if (right.type == ValueType::DateTime && left.type != ValueType::DateTime)
         left.sql = QStringLiteral("tsql_dt(") + left.sql + QLatin1Char(')');
     QString l = left.sql;
-    if (!left.isColumn && !right.isColumn && !(left.type == ValueType::Number || right.type == ValueType::Number))
+    const bool textual = isTextual(left.type) && isTextual(right.type);
+    if (!left.isColumn && !right.isColumn && textual)
         l = collated(left);
     return {l + QLatin1Char(' ') + op + QLatin1Char(' ') + right.sql, ValueType::Number, false};
 }

@@ -15,11 +15,8 @@ ProgramPtr Translator::translate(const LexResult& lexed, const QString& text, co
 
     const std::vector<StatementPtr> statements = ParseBatch(lexed, text);
     ProgramPtr program = BuildProgram(statements, catalog_, currentDatabase, lexed.literals);
-    if (program->cacheable) {
-        if (cache_.size() > 20000)
-            cache_.clear(); // a runaway of one-off shapes must not grow without end
+    if (program->cacheable)
         cache_.insert(key, program);
-    }
     return program;
 }
 

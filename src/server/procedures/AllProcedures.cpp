@@ -1,0 +1,17 @@
+#include "server/procedures/Procedure.h"
+#include "server/procedures/ProcedureGroups.h"
+
+namespace server {
+
+void RegisterAllProcedures()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    ProcedureRegistry& registry = ProcedureRegistry::instance();
+    RegisterInventoryProcedures(registry);
+    RegisterFunctions(registry);
+}
+
+} // namespace server

@@ -1,0 +1,47 @@
+#include "db/SqlText.h"
+#include "server/procedures/Procedure.h"
+#include "server/procedures/ProcedureGroups.h"
+
+namespace server {
+
+namespace {
+
+// The credit-memo print buffer holds the lines of one user's slip until it is printed.
+void eraseCreditMemo(ProcContext& ctx)
+{
+    ctx.execute(QStringLiteral("DELETE FROM INVENTORY..tbPharmaCMPrint WHERE UserID = %1").arg(db::Quote(ctx.text("@strID"))));
+}
+
+void appendCreditMemo(ProcContext& ctx)
+{
+    ctx.execute(QStringLiteral("INSERT INTO INVENTORY..tbPharmaCMPrint (UserID, RefNum, Description, Quantity, Amount, ChargeSlip, QtyIssued, IdNum) "
+                               "VALUES (%1, %2, %3, %4, %5, %6, %7, %8)")
+                    .arg(db::Quote(ctx.text("@strUserID")), db::Quote(ctx.text("@strRefNum")), db::Quote(ctx.text("@strDescription")),
+                         db::SqlNumber(ctx.number("@intQuantity")), db::SqlNumber(ctx.number("@monQuantity")),
+                         db::Quote(ctx.text("@strChargeSlip")), db::SqlNumber(static_cast<qlonglong>(ctx.number("@intQtyIssued"))),
+                         db::Quote(ctx.text("@strIdNum"))));
+}
+
+ProcParam text(const char* name)
+{
+    return ProcParam{QLatin1String(name), QStringLiteral("varchar"), false, {}};
+}
+
+ProcParam number(const char* name, const char* type)
+{
+    return ProcParam{QLatin1String(name), QLatin1String(type), false, {}};
+}
+
+} // namespace
+
+void RegisterInventoryProcedures(ProcedureRegistry& registry)
+{
+    registry.add(ProcedureDef{QStringLiteral("INVENTORY"), QStringLiteral("Pharma_EraseCM"),
+                              {text("@strID"), text("@strIdNum"), text("@strRefNum")}, eraseCreditMemo});
+    registry.add(ProcedureDef{QStringLiteral("INVENTORY"), QStringLiteral("Pharma_AppendCM"),
+                              {text("@strUserID"), text("@strRefNum"), text("@strDescription"), number("@intQuantity", "float"),
+                               number("@monQuantity", "money"), text("@strChargeSlip"), number("@intQtyIssued", "int"), text("@strIdNum")},
+                              appendCreditMemo});
+}
+
+} // namespace server

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace server {
+
+class ProcedureRegistry;
+
+// Each group registers the procedures of one area of the hospital database.
+void RegisterInventoryProcedures(ProcedureRegistry& registry);
+void RegisterFunctions(ProcedureRegistry& registry);
+
+} // namespace server
