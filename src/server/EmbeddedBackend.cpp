@@ -146,6 +146,9 @@ EmbeddedBackend::EmbeddedBackend(const QString& path, const EmbeddedOptions& opt
     host_.catalog = &catalog_;
     host_.handle = handle_;
     RegisterSqlFunctions(handle_, &host_);
+    // A misspelt name in double quotes must fail, not turn into a string.
+    sqlite3_db_config(handle_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(handle_, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
 
     executeNative(QStringLiteral("PRAGMA journal_mode = WAL"));
     executeNative(QStringLiteral("PRAGMA synchronous = NORMAL"));

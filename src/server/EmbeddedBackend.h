@@ -36,6 +36,7 @@ public:
     // The translated program of a batch, from the cache when it was seen before.
     tsql::ProgramPtr program(const QString& sql);
 
+    int cachedTranslations() const { return translator_.cachedCount(); }
     const QString& currentDatabase() const { return database_; }
     QDateTime now() const;
     const QString& hostName() const { return host_.hostName; }

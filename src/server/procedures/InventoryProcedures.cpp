@@ -9,12 +9,12 @@ namespace {
 // The credit-memo print buffer holds the lines of one user's slip until it is printed.
 void eraseCreditMemo(ProcContext& ctx)
 {
-    ctx.execute(QStringLiteral("DELETE FROM INVENTORY..tbPharmaCMPrint WHERE UserID = %1").arg(db::Quote(ctx.text("@strID"))));
+    ctx.execute(QStringLiteral("DELETE FROM INVENTORY..tbInvCMPrint WHERE UserID = %1").arg(db::Quote(ctx.text("@strID"))));
 }
 
 void appendCreditMemo(ProcContext& ctx)
 {
-    ctx.execute(QStringLiteral("INSERT INTO INVENTORY..tbPharmaCMPrint (UserID, RefNum, Description, Quantity, Amount, ChargeSlip, QtyIssued, IdNum) "
+    ctx.execute(QStringLiteral("INSERT INTO INVENTORY..tbInvCMPrint (UserID, RefNum, Description, Quantity, Amount, ChargeSlip, QtyIssued, IdNum) "
                                "VALUES (%1, %2, %3, %4, %5, %6, %7, %8)")
                     .arg(db::Quote(ctx.text("@strUserID")), db::Quote(ctx.text("@strRefNum")), db::Quote(ctx.text("@strDescription")),
                          db::SqlNumber(ctx.number("@intQuantity")), db::SqlNumber(ctx.number("@monQuantity")),

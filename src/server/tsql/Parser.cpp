@@ -105,17 +105,16 @@ private:
             fail();
         parts << next().text;
         while (isSymbol(".")) {
+            if (isSymbol("*", 1))
+                return parts; // "alias.*": the caller reads the star
             ++p_;
             if (isSymbol(".")) {
                 parts << QString();
                 continue;
             }
-            if (peek().kind == TokenKind::Word)
-                parts << next().text;
-            else if (isSymbol("*")) {
-                return parts; // the caller sees the star
-            } else
+            if (peek().kind != TokenKind::Word)
                 fail();
+            parts << next().text;
         }
         return parts;
     }
