@@ -1,0 +1,131 @@
+// orsql: the command-line client of the embedded hospital database.
+//
+//   orsql --db FILE --demo [--scale N]      create the demo hospital at FILE
+//   orsql --db FILE -Q "T-SQL"              run T-SQL, print each result set
+//   orsql --db FILE -i script.sql           run a script of GO-separated batches
+//   orsql --db FILE --translate -Q "T-SQL"  print the SQLite text instead of running it
+
+#include "ResultPrinter.h"
+
+#include "db/DbError.h"
+#include "db/ScriptBatches.h"
+#include "server/EmbeddedServer.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void write(FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+}
+
+[[noreturn]] void fail(const QString& message)
+{
+    write(stderr, QStringLiteral("error: ") + message + QLatin1Char('\n'));
+    std::fflush(stdout);
+    std::exit(1);
+}
+
+// A new demo file replaces the old one whole, its write-ahead log included:
+// a stale log beside a fresh file would be replayed into it.
+void removeDatabaseFiles(const QString& path)
+{
+    for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        const QString file = path + suffix;
+        if (QFile::exists(file) && !QFile::remove(file))
+            fail(QStringLiteral("cannot replace %1").arg(file));
+    }
+}
+
+QString readScript(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("orsql"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Runs T-SQL on the station's embedded hospital database."));
+    parser.addHelpOption();
+    const QCommandLineOption dbOption(QStringLiteral("db"), QStringLiteral("The database file."), QStringLiteral("FILE"));
+    const QCommandLineOption demoOption(QStringLiteral("demo"), QStringLiteral("Create the demo hospital at FILE, replacing it."));
+    const QCommandLineOption scaleOption(QStringLiteral("scale"), QStringLiteral("Size of the demo hospital (1 is the demo for people)."), QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption queryOption(QStringLiteral("Q"), QStringLiteral("T-SQL text to run."), QStringLiteral("text"));
+    const QCommandLineOption inputOption(QStringLiteral("i"), QStringLiteral("A script of batches separated by GO lines."), QStringLiteral("script"));
+    const QCommandLineOption translateOption(QStringLiteral("translate"), QStringLiteral("Print the SQLite text instead of running it."));
+    parser.addOptions({dbOption, demoOption, scaleOption, queryOption, inputOption, translateOption});
+    // Single-letter options as sqlcmd writes them: -Q, -i.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.process(app);
+
+    if (!parser.positionalArguments().isEmpty())
+        fail(QStringLiteral("unexpected argument: %1").arg(parser.positionalArguments().first()));
+    if (parser.isSet(queryOption) && parser.isSet(inputOption))
+        fail(QStringLiteral("give either -Q or -i, not both"));
+    const bool hasText = parser.isSet(queryOption) || parser.isSet(inputOption);
+    if (!parser.isSet(demoOption) && !hasText)
+        fail(QStringLiteral("nothing to do: give --demo, -Q or -i (see --help)"));
+    if (parser.isSet(translateOption) && !hasText)
+        fail(QStringLiteral("--translate needs -Q or -i"));
+
+    bool scaleOk = false;
+    const int scale = parser.value(scaleOption).toInt(&scaleOk);
+    if (!scaleOk || scale < 1)
+        fail(QStringLiteral("--scale needs a whole number of at least 1"));
+
+    // Translating needs the schema but no data: without --db a throw-away file serves.
+    QTemporaryDir scratch;
+    QString path = parser.value(dbOption);
+    if (path.isEmpty()) {
+        if (!parser.isSet(translateOption) || parser.isSet(demoOption))
+            fail(QStringLiteral("--db FILE is required"));
+        path = scratch.filePath(QStringLiteral("translate.db"));
+    }
+
+    const QString text = !hasText ? QString()
+        : parser.isSet(queryOption) ? parser.value(queryOption) : readScript(parser.value(inputOption));
+
+    try {
+        if (parser.isSet(demoOption))
+            removeDatabaseFiles(path);
+        auto connection = server::OpenEmbedded(path);
+        if (parser.isSet(demoOption)) {
+            server::CreateDemoHospital(*connection, scale);
+            write(stderr, QStringLiteral("demo hospital (scale %1) created at %2\n").arg(scale).arg(path));
+        }
+        if (!hasText)
+            return 0;
+
+        for (const QString& batch : db::SplitBatches(text)) {
+            if (parser.isSet(translateOption)) {
+                write(stdout, server::TranslateOnly(*connection, batch) + QLatin1Char('\n'));
+                continue;
+            }
+            const db::ResultSets sets = connection->backend().run(batch, nullptr);
+            if (!sets.empty())
+                write(stdout, orsql::FormatResultSets(sets));
+            std::fflush(stdout);
+        }
+    } catch (const db::DbError& error) {
+        fail(error.message());
+    } catch (const std::exception& error) {
+        fail(QString::fromLocal8Bit(error.what()));
+    }
+    return 0;
+}
