@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release and runs them.
+#   bash bench/run.sh [BUILD_DIR]      (default: build-release beside the repository)
+set -euo pipefail
+
+repo=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$repo/../build-release}
+
+cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORSTATION_BENCH=ON -DORSTATION_TESTS=OFF
+cmake --build "$build" -j2 --target bench_translate bench_lookup
+
+for bench in bench_translate bench_lookup; do
+  echo "== $bench"
+  "$build/bench/$bench" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
+done
