@@ -3,7 +3,9 @@
 
 #include "support/TestDatabase.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -17,11 +19,21 @@ struct Result {
     QString err;
 };
 
+// The program named by $ORSQL, or the one built beside this test program.
+QString orsqlProgram()
+{
+    const QString named = qEnvironmentVariable("ORSQL");
+    if (!named.isEmpty())
+        return named;
+    const QDir testDir = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).dir();
+    return QDir::cleanPath(testDir.filePath(QStringLiteral("../tools/orsql/orsql")));
+}
+
 Result orsql(const QStringList& arguments)
 {
-    const QString program = qEnvironmentVariable("ORSQL");
-    if (program.isEmpty()) {
-        ADD_FAILURE() << "ORSQL does not name the orsql program";
+    const QString program = orsqlProgram();
+    if (!QFileInfo(program).isExecutable()) {
+        ADD_FAILURE() << "no orsql program at " << qPrintable(program) << " (set ORSQL)";
         return {};
     }
     QProcess process;
