@@ -1,0 +1,38 @@
+#include "server/EmbeddedServer.h"
+
+#include "server/demo/DemoCatalog.h"
+#include "server/demo/DemoSteps.h"
+
+namespace server {
+
+namespace {
+
+// The demo is dated from the server's day, so that it always looks current and
+// a test that fixes the server clock gets the same rows every time.
+QDate serverDay(db::Connection& connection)
+{
+    db::Recordset rs = connection.open(QStringLiteral("select GETDATE() AS Tdate"));
+    QDate day = rs.eof() ? QDate() : rs.field(QStringLiteral("Tdate")).toDateTime().date();
+    return day.isValid() ? day : QDate::currentDate();
+}
+
+} // namespace
+
+void CreateDemoHospital(db::Connection& connection, int scale)
+{
+    const demo::DemoCatalog catalog = demo::DemoCatalog::Build(scale, serverDay(connection));
+    const demo::DemoContext context{connection, catalog};
+    demo::WriteSettings(context);
+    demo::WriteBuildFile(context);
+    demo::WriteStationTables(context);
+    demo::WriteCaseRates(context);
+    demo::WritePriceLists(context);
+    demo::WriteUsers(context);
+    demo::WriteInventory(context);
+    demo::WritePatients(context);
+    demo::WriteSchedule(context);
+    demo::WriteResults(context);
+    demo::WriteBilling(context);
+}
+
+} // namespace server

@@ -1,0 +1,273 @@
+#include "server/demo/BatchInsert.h"
+#include "server/demo/DemoRandom.h"
+#include "server/demo/DemoSteps.h"
+
+#include <QHash>
+#include <QSet>
+
+namespace server::demo {
+
+namespace {
+
+// First booking of the day and the latest an operation may end.
+constexpr int kDayStartMinutes = 7 * 60;
+constexpr int kDayEndMinutes = 19 * 60;
+// Confirmed bookings cover two days back to four days ahead.
+constexpr int kFirstDay = -2;
+constexpr int kLastDay = 4;
+
+QString fullName(const PersonName& name)
+{
+    return QStringLiteral("%1, %2 %3").arg(name.last, name.first, name.middle);
+}
+
+int ageOn(const QDate& birth, const QDate& day)
+{
+    int age = day.year() - birth.year();
+    if (day < birth.addYears(age))
+        --age;
+    return age;
+}
+
+// Who is busy when: a doctor or nurse is never booked into two rooms at once.
+class Calendar {
+public:
+    bool isFree(const QString& who, const QDateTime& start, const QDateTime& end) const
+    {
+        for (const auto& [from, to] : busy_.value(who))
+            if (start < to && from < end)
+                return false;
+        return true;
+    }
+    void book(const QString& who, const QDateTime& start, const QDateTime& end) { busy_[who].append({start, end}); }
+
+private:
+    QHash<QString, QList<std::pair<QDateTime, QDateTime>>> busy_;
+};
+
+class ScheduleWriter {
+public:
+    explicit ScheduleWriter(const DemoContext& context)
+        : context_(context)
+        , catalog_(context.catalog)
+        , random_(0x5EED0301)
+        , entries_(context.connection, QStringLiteral("SCHEDULE..tbORScheduleDetails"),
+                   {QStringLiteral("IDNUM"), QStringLiteral("HospNum"), QStringLiteral("PatientName"),
+                    QStringLiteral("PatientClass"), QStringLiteral("Age"), QStringLiteral("Sex"), QStringLiteral("RoomID"),
+                    QStringLiteral("ScheduleDate"), QStringLiteral("StartTime"), QStringLiteral("Length"),
+                    QStringLiteral("TimeTag"), QStringLiteral("ProcedureCode"), QStringLiteral("Description"),
+                    QStringLiteral("DoctorID1"), QStringLiteral("DoctorID2"), QStringLiteral("AsstSurgeon1"),
+                    QStringLiteral("AsstSurgeon2"), QStringLiteral("AsstSurgeon3"), QStringLiteral("SNurse1"),
+                    QStringLiteral("CNurse"), QStringLiteral("RecordStatus"), QStringLiteral("RequestStationID"),
+                    QStringLiteral("RequestBy"), QStringLiteral("RequestDate"), QStringLiteral("ConfirmBy"),
+                    QStringLiteral("ConfirmDate"), QStringLiteral("ORNotified"), QStringLiteral("UserID"),
+                    QStringLiteral("TransDate")})
+    {
+        for (const WardRoomPlan& room : catalog_.wardRooms)
+            wardStations_.insert(room.id, room.stationId);
+    }
+
+    void run()
+    {
+        writeRooms();
+        writeBookings();
+        writeRequests();
+        entries_.flush();
+    }
+
+private:
+    void writeRooms()
+    {
+        db::Connection& connection = context_.connection;
+        BatchInsert application(connection, QStringLiteral("SCHEDULE..tbORApplication"),
+                                {QStringLiteral("StartTime"), QStringLiteral("DayLength"), QStringLiteral("ScheduleIncrement")});
+        // The day view opens at six in the morning, spans fourteen hours in half-hour slots.
+        application.add({Stamp(At(QDate(1900, 1, 1), QTime(6, 0))), Int(14), Int(30)});
+        application.flush();
+
+        BatchInsert rooms(connection, QStringLiteral("SCHEDULE..tbORRoom"),
+                          {QStringLiteral("RoomID"), QStringLiteral("RoomName"), QStringLiteral("SortOrder"),
+                           QStringLiteral("RevenueID"), QStringLiteral("Status")});
+        for (const OrRoomPlan& room : catalog_.orRooms)
+            rooms.add({Int(room.id), Text(room.name), Int(room.id), Text(QStringLiteral("OR")),
+                       Text(room.active ? QStringLiteral("Y") : QStringLiteral("X"))});
+        rooms.flush();
+
+        // Each operation is assigned to the rooms kept for its service; the
+        // short ones may also go to the minor room.
+        BatchInsert assignments(connection, QStringLiteral("SCHEDULE..tbProcedureRoom"),
+                                {QStringLiteral("Code"), QStringLiteral("RoomID"), QStringLiteral("RoomName"),
+                                 QStringLiteral("ProcedureDesc")});
+        for (const OrProcedurePlan& p : catalog_.procedures) {
+            if (!p.tagged)
+                continue;
+            for (const OrRoomPlan& room : catalog_.orRooms) {
+                const bool forService = !room.specialty.isEmpty() && room.specialty == p.specialty;
+                const bool minor = room.specialty.isEmpty() && room.active && p.minutes <= 45;
+                if (forService || minor)
+                    assignments.add({Text(p.code), Int(room.id), Text(room.name), Text(p.name)});
+            }
+        }
+        assignments.flush();
+    }
+
+    std::vector<const OrProcedurePlan*> proceduresFor(const OrRoomPlan& room) const
+    {
+        std::vector<const OrProcedurePlan*> found;
+        for (const OrProcedurePlan& p : catalog_.procedures)
+            if (p.tagged && (room.specialty.isEmpty() ? p.minutes <= 45 : p.specialty == room.specialty))
+                found.push_back(&p);
+        return found;
+    }
+
+    // In-patients in the hospital on the day: admitted by then and not yet gone home.
+    std::vector<const EncounterPlan*> inPatientsOn(const QDate& day) const
+    {
+        std::vector<const EncounterPlan*> found;
+        const QDate today = catalog_.today;
+        for (const EncounterPlan& e : catalog_.encounters) {
+            if (e.isOutPatient() || e.admitted.date() > std::min(day, today))
+                continue;
+            if (e.isOpen() || e.discharged.date() > day)
+                found.push_back(&e);
+        }
+        return found;
+    }
+
+    // A candidate free for the whole time, other than `except`; the search
+    // starts at a random one so that the work is spread among them.
+    template <typename T>
+    const T* freeOne(const std::vector<const T*>& candidates, const QDateTime& start, const QDateTime& end,
+                     QString (*key)(const T*), const T* except = nullptr)
+    {
+        return freeOne(candidates, start, end, key, [except](const T* c) { return c != except; });
+    }
+
+    template <typename T, typename Fits>
+    const T* freeOne(const std::vector<const T*>& candidates, const QDateTime& start, const QDateTime& end,
+                     QString (*key)(const T*), Fits fits)
+    {
+        if (candidates.empty())
+            return nullptr;
+        const int first = random_.below(static_cast<int>(candidates.size()));
+        for (size_t i = 0; i < candidates.size(); ++i) {
+            const T* c = candidates[(static_cast<size_t>(first) + i) % candidates.size()];
+            if (fits(c) && calendar_.isFree(key(c), start, end))
+                return c;
+        }
+        return nullptr;
+    }
+
+    static QString doctorKey(const DoctorPlan* d) { return d->id; }
+    static QString userKey(const UserPlan* u) { return u->id; }
+    static QString patientKey(const EncounterPlan* e) { return e->idNum; }
+
+    void addEntry(const EncounterPlan& e, const OrRoomPlan& room, const OrProcedurePlan& procedure,
+                  const QDateTime& start, int length, const QString& surgeon, const QString& anesthesiologist,
+                  const QString& assistant, const QString& scrub, const QString& circulating, const QString& status,
+                  const QString& timeTag)
+    {
+        const PatientPlan& p = catalog_.patients[static_cast<size_t>(e.patient)];
+        const UserPlan* requester = catalog_.nurses().front();
+        const QDateTime requested = At(start.date().addDays(-1), QTime(15, 0));
+        const bool confirmed = status == QLatin1String("C");
+        const bool past = start.date() < catalog_.today;
+        entries_.add({Text(e.idNum), Text(p.hospNum), Text(fullName(p.name)),
+                      Text(e.kind == EncounterKind::Emergency || random_.chance(15) ? QStringLiteral("EMERGENCY")
+                                                                                   : QStringLiteral("ELECTIVE")),
+                      Text(QString::number(ageOn(p.birthDate, start.date()))), Text(QString(p.name.sex)), Int(room.id),
+                      Stamp(start), Stamp(start), Int(length), timeTag.isEmpty() ? Null() : Text(timeTag), Text(procedure.code),
+                      Text(procedure.name), Text(surgeon), anesthesiologist.isEmpty() ? Null() : Text(anesthesiologist),
+                      Text(assistant), Text(QString()), Text(QString()), Text(scrub), Text(circulating), Text(status),
+                      Text(wardStations_.value(e.room, QStringLiteral("OPD"))), Text(requester->id), Stamp(requested),
+                      confirmed ? Text(QStringLiteral("SUPERVISOR")) : Null(),
+                      confirmed ? Stamp(requested.addSecs(2 * 3600)) : Null(),
+                      past ? Text(QStringLiteral("Y")) : Null(), Text(requester->id), Stamp(requested)});
+    }
+
+    void writeBookings()
+    {
+        const auto anesthesiologists = catalog_.anesthesiologists();
+        const auto nurses = catalog_.nurses();
+        for (int offset = kFirstDay; offset <= kLastDay; ++offset) {
+            const QDate day = catalog_.today.addDays(offset);
+            const auto patients = inPatientsOn(day);
+            for (const OrRoomPlan& room : catalog_.orRooms) {
+                if (!room.active)
+                    continue;
+                const auto procedures = proceduresFor(room);
+                // Rooms are busier on weekdays; a room may stay closed for the day.
+                const int maxCases = day.dayOfWeek() >= 6 ? 2 : 5;
+                int minute = kDayStartMinutes + 30 * random_.below(3);
+                for (int cases = 0; cases < maxCases && !procedures.empty(); ++cases) {
+                    const OrProcedurePlan& procedure = *procedures[static_cast<size_t>(random_.below(static_cast<int>(procedures.size())))];
+                    const int length = procedure.minutes;
+                    if (minute + length > kDayEndMinutes)
+                        break;
+                    const QDateTime start = At(day, QTime(0, 0)).addSecs(minute * 60);
+                    const QDateTime end = start.addSecs(length * 60);
+                    // The patient is in the house from an hour before until an hour after the operation.
+                    const EncounterPlan* patient = freeOne(patients, start, end, &ScheduleWriter::patientKey,
+                                                           [&](const EncounterPlan* e) {
+                                                               return e->admitted.secsTo(start) >= 3600 &&
+                                                                      (e->isOpen() || end.secsTo(e->discharged) >= 3600);
+                                                           });
+                    const DoctorPlan* surgeon = freeOne(catalog_.surgeonsFor(procedure.specialty), start, end, &ScheduleWriter::doctorKey);
+                    const DoctorPlan* anesthesiologist = freeOne(anesthesiologists, start, end, &ScheduleWriter::doctorKey);
+                    const UserPlan* scrub = freeOne(nurses, start, end, &ScheduleWriter::userKey);
+                    const UserPlan* circulating = freeOne(nurses, start, end, &ScheduleWriter::userKey, scrub);
+                    if (!patient || !surgeon || !anesthesiologist || !scrub || !circulating) {
+                        minute += 30;
+                        continue;
+                    }
+                    for (const QString& who : {patient->idNum, surgeon->id, anesthesiologist->id, scrub->id, circulating->id})
+                        calendar_.book(who, start, end);
+                    addEntry(*patient, room, procedure, start, length, surgeon->id, anesthesiologist->id, QString(),
+                             scrub->id, circulating->id, QStringLiteral("C"), QString());
+                    // Turnover time before the next case.
+                    minute += length + 15 * random_.between(1, 4);
+                }
+            }
+        }
+    }
+
+    // Requests the wards sent and the operating room has not confirmed yet
+    // (status empty), a few with the time left to be decided, and two revoked.
+    void writeRequests()
+    {
+        const auto patients = inPatientsOn(catalog_.today);
+        const auto anesthesiologists = catalog_.anesthesiologists();
+        const int count = 10;
+        for (int i = 0; i < count + 2 && !patients.empty(); ++i) {
+            const EncounterPlan& patient = *patients[static_cast<size_t>(random_.below(static_cast<int>(patients.size())))];
+            const OrRoomPlan& room = catalog_.orRooms[static_cast<size_t>(random_.below(10))];
+            const auto procedures = proceduresFor(room);
+            const OrProcedurePlan& procedure = *procedures[static_cast<size_t>(random_.below(static_cast<int>(procedures.size())))];
+            const DoctorPlan* surgeon = catalog_.surgeonsFor(procedure.specialty).front();
+            const bool toBeDecided = i % 4 == 3;
+            const QDate day = catalog_.today.addDays(random_.between(1, 3));
+            const QDateTime start = toBeDecided ? At(day, QTime(0, 0))
+                                                : At(day, QTime(8 + random_.below(8), 30 * random_.below(2)));
+            const DoctorPlan* anesthesiologist = i % 3 == 0 ? nullptr : anesthesiologists[static_cast<size_t>(random_.below(static_cast<int>(anesthesiologists.size())))];
+            addEntry(patient, room, procedure, start, procedure.minutes, surgeon->id,
+                     anesthesiologist ? anesthesiologist->id : QString(), QString(), QString(), QString(),
+                     i < count ? QString() : QStringLiteral("R"), toBeDecided ? QStringLiteral("TIME TBD") : QString());
+        }
+    }
+
+    const DemoContext& context_;
+    const DemoCatalog& catalog_;
+    DemoRandom random_;
+    Calendar calendar_;
+    QHash<QString, QString> wardStations_;
+    BatchInsert entries_;
+};
+
+} // namespace
+
+void WriteSchedule(const DemoContext& context)
+{
+    InTransaction(context.connection, [&] { ScheduleWriter(context).run(); });
+}
+
+} // namespace server::demo

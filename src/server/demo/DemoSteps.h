@@ -1,0 +1,29 @@
+#pragma once
+
+#include "db/Connection.h"
+#include "server/demo/DemoCatalog.h"
+
+namespace server::demo {
+
+struct DemoContext {
+    db::Connection& connection;
+    const DemoCatalog& catalog;
+};
+
+// One area of the demo hospital each; every area writes in its own transaction.
+void WriteSettings(const DemoContext& context);     // hospital information, settings, counters, small code tables
+void WriteBuildFile(const DemoContext& context);    // doctors, stations, rooms, companies, code tables
+void WriteStationTables(const DemoContext& context); // shifts, remarks, report list, claim roles, mark-ups
+void WriteCaseRates(const DemoContext& context);    // insurance memberships, case rates, RVS and ICD codes
+void WritePriceLists(const DemoContext& context);   // examinations and revenue items of every department
+void WriteUsers(const DemoContext& context);        // accounts, rights and station rights
+void WriteInventory(const DemoContext& context);    // locations, drugs and supplies, stock
+void WritePatients(const DemoContext& context);     // patients, admissions, visits, histories, notices
+// Parts of WritePatients, inside its transaction.
+void WriteAdmissions(const DemoContext& context);
+void WriteDischargeNotices(const DemoContext& context);
+void WriteSchedule(const DemoContext& context);     // operating rooms, bookings and requests
+void WriteResults(const DemoContext& context);      // released results of the ancillary departments
+void WriteBilling(const DemoContext& context);      // bill lines and stock-card issues
+
+} // namespace server::demo
