@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-odbc
   qt6-pdf-dev qt6-multimedia-dev libqt6opengl6-dev
   libsqlite3-dev sqlite3
-  unixodbc-dev tdsodbc
+  unixodbc-dev tdsodbc libsqliteodbc
   libgtest-dev libgmock-dev libbenchmark-dev
   libkainjow-mustache-dev libxlsxwriter-dev
   xvfb xauth imagemagick poppler-utils fonts-dejavu-core

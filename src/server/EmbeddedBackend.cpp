@@ -44,6 +44,9 @@ QString serverMessage(const QString& sqliteMessage)
                 .arg(name.section(QLatin1String("__"), 0, 0), name.section(QLatin1String("__"), 0, 0) + QStringLiteral(".dbo.") + name.section(QLatin1String("__"), 1));
         return QStringLiteral("'%1' is not a recognized built-in function name.").arg(name);
     }
+    if (sqliteMessage.startsWith(QLatin1String("duplicate column name: ")))
+        return QStringLiteral("Column names in each table must be unique. Column name '%1' is specified more than once.")
+            .arg(sqliteMessage.section(QLatin1String(": "), 1));
     if (sqliteMessage == QLatin1String("interrupted"))
         return QStringLiteral("Query timeout expired");
     if (sqliteMessage.startsWith(QLatin1String("database is locked")))

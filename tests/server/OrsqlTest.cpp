@@ -19,25 +19,17 @@ struct Result {
     QString err;
 };
 
-// The program named by $ORSQL, or the one built beside this test program.
-QString orsqlProgram()
+Result orsql(const QStringList& arguments, const QByteArray& input = QByteArray())
 {
-    const QString named = qEnvironmentVariable("ORSQL");
-    if (!named.isEmpty())
-        return named;
-    const QDir testDir = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).dir();
-    return QDir::cleanPath(testDir.filePath(QStringLiteral("../tools/orsql/orsql")));
-}
-
-Result orsql(const QStringList& arguments)
-{
-    const QString program = orsqlProgram();
+    const QString program = test::OrsqlProgram();
     if (!QFileInfo(program).isExecutable()) {
-        ADD_FAILURE() << "no orsql program at " << qPrintable(program) << " (set ORSQL)";
+        ADD_FAILURE() << "no orsql program at " << qPrintable(program) << "";
         return {};
     }
     QProcess process;
     process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(300000)) {
         ADD_FAILURE() << "orsql did not finish: " << qPrintable(arguments.join(QLatin1Char(' ')));
         process.kill();
@@ -103,7 +95,7 @@ TEST(OrsqlTest, AnErrorGoesToStandardErrorWithExitCodeOne)
     EXPECT_TRUE(r.err.startsWith(QStringLiteral("error: "))) << qPrintable(r.err);
     EXPECT_TRUE(r.err.contains(QStringLiteral("tbNoSuchTable"), Qt::CaseInsensitive)) << qPrintable(r.err);
 
-    const Result usage = orsql({QStringLiteral("--db"), counterDatabase(1)});
+    const Result usage = orsql({QStringLiteral("--scale"), QStringLiteral("2")});
     EXPECT_EQ(usage.exitCode, 1);
     EXPECT_TRUE(usage.err.startsWith(QStringLiteral("error: "))) << qPrintable(usage.err);
 }
@@ -166,6 +158,18 @@ TEST(OrsqlTest, DemoReplacesTheFileWithTheDemoHospital)
     ASSERT_GE(lines.size(), 2) << qPrintable(count.out);
     EXPECT_EQ(lines[0], QStringLiteral("Patients"));
     EXPECT_GT(lines[1].toInt(), 0) << qPrintable(count.out);
+}
+
+TEST(OrsqlTest, TypedBatchesRunAtEachGoAndAnErrorDoesNotStopTheNext)
+{
+    const QString path = counterDatabase(41);
+    const Result r = orsql({QStringLiteral("--db"), path},
+                           "UPDATE STATION..tbORChargeSlip SET ChargeSlip = ChargeSlip + 1\ngo\n"
+                           "SELECT * FROM STATION..tbNoSuchTable\nGO\n"
+                           "SELECT ChargeSlip FROM STATION..tbORChargeSlip\n");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(QLatin1String("tbNoSuchTable"))) << qPrintable(r.err);
+    EXPECT_EQ(r.out, QStringLiteral("ChargeSlip\n42\n"));
 }
 
 } // namespace

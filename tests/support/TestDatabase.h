@@ -22,6 +22,9 @@ std::unique_ptr<db::Connection> FreshDatabase(Fixture fixture = Fixture::Empty,
 // The path of the database file behind the last FreshDatabase().
 QString LastDatabasePath();
 
+// The orsql program of this build.
+inline QString OrsqlProgram() { return QStringLiteral(ORSQL_PROGRAM); }
+
 // A new empty temporary folder for files a test writes.
 QString TempDir();
 

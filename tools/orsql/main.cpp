@@ -4,6 +4,7 @@
 //   orsql --db FILE -Q "T-SQL"              run T-SQL, print each result set
 //   orsql --db FILE -i script.sql           run a script of GO-separated batches
 //   orsql --db FILE --translate -Q "T-SQL"  print the SQLite text instead of running it
+//   orsql --db FILE                         read batches from standard input, each ended by GO
 
 #include "ResultPrinter.h"
 
@@ -16,8 +17,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <QTextStream>
+
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
 
@@ -53,6 +57,57 @@ QString readScript(const QString& path)
     return QString::fromUtf8(file.readAll());
 }
 
+void runBatch(db::Connection& connection, const QString& batch)
+{
+    const db::ResultSets sets = connection.backend().run(batch, nullptr);
+    if (!sets.empty())
+        write(stdout, orsql::FormatResultSets(sets));
+    std::fflush(stdout);
+}
+
+// Batches typed at the terminal or piped in: a line holding only GO runs what
+// came before it; an error is shown and the next batch still runs.
+int interactive(db::Connection& connection)
+{
+    const bool terminal = isatty(STDIN_FILENO);
+    QTextStream in(stdin);
+    QString batch;
+    int line = 1;
+    int failures = 0;
+    auto flush = [&] {
+        if (!batch.trimmed().isEmpty()) {
+            try {
+                runBatch(connection, batch);
+            } catch (const db::DbError& error) {
+                write(stderr, QStringLiteral("error: ") + error.message() + QLatin1Char('\n'));
+                ++failures;
+            }
+        }
+        batch.clear();
+        line = 1;
+    };
+    for (;;) {
+        if (terminal) {
+            write(stdout, QStringLiteral("%1> ").arg(line));
+            std::fflush(stdout);
+        }
+        QString text;
+        if (!in.readLineInto(&text))
+            break;
+        if (text.trimmed().compare(QLatin1String("GO"), Qt::CaseInsensitive) == 0) {
+            flush();
+            continue;
+        }
+        if (text.trimmed().compare(QLatin1String("EXIT"), Qt::CaseInsensitive) == 0 ||
+            text.trimmed().compare(QLatin1String("QUIT"), Qt::CaseInsensitive) == 0)
+            break;
+        batch += text + QLatin1Char('\n');
+        ++line;
+    }
+    flush();
+    return failures == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -79,8 +134,8 @@ int main(int argc, char* argv[])
     if (parser.isSet(queryOption) && parser.isSet(inputOption))
         fail(QStringLiteral("give either -Q or -i, not both"));
     const bool hasText = parser.isSet(queryOption) || parser.isSet(inputOption);
-    if (!parser.isSet(demoOption) && !hasText)
-        fail(QStringLiteral("nothing to do: give --demo, -Q or -i (see --help)"));
+    if (!parser.isSet(demoOption) && !hasText && !parser.isSet(dbOption))
+        fail(QStringLiteral("nothing to do: give --db FILE with --demo, -Q or -i, or alone to type batches (see --help)"));
     if (parser.isSet(translateOption) && !hasText)
         fail(QStringLiteral("--translate needs -Q or -i"));
 
@@ -110,17 +165,14 @@ int main(int argc, char* argv[])
             write(stderr, QStringLiteral("demo hospital (scale %1) created at %2\n").arg(scale).arg(path));
         }
         if (!hasText)
-            return 0;
+            return parser.isSet(demoOption) ? 0 : interactive(*connection);
 
         for (const QString& batch : db::SplitBatches(text)) {
             if (parser.isSet(translateOption)) {
                 write(stdout, server::TranslateOnly(*connection, batch) + QLatin1Char('\n'));
                 continue;
             }
-            const db::ResultSets sets = connection->backend().run(batch, nullptr);
-            if (!sets.empty())
-                write(stdout, orsql::FormatResultSets(sets));
-            std::fflush(stdout);
+            runBatch(*connection, batch);
         }
     } catch (const db::DbError& error) {
         fail(error.message());

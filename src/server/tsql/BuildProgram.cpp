@@ -326,9 +326,6 @@ private:
     {
         const TableInfo& t = emitter_.resolveTable(s.table);
         for (const ColumnDef& c : s.columnDefs) {
-            if (t.column(c.name))
-                throw db::DbError(QStringLiteral("Column names in each table must be unique. Column name '%1' in table '%2' is specified more than once.")
-                                      .arg(c.name, t.name));
             if (c.identity || c.primaryKey)
                 throw db::DbError(QStringLiteral("The embedded database cannot add an identity or key column to an existing table."));
             query(QStringLiteral("ALTER TABLE ") + Emitter::quoteName(t.sqliteName) + QStringLiteral(" ADD COLUMN ") + columnDefinition(c, false),
