@@ -96,8 +96,12 @@ TEST(DemoHospital, IsDatedFromTheServerDay)
     EXPECT_EQ(count(*connection, QStringLiteral("SELECT COUNT(*) FROM SCHEDULE..tbORScheduleDetails "
                                                 "WHERE ISNULL(RecordStatus,'') = '' AND StartTime < '2023-07-02'")),
               0);
-    // Nobody was discharged in the future.
-    EXPECT_EQ(count(*connection, QStringLiteral("SELECT COUNT(*) FROM PATIENT_DATA..tbPatient WHERE DCRDATE >= '2023-07-01'")), 0);
+    // Nobody was discharged in the future, nor before coming in.
+    for (const char* table : {"PATIENT_DATA..tbPatient", "PATIENT_DATA..tbOutPatient"})
+        EXPECT_EQ(count(*connection, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE DCRDATE >= '2023-07-01' OR DCRDATE <= AdmDate")
+                                         .arg(QString::fromLatin1(table))),
+                  0)
+            << table;
 }
 
 TEST(DemoHospital, ScaleMultipliesPatientsAndBills)
@@ -162,6 +166,13 @@ TEST_F(DemoData, BookingsUseActiveRoomsAndTheProceduresAssignedToThem)
                                    "(NOT EXISTS (SELECT 1 FROM BUILD_FILE..tbCoDoctor D WHERE D.DoctorID = S.DoctorID1) "
                                    "OR NOT EXISTS (SELECT 1 FROM BUILD_FILE..tbCoDoctor D WHERE D.DoctorID = S.DoctorID2 "
                                    "AND D.Specialty = 'ANESTHESIOLOGY'))")),
+              0);
+    // Operations already done have their record, and only those.
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbORMasterFile")), 20);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbORMasterFile O WHERE NOT EXISTS "
+                                   "(SELECT 1 FROM SCHEDULE..tbORScheduleDetails S WHERE S.RecordStatus = 'C' "
+                                   "AND S.IDNUM = O.IDNUM AND S.ProcedureCode = O.ProcedureID AND S.StartTime = O.OperationDate "
+                                   "AND S.DoctorID1 = O.SurgeonID1) OR O.OperationDateEnd >= GETDATE()")),
               0);
     // Pending requests wait for the operating room to confirm them.
     EXPECT_GE(count(QStringLiteral("SELECT COUNT(*) FROM SCHEDULE..tbORScheduleDetails WHERE ISNULL(RecordStatus,'') = ''")), 5);

@@ -101,10 +101,13 @@ private:
             e.discharged = at(e.admitted.date().addDays(stay), random_.between(9 * 60, 17 * 60));
             if (e.discharged.date() >= catalog_.today)
                 e.discharged = at(catalog_.today.addDays(-1), random_.between(9 * 60, 17 * 60));
-            if (e.discharged <= e.admitted)
-                e.discharged = e.admitted.addSecs(6 * 3600);
+            // Admitted too late yesterday to have gone home before today: still in.
+            if (e.discharged <= e.admitted.addSecs(3600)) {
+                e.discharged = QDateTime();
+                return;
+            }
             if (random_.chance(85))
-                e.billed = e.discharged.addSecs(-random_.between(1, 4) * 3600);
+                e.billed = std::max(e.admitted, e.discharged.addSecs(-random_.between(1, 4) * 3600));
         }
     }
 
@@ -118,10 +121,11 @@ private:
         e.admitted = at(catalog_.today.addDays(-daysAgo),
                         emergency ? random_.between(0, 24 * 60 - 1) : random_.between(7 * 60, 16 * 60));
         // Today's visits are still open; earlier ones went home the same day.
-        if (daysAgo > 0 || random_.chance(30))
+        if (daysAgo > 0)
             e.discharged = e.admitted.addSecs(random_.between(1, 6) * 3600);
+        // A patient seen late last night whose stay runs past midnight is still here.
         if (e.discharged.isValid() && e.discharged.date() >= catalog_.today && daysAgo > 0)
-            e.discharged = at(catalog_.today.addDays(-1), 23 * 60);
+            e.discharged = QDateTime();
         if (e.discharged.isValid() && random_.chance(70))
             e.billed = e.discharged;
         // A few visits were registered by mistake and revoked the same day.
@@ -130,18 +134,22 @@ private:
             e.billed = QDateTime();
     }
 
+    // Days before today of a visit: a fifth of them are today's, still being seen.
+    int visitDay(int furthest) { return random_.chance(20) ? 0 : random_.between(1, furthest); }
+
     EncounterPlan currentEncounter(int patient)
     {
         EncounterPlan e;
         e.patient = patient;
         fillCommon(e);
         const int roll = random_.below(100);
+        // Most admissions are recent, so that the house is full of patients to operate on.
         if (roll < 55)
-            makeInPatient(e, random_.between(0, 45), true);
+            makeInPatient(e, random_.chance(60) ? random_.between(0, 10) : random_.between(11, 45), true);
         else if (roll < 85)
-            makeVisit(e, random_.between(0, 30), false);
+            makeVisit(e, visitDay(30), false);
         else
-            makeVisit(e, random_.between(0, 20), true);
+            makeVisit(e, visitDay(20), true);
         return e;
     }
 

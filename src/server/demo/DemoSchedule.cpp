@@ -62,9 +62,18 @@ public:
                     QStringLiteral("RequestBy"), QStringLiteral("RequestDate"), QStringLiteral("ConfirmBy"),
                     QStringLiteral("ConfirmDate"), QStringLiteral("ORNotified"), QStringLiteral("UserID"),
                     QStringLiteral("TransDate")})
+        , records_(context.connection, QStringLiteral("STATION..tbORMasterFile"),
+                   {QStringLiteral("IDNUM"), QStringLiteral("HospNum"), QStringLiteral("PatientType"),
+                    QStringLiteral("ProcedureID"), QStringLiteral("USERID"), QStringLiteral("TransDate"),
+                    QStringLiteral("RoomName"), QStringLiteral("SurgeonID1"), QStringLiteral("SnurseID1"),
+                    QStringLiteral("CnurseID1"), QStringLiteral("AnestheID"), QStringLiteral("Anesthesia"),
+                    QStringLiteral("OperationDate"), QStringLiteral("OperationDateEnd"), QStringLiteral("PatientIn"),
+                    QStringLiteral("PatientOut"), QStringLiteral("Procedures"), QStringLiteral("OperationProposed"),
+                    QStringLiteral("Category"), QStringLiteral("PostOPStatus")})
     {
         for (const WardRoomPlan& room : catalog_.wardRooms)
             wardStations_.insert(room.id, room.stationId);
+        nurses_ = catalog_.nurses();
     }
 
     void run()
@@ -73,6 +82,7 @@ public:
         writeBookings();
         writeRequests();
         entries_.flush();
+        records_.flush();
     }
 
 private:
@@ -168,7 +178,7 @@ private:
                   const QString& timeTag)
     {
         const PatientPlan& p = catalog_.patients[static_cast<size_t>(e.patient)];
-        const UserPlan* requester = catalog_.nurses().front();
+        const UserPlan* requester = nurses_[static_cast<size_t>(random_.below(static_cast<int>(nurses_.size())))];
         const QDateTime requested = At(start.date().addDays(-1), QTime(15, 0));
         const bool confirmed = status == QLatin1String("C");
         const bool past = start.date() < catalog_.today;
@@ -185,10 +195,28 @@ private:
                       past ? Text(QStringLiteral("Y")) : Null(), Text(requester->id), Stamp(requested)});
     }
 
+    // The operation record the scrub nurse kept of an operation already done.
+    void addRecord(const EncounterPlan& e, const OrRoomPlan& room, const OrProcedurePlan& procedure,
+                   const QDateTime& start, const QDateTime& end, const QString& surgeon, const QString& anesthesiologist,
+                   const QString& scrub, const QString& circulating)
+    {
+        const PatientPlan& p = catalog_.patients[static_cast<size_t>(e.patient)];
+        const bool regional = procedure.specialty == QLatin1String("OBSTETRICS AND GYNECOLOGY") ||
+                              procedure.specialty == QLatin1String("UROLOGY");
+        const bool major = procedure.rate >= 15000;
+        records_.add({Text(e.idNum), Text(p.hospNum), Text(QStringLiteral("I")), Text(procedure.code), Text(scrub),
+                      Stamp(end.addSecs(1800)), Text(room.name), Text(surgeon), Text(scrub), Text(circulating),
+                      Text(anesthesiologist),
+                      Text(regional ? QStringLiteral("SPINAL ANESTHESIA") : QStringLiteral("GENERAL ENDOTRACHEAL ANESTHESIA")),
+                      Stamp(start), Stamp(end), Stamp(start.addSecs(-600)), Stamp(end.addSecs(300)), Text(procedure.name),
+                      Text(procedure.name), Text(major ? QStringLiteral("3") : QStringLiteral("1")),
+                      Text(QStringLiteral("STABLE, TRANSFERRED TO RECOVERY ROOM"))});
+    }
+
     void writeBookings()
     {
         const auto anesthesiologists = catalog_.anesthesiologists();
-        const auto nurses = catalog_.nurses();
+        const auto& nurses = nurses_;
         for (int offset = kFirstDay; offset <= kLastDay; ++offset) {
             const QDate day = catalog_.today.addDays(offset);
             const auto patients = inPatientsOn(day);
@@ -209,7 +237,8 @@ private:
                     // The patient is in the house from an hour before until an hour after the operation.
                     const EncounterPlan* patient = freeOne(patients, start, end, &ScheduleWriter::patientKey,
                                                            [&](const EncounterPlan* e) {
-                                                               return e->admitted.secsTo(start) >= 3600 &&
+                                                               return operations_.value(e->idNum) < 2 &&
+                                                                      e->admitted.secsTo(start) >= 3600 &&
                                                                       (e->isOpen() || end.secsTo(e->discharged) >= 3600);
                                                            });
                     const DoctorPlan* surgeon = freeOne(catalog_.surgeonsFor(procedure.specialty), start, end, &ScheduleWriter::doctorKey);
@@ -222,6 +251,10 @@ private:
                     }
                     for (const QString& who : {patient->idNum, surgeon->id, anesthesiologist->id, scrub->id, circulating->id})
                         calendar_.book(who, start, end);
+                    ++operations_[patient->idNum];
+                    if (end.date() < catalog_.today)
+                        addRecord(*patient, room, procedure, start, end, surgeon->id, anesthesiologist->id, scrub->id,
+                                  circulating->id);
                     addEntry(*patient, room, procedure, start, length, surgeon->id, anesthesiologist->id, QString(),
                              scrub->id, circulating->id, QStringLiteral("C"), QString());
                     // Turnover time before the next case.
@@ -260,7 +293,10 @@ private:
     DemoRandom random_;
     Calendar calendar_;
     QHash<QString, QString> wardStations_;
+    std::vector<const UserPlan*> nurses_;
+    QHash<QString, int> operations_; // confirmed operations per admission: at most two
     BatchInsert entries_;
+    BatchInsert records_;
 };
 
 } // namespace
