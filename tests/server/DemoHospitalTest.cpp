@@ -352,6 +352,63 @@ TEST_F(DemoData, PriceListsPriceEveryRateClass)
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM INVENTORY..tbInvMaster")), 300);
 }
 
+TEST_F(DemoData, EveryCodeRefersToAnExistingRow)
+{
+    const struct {
+        const char* what;
+        const char* orphans;
+    } checks[] = {
+        {"attending doctor", "SELECT COUNT(*) FROM PATIENT_DATA..tbPatient P WHERE NOT EXISTS "
+                             "(SELECT 1 FROM BUILD_FILE..tbCoDoctor D WHERE D.DoctorID = P.AttendingDr1)"},
+        {"ward room and class", "SELECT COUNT(*) FROM PATIENT_DATA..tbPatient P WHERE NOT EXISTS "
+                                "(SELECT 1 FROM BUILD_FILE..tbCoRoom R WHERE R.RoomID = P.RoomID AND R.RoomRate = P.RoomRate "
+                                "AND R.StationID = P.StationID)"},
+        {"company account", "SELECT COUNT(*) FROM PATIENT_DATA..tbOutPatient P WHERE P.ACCOUNTNUM IS NOT NULL AND NOT EXISTS "
+                            "(SELECT 1 FROM BUILD_FILE..TBCOCOMPANY C WHERE C.ACCOUNTNUM = P.ACCOUNTNUM)"},
+        {"package item", "SELECT COUNT(*) FROM BUILD_FILE..tbCoPackageItems P WHERE NOT EXISTS "
+                         "(SELECT 1 FROM INVENTORY..tbInvMaster M WHERE M.ItemID = P.ItemID) AND NOT EXISTS "
+                         "(SELECT 1 FROM BUILD_FILE..TbCoOtherRevenue O WHERE O.OtherRevenueID = P.ItemID)"},
+        {"package stock location", "SELECT COUNT(*) FROM BUILD_FILE..tbCoPackageItems P WHERE P.LocationID IS NOT NULL AND NOT EXISTS "
+                                   "(SELECT 1 FROM INVENTORY..tbInvItemLocation L WHERE L.ItemID = P.ItemID "
+                                   "AND L.LocationID = P.LocationID)"},
+        {"package price", "SELECT COUNT(*) FROM BUILD_FILE..tbCoRevenueCode R WHERE R.Ispackage = 1 AND NOT EXISTS "
+                          "(SELECT 1 FROM INVENTORY..tbInvPackage P WHERE P.packageid = R.RevenueID)"},
+        {"room procedure", "SELECT COUNT(*) FROM SCHEDULE..tbProcedureRoom P WHERE NOT EXISTS "
+                           "(SELECT 1 FROM BUILD_FILE..TbCoOtherRevenue O WHERE O.OtherSectionID = 'OR' "
+                           "AND O.OtherRevenueID = P.Code AND O.SectionID = 'PRC')"},
+        {"laboratory list", "SELECT COUNT(*) FROM STATION..LaboratoryExams L WHERE NOT EXISTS "
+                            "(SELECT 1 FROM BUILD_FILE..tbcoLabExam E WHERE E.LabExamID = L.ItemID)"},
+        {"CT list", "SELECT COUNT(*) FROM STATION..CTExams L WHERE NOT EXISTS (SELECT 1 FROM BUILD_FILE..TbCoOtherRevenue O "
+                    "WHERE O.OtherSectionID = L.RevenueID AND O.OtherRevenueID = L.ItemID)"},
+        {"stock-card item", "SELECT COUNT(*) FROM INVENTORY..tbInvStockcard S WHERE NOT EXISTS "
+                            "(SELECT 1 FROM INVENTORY..tbInvItemLocation L WHERE L.ItemID = S.ItemID AND L.LocationID = S.LocationID)"},
+        {"request exam", "SELECT COUNT(*) FROM STATION..tbNurseCommunicationFile C WHERE C.RevenueID = 'LB' AND NOT EXISTS "
+                         "(SELECT 1 FROM BUILD_FILE..tbcoLabExam E WHERE E.LabExamID = C.ItemID AND E.LabSectionID = C.SectionID)"},
+        {"user station", "SELECT COUNT(*) FROM STATION..tbNurseUserRights R WHERE R.ORStationID IS NOT NULL AND NOT EXISTS "
+                         "(SELECT 1 FROM BUILD_FILE..TBCOSTATION S WHERE S.StationID = R.ORStationID AND S.DepartmentCode = '17')"},
+        {"doctor account", "SELECT COUNT(*) FROM PASSWORD..tbpasswordmain M WHERE ISNULL(M.DoctorID,'') <> '' AND NOT EXISTS "
+                           "(SELECT 1 FROM BUILD_FILE..tbCoDoctor D WHERE D.DoctorID = M.DoctorID AND D.UserID = M.EmployeeID)"},
+        {"claim role", "SELECT COUNT(*) FROM BUILD_FILE..tbCoDoctor D WHERE NOT EXISTS "
+                       "(SELECT 1 FROM STATION..tbPHICDxRole R WHERE R.Role = D.PHICRole AND R.Status = 'Y')"},
+        {"case rate", "SELECT COUNT(*) FROM MEDICARE..tbmed_procedures P WHERE NOT EXISTS "
+                      "(SELECT 1 FROM MEDICARE..tbmedpackage K WHERE K.packageid = P.PackageID)"},
+        {"diagnosis code", "SELECT COUNT(*) FROM PATIENT_DATA..TBPATIENTDIAGNOSIS P WHERE NOT EXISTS "
+                           "(SELECT 1 FROM BUILD_FILE..tbicddiagmain I WHERE I.code = P.DIAGNOSISID)"},
+    };
+    for (const auto& check : checks)
+        EXPECT_EQ(count(QString::fromLatin1(check.orphans)), 0) << check.what;
+    // Processed requests were processed after they were sent; revoked ones name who revoked them.
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbNurseCommunicationFile WHERE RecordStatus = 'X'")), 50);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbNurseCommunicationFile WHERE RecordStatus = 'X' "
+                                   "AND (ProcessDate IS NULL OR ProcessDate < RequestDate)")),
+              0);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbNurseCommunicationFile WHERE RecordStatus = 'R' AND RevokeBy IS NULL")), 0);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbNurseCommunicationFile C WHERE NOT EXISTS "
+                                   "(SELECT 1 FROM STATION..tbNurseLogBook L WHERE L.RequestNum = C.RequestNum "
+                                   "AND L.RECORDSTATUS = C.RecordStatus)")),
+              0);
+}
+
 TEST_F(DemoData, ProgramSettingsHaveOneRowPerKey)
 {
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbNurseSetup")), 30);
