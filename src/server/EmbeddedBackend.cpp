@@ -377,12 +377,9 @@ db::ResultSets EmbeddedBackend::runProgram(const tsql::Program& program, const Q
                 fail(0);
             borrowed = true;
         }
-        const int count = sqlite3_bind_parameter_count(stmt);
-        for (int i = 1; i <= count; ++i) {
-            if (i - 1 < literals.size()) {
-                const QByteArray utf8 = literals[i - 1].toUtf8();
-                sqlite3_bind_text(stmt, i, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
-            }
+        for (size_t i = 0; i < op.parameters.size(); ++i) {
+            const QByteArray utf8 = literals.value(op.parameters[i]).toUtf8();
+            sqlite3_bind_text(stmt, static_cast<int>(i + 1), utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
         }
         db::ResultSet set;
         const int columns = sqlite3_column_count(stmt);

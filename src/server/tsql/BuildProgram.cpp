@@ -29,7 +29,7 @@ private:
     {
         Op op;
         op.kind = Op::Kind::Query;
-        op.sql = sql;
+        op.sql = PlaceParameters(sql, &op.parameters);
         op.returnsRows = returnsRows;
         op.changesSchema = changesSchema;
         if (changesSchema)
@@ -182,7 +182,8 @@ private:
         Scope scope;
         Op test;
         test.kind = Op::Kind::JumpIfFalse;
-        test.sql = QStringLiteral("SELECT CASE WHEN ") + emitter_.expr(*s.condition, scope).sql + QStringLiteral(" THEN 1 ELSE 0 END");
+        test.sql = PlaceParameters(QStringLiteral("SELECT CASE WHEN ") + emitter_.expr(*s.condition, scope).sql + QStringLiteral(" THEN 1 ELSE 0 END"),
+                                   &test.parameters);
         const size_t testIndex = program_->ops.size();
         add(std::move(test));
         statement(*s.thenBranch);

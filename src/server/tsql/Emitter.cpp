@@ -56,6 +56,30 @@ QString datePart(const Expr& e)
 
 } // namespace
 
+QString ParameterMarker(int literal)
+{
+    return QChar(0x01) + QString::number(literal) + QChar(0x02);
+}
+
+QString PlaceParameters(const QString& marked, std::vector<int>* order)
+{
+    // SQLite numbers plain "?" parameters in the order they stand in the text,
+    // cheaply; numbered ones cost it a search each.
+    QString out;
+    out.reserve(marked.size());
+    for (int i = 0; i < marked.size(); ++i) {
+        if (marked.at(i) != QChar(0x01)) {
+            out += marked.at(i);
+            continue;
+        }
+        const int end = marked.indexOf(QChar(0x02), i);
+        order->push_back(marked.mid(i + 1, end - i - 1).toInt());
+        out += QLatin1Char('?');
+        i = end;
+    }
+    return out;
+}
+
 QString Emitter::quoteName(const QString& name)
 {
     QString n = name;
@@ -481,7 +505,7 @@ Emitted Emitter::expr(const Expr& e, const Scope& scope)
     case Expr::Kind::Literal:
         if (inline_)
             return {literalText(e.literal), ValueType::Text, false};
-        return {QStringLiteral("?%1").arg(e.literal + 1), ValueType::Text, false};
+        return {ParameterMarker(e.literal), ValueType::Text, false};
     case Expr::Kind::Text: {
         QString v = e.text;
         v.replace(QLatin1Char('\''), QStringLiteral("''"));

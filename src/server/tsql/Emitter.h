@@ -5,6 +5,11 @@
 
 namespace server::tsql {
 
+// Literals stand in emitted text as markers until the statement is complete;
+// PlaceParameters turns them into "?" and lists which literal each one binds.
+QString ParameterMarker(int literal);
+QString PlaceParameters(const QString& marked, std::vector<int>* order);
+
 // A typed piece of SQLite text.
 struct Emitted {
     QString sql;

@@ -27,6 +27,7 @@ struct Op {
     };
     Kind kind = Kind::Query;
     QString sql;
+    std::vector<int> parameters; // the literal each "?" of `sql` binds, in order
     bool returnsRows = false;
     bool changesSchema = false;
     int target = -1;
@@ -37,7 +38,8 @@ struct Op {
 };
 
 // A batch translated to SQLite. Cached by statement shape: the string literals
-// of the batch are parameters ?1, ?2 ... numbered in the order they were written.
+// of the batch are numbered in the order they were written, and each step
+// binds the ones it uses.
 struct Program {
     std::vector<Op> ops;
     bool cacheable = true;
