@@ -1,0 +1,8 @@
+// The station program. (The start-up sequence replaces this entry point.)
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    return 0;
+}

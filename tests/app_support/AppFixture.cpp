@@ -1,0 +1,37 @@
+#include "app_support/AppFixture.h"
+
+#include "components/clsCurrentuser.h"
+#include "shell/Globals.h"
+
+namespace test {
+
+void AppFixture::SetUp()
+{
+    app::ResetGlobals();
+    logInAs(QStringLiteral("NURSE1"), QStringLiteral("nurse1"));
+}
+
+void AppFixture::TearDown()
+{
+    app::ResetGlobals();
+    user.reset();
+}
+
+void AppFixture::logInAs(const QString& userId, const QString& password)
+{
+    user = std::make_unique<components::clsCurrentuser>();
+    user->PasswordDeptCode = QStringLiteral("29");
+    ASSERT_TRUE(user->logIn(FreshDatabase(Fixture::Demo), userId, password)) << "demo log-in refused: " << qPrintable(userId);
+    app::CurrentUser = user.get();
+    app::StationCode = QStringLiteral("OR");
+    app::StationName = QStringLiteral("Operating Room");
+    app::ORStationID = QStringLiteral("29");
+    app::ORStationName = QStringLiteral("NONE");
+}
+
+db::Connection& AppFixture::conn()
+{
+    return *app::SQLConnection();
+}
+
+} // namespace test

@@ -1,0 +1,84 @@
+#include "app_support/ScriptedPrompts.h"
+
+#include <gtest/gtest.h>
+
+namespace test {
+
+ScriptedPrompts::ScriptedPrompts()
+{
+    shell::Prompts::install(this);
+}
+
+ScriptedPrompts::~ScriptedPrompts()
+{
+    shell::Prompts::install(nullptr);
+}
+
+void ScriptedPrompts::answer(bool yes) { answers_.push_back(yes); }
+
+void ScriptedPrompts::onDialog(std::function<void(QDialog&)> drive) { dialogs_.push_back(std::move(drive)); }
+
+void ScriptedPrompts::chooseFileAs(const QString& path) { files_.push_back(path); }
+
+QStringList ScriptedPrompts::texts() const
+{
+    QStringList out;
+    for (const Shown& s : shown_)
+        if (s.kind == Shown::Kind::Message || s.kind == Shown::Kind::Question)
+            out << s.title + QStringLiteral(": ") + s.text;
+    return out;
+}
+
+const ScriptedPrompts::Shown& ScriptedPrompts::last() const
+{
+    static const Shown none{Shown::Kind::Message, QString(), QString(), shell::PromptIcon::None};
+    return shown_.empty() ? none : shown_.back();
+}
+
+void ScriptedPrompts::message(const QString& text, const QString& title, shell::PromptIcon icon)
+{
+    shown_.push_back({Shown::Kind::Message, title, text, icon});
+}
+
+bool ScriptedPrompts::ask(const QString& text, const QString& title, shell::PromptIcon icon)
+{
+    shown_.push_back({Shown::Kind::Question, title, text, icon});
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unexpected question: " << qPrintable(title) << ": " << qPrintable(text);
+        return false;
+    }
+    const bool yes = answers_.front();
+    answers_.pop_front();
+    return yes;
+}
+
+int ScriptedPrompts::exec(QDialog& dialog)
+{
+    shown_.push_back({Shown::Kind::Dialog, dialog.windowTitle(), dialog.objectName(), shell::PromptIcon::None});
+    if (dialogs_.empty()) {
+        ADD_FAILURE() << "unexpected dialog: " << qPrintable(dialog.objectName());
+        return QDialog::Rejected;
+    }
+    auto drive = std::move(dialogs_.front());
+    dialogs_.pop_front();
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    drive(dialog);
+    const int result = dialog.result();
+    dialog.hide();
+    return result;
+}
+
+QString ScriptedPrompts::chooseFile(const QString& title, const QString& filter, bool forSaving)
+{
+    shown_.push_back({Shown::Kind::File, title, filter, shell::PromptIcon::None});
+    if (files_.empty()) {
+        ADD_FAILURE() << "unexpected file chooser: " << qPrintable(title);
+        return QString();
+    }
+    const QString path = files_.front();
+    files_.pop_front();
+    return path;
+}
+
+} // namespace test
