@@ -45,15 +45,15 @@ bool dateArg(sqlite3_context* ctx, sqlite3_value* v, QDateTime* out)
 {
     if (isNumber(v)) {
         const double days = sqlite3_value_double(v);
-        *out = QDateTime(QDate(1900, 1, 1), QTime(0, 0)).addMSecs(static_cast<qint64>(std::llround(days * 86400000.0)));
+        *out = QDateTime(QDate(1900, 1, 1), QTime(0, 0), Qt::UTC).addMSecs(static_cast<qint64>(std::llround(days * 86400000.0)));
         return true;
     }
     const QString text = textArg(v);
     if (text.trimmed().isEmpty()) {
-        *out = QDateTime(QDate(1900, 1, 1), QTime(0, 0));
+        *out = QDateTime(QDate(1900, 1, 1), QTime(0, 0), Qt::UTC);
         return true;
     }
-    *out = db::ParseDateText(text);
+    *out = db::ParseDateText(text, Qt::UTC);
     if (!out->isValid()) {
         resultError(ctx, QStringLiteral("Conversion failed when converting date and/or time from character string."));
         return false;
@@ -176,10 +176,26 @@ void plusFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
     resultText(ctx, textArg(argv[0]) + textArg(argv[1]));
 }
 
+// True for text already in the stored form "yyyy-MM-dd HH:mm:ss.zzz".
+bool isStoredDateText(sqlite3_value* v)
+{
+    if (sqlite3_value_type(v) != SQLITE_TEXT || sqlite3_value_bytes(v) != 23)
+        return false;
+    const auto* t = reinterpret_cast<const char*>(sqlite3_value_text(v));
+    static const char shape[] = "dddd-dd-dd dd:dd:dd.ddd";
+    for (int i = 0; i < 23; ++i) {
+        if (shape[i] == 'd' ? (t[i] < '0' || t[i] > '9') : t[i] != shape[i])
+            return false;
+    }
+    return true;
+}
+
 void dtFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     if (isNull(argv[0]))
         return sqlite3_result_null(ctx);
+    if (isStoredDateText(argv[0]))
+        return sqlite3_result_value(ctx, argv[0]);
     QDateTime dt;
     if (dateArg(ctx, argv[0], &dt))
         resultDate(ctx, dt);
@@ -197,7 +213,8 @@ void dateOnlyFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
 void getdateFunction(sqlite3_context* ctx, int, sqlite3_value**)
 {
     FunctionHost* host = hostOf(ctx);
-    resultDate(ctx, host->clock ? host->clock() : QDateTime::currentDateTime());
+    const QDateTime now = host->clock ? host->clock() : QDateTime::currentDateTime();
+    resultDate(ctx, QDateTime(now.date(), now.time(), Qt::UTC));
 }
 
 void hostNameFunction(sqlite3_context* ctx, int, sqlite3_value**) { resultText(ctx, hostOf(ctx)->hostName); }
@@ -249,7 +266,7 @@ void convertTextFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
         QDateTime dt;
         const QString raw = textArg(argv[0]);
         if (source == 2) {
-            dt = db::ParseDateText(raw);
+            dt = db::ParseDateText(raw, Qt::UTC);
             text = dt.isValid() ? formatDate(dt, style) : raw;
         } else {
             if (!dateArg(ctx, argv[0], &dt))
@@ -330,13 +347,13 @@ void datediffFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
     else if (part == QLatin1String("wk")) r = (a.date().daysTo(b.date()) + (a.date().dayOfWeek() % 7) - (b.date().dayOfWeek() % 7)) / 7;
     else if (part == QLatin1String("dd") || part == QLatin1String("dy") || part == QLatin1String("dw")) r = a.date().daysTo(b.date());
     else {
-        const qint64 ms = a.msecsTo(b);
-        auto floorDiv = [](qint64 x, qint64 unit, const QDateTime& from, const QDateTime& to) {
-            return from.toMSecsSinceEpoch() / unit - to.toMSecsSinceEpoch() / unit;
-        };
-        Q_UNUSED(ms);
+        // Boundaries of the unit crossed between the two wall-clock times.
         const qint64 unit = part == QLatin1String("hh") ? 3600000 : part == QLatin1String("mi") ? 60000 : part == QLatin1String("ss") ? 1000 : 1;
-        r = -floorDiv(0, unit, a, b);
+        auto units = [unit](const QDateTime& t) {
+            const qint64 ms = t.toMSecsSinceEpoch();
+            return ms >= 0 ? ms / unit : -((-ms + unit - 1) / unit);
+        };
+        r = units(b) - units(a);
     }
     sqlite3_result_int64(ctx, r);
 }
@@ -505,7 +522,7 @@ void isnumericFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
 
 void isdateFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    sqlite3_result_int(ctx, !isNull(argv[0]) && db::ParseDateText(textArg(argv[0])).isValid() ? 1 : 0);
+    sqlite3_result_int(ctx, !isNull(argv[0]) && db::ParseDateText(textArg(argv[0]), Qt::UTC).isValid() ? 1 : 0);
 }
 
 void roundFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv)

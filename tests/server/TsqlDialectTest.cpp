@@ -169,6 +169,12 @@ TEST_F(TsqlDialect, ServerFunctionsAnswerAsTheServer)
     // Saturday is day 7 when the week starts on Sunday.
     EXPECT_EQ(scalar(QStringLiteral("SELECT DATEPART(dw, GETDATE())")), QStringLiteral("7"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT DATEPART(dw, '12/06/2026')")), QStringLiteral("1"));
+    // DATEDIFF counts the boundaries crossed, not the time elapsed.
+    EXPECT_EQ(scalar(QStringLiteral("SELECT DATEDIFF(mi, '12/05/2026 10:59:59', '12/05/2026 11:00:00')")), QStringLiteral("1"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT DATEDIFF(dd, '12/05/2026 23:59', '12/06/2026 00:01')")), QStringLiteral("1"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT DATEDIFF(yy, '12/31/2025', '01/01/2026')")), QStringLiteral("1"));
+    // A date and a number of days add up to a date.
+    EXPECT_EQ(scalar(QStringLiteral("SELECT GETDATE() + 1")), QStringLiteral("2026-12-06 16:38:29.125"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT isnull(COL_LENGTH('STATION..tbStationLogs', 'Remarks'), 0)  Result")).toInt() > 0, true);
     EXPECT_EQ(scalar(QStringLiteral("SELECT isnull(COL_LENGTH('STATION..tbStationLogs', 'NoSuchColumn'), 0)  Result")), QStringLiteral("0"));
     EXPECT_TRUE(conn->open(QStringLiteral("SELECT COL_LENGTH('STATION..tbStationLogs', 'NoSuchColumn') AS L")).field(0).isNull());

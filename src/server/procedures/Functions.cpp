@@ -13,7 +13,7 @@ QDateTime dateOf(const QVariant& v)
 {
     if (v.isNull())
         return QDateTime();
-    return db::ParseDateText(v.toString());
+    return db::ParseDateText(v.toString(), Qt::UTC);
 }
 
 // Age as the laboratory prints it: days under a month, months under a year, else years.
