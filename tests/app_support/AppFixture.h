@@ -1,15 +1,12 @@
 #pragma once
 
 #include "app_support/ScriptedPrompts.h"
+#include "components/clsCurrentuser.h"
 #include "db/Connection.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 #include <memory>
-
-namespace components {
-class clsCurrentuser;
-}
 
 namespace test {
 
