@@ -12,6 +12,7 @@ void RegisterAllProcedures()
     ProcedureRegistry& registry = ProcedureRegistry::instance();
     RegisterInventoryProcedures(registry);
     RegisterFunctions(registry);
+    RegisterPasswordProcedures(registry);
 }
 
 } // namespace server

@@ -7,5 +7,6 @@ class ProcedureRegistry;
 // Each group registers the procedures of one area of the hospital database.
 void RegisterInventoryProcedures(ProcedureRegistry& registry);
 void RegisterFunctions(ProcedureRegistry& registry);
+void RegisterPasswordProcedures(ProcedureRegistry& registry);
 
 } // namespace server

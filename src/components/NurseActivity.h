@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+
+namespace components {
+
+// The nurse-activity components: pending requests, results and confinement
+// results of the station's patients. They are created for the hospital's
+// middle-tier server (MTSServerName) and told when the station closes.
+// Their look-ups (GetRequests, GetResults, GetConfinementResults) come with
+// the alert windows.
+class NurseActivity {
+public:
+    explicit NurseActivity(QString serverName) : serverName_(std::move(serverName)) {}
+    virtual ~NurseActivity() = default;
+    virtual QString progId() const = 0;
+
+    const QString& serverName() const { return serverName_; }
+
+    // The station is closing: nothing more is asked of the component.
+    void Class_Terminate() { terminated_ = true; }
+    bool terminated() const { return terminated_; }
+
+private:
+    QString serverName_;
+    bool terminated_ = false;
+};
+
+class clsRequest : public NurseActivity {
+public:
+    static constexpr const char* ProgID = "Nurse_activity.clsRequest";
+    using NurseActivity::NurseActivity;
+    QString progId() const override { return QString::fromLatin1(ProgID); }
+};
+
+class clsResults : public NurseActivity {
+public:
+    static constexpr const char* ProgID = "Nurse_activity.clsResults";
+    using NurseActivity::NurseActivity;
+    QString progId() const override { return QString::fromLatin1(ProgID); }
+};
+
+class clsConfinement : public NurseActivity {
+public:
+    static constexpr const char* ProgID = "Nurse_activity.clsConfinement";
+    using NurseActivity::NurseActivity;
+    QString progId() const override { return QString::fromLatin1(ProgID); }
+};
+
+class clsConfinementResults : public NurseActivity {
+public:
+    static constexpr const char* ProgID = "Nurse_activity.clsConfinementResults";
+    using NurseActivity::NurseActivity;
+    QString progId() const override { return QString::fromLatin1(ProgID); }
+};
+
+} // namespace components
