@@ -116,8 +116,10 @@ void ComponentSet::Release(const ReleaseOptions& options)
 {
     if (options.startupCompleted) {
         auto terminate = [this](auto& component, const char* name) {
-            if (component)
-                component->Class_Terminate();
+            if (!component)
+                return;
+            component->Class_Terminate();
+            released_ << QLatin1String(name) + QStringLiteral(".Class_Terminate");
             release(component, name);
         };
         terminate(nurseResults_, "NurseResults");

@@ -100,8 +100,9 @@ public:
     clsCF4* CF4Component() const { return cf4_; }
     clsHistopathRequest* HistopathRequest() const { return histopathRequest_.get(); }
 
-    // The global names, in the order they were created / released, and the
-    // connection calls made ("PatientSearch.InitConnection", ...).
+    // The global names in the order the components were created; the
+    // shut-down steps ("NurseResults.Class_Terminate", "NurseResults", ...);
+    // the connection calls made ("PatientSearch.InitConnection", ...).
     const QStringList& CreationOrder() const { return created_; }
     const QStringList& ReleaseOrder() const { return released_; }
     const QStringList& ConnectionCalls() const { return connectionCalls_; }

@@ -79,13 +79,15 @@ bool AdmissionRecord::open(db::Connection& connection, const QString& idNum)
 
 bool AdmissionRecord::Refresh()
 {
-    if (!connection_ || IdNum.isEmpty())
+    const QString id = IdNum; // open() clears the fields
+    if (!connection_ || id.isEmpty())
         return false;
-    return open(*connection_, IdNum);
+    return open(*connection_, id);
 }
 
 bool clsOutPatient::OpenOutPatient(const QString& idNum)
 {
+    const QString id = idNum.trimmed(); // may be our own IdNum, cleared below
     db::Connection* keep = connection_;
     *this = clsOutPatient();
     connection_ = keep;
@@ -99,7 +101,7 @@ bool clsOutPatient::OpenOutPatient(const QString& idNum)
                          " LEFT JOIN BUILD_FILE..TBCOCOMPANY C ON C.ACCOUNTNUM = P.ACCOUNTNUM"
                          " LEFT JOIN PATIENT_DATA..tbOutpatientHistory H ON H.IDNum = P.IDNUM")
         + doctorJoin(QStringLiteral("Dr1"), QStringLiteral("AttendingDr1")) + QStringLiteral(" WHERE P.IDNUM = ")
-        + db::Quote(idNum.trimmed()));
+        + db::Quote(id));
     if (rs.eof())
         return false;
     readVisit(*this, rs, QStringLiteral("Diagnosis1"));
@@ -110,7 +112,8 @@ bool clsOutPatient::OpenOutPatient(const QString& idNum)
 
 bool clsOutPatient::Refresh()
 {
-    return !IdNum.isEmpty() && OpenOutPatient(IdNum);
+    const QString id = IdNum; // OpenOutPatient clears the fields
+    return !id.isEmpty() && OpenOutPatient(id);
 }
 
 } // namespace components
