@@ -65,9 +65,13 @@ frmCodeSearch::frmCodeSearch(const ListingDef& listing, QList<QVariantMap> rows,
     grdListing->setAlternatingRowColors(true);
     grdListing->setShowGrid(false);
     grdListing->verticalHeader()->hide();
-    grdListing->horizontalHeader()->setStretchLastSection(true);
-    grdListing->horizontalHeader()->setHighlightSections(false);
-    grdListing->resizeColumnsToContents();
+    grdListing->verticalHeader()->setDefaultSectionSize(grdListing->fontMetrics().height() + 8);
+    // The name takes the room; codes, sections and prices keep to their width.
+    QHeaderView* header = grdListing->horizontalHeader();
+    header->setHighlightSections(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    if (listing.columns.size() > 1)
+        header->setSectionResizeMode(1, QHeaderView::Stretch);
 
     lblCount = new QLabel;
     lblCount->setObjectName(QStringLiteral("lblCount"));

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace components {
@@ -45,6 +44,7 @@ frmLogin::frmLogin(const ConnectionChoice& initial, Attempt attempt, QWidget* pa
 
     txtUserID = named(new QLineEdit, "txtUserID");
     txtUserID->setMaxLength(20);
+    txtUserID->setMinimumWidth(300);
     txtPassword = named(new QLineEdit, "txtPassword");
     txtPassword->setEchoMode(QLineEdit::Password);
     auto* account = new QFormLayout;
@@ -59,12 +59,13 @@ frmLogin::frmLogin(const ConnectionChoice& initial, Attempt attempt, QWidget* pa
     kinds->addStretch();
 
     txtDatabaseFile = named(new QLineEdit, "txtDatabaseFile");
+    txtDatabaseFile->setMinimumWidth(300);
     cmdBrowse = named(new QPushButton(QStringLiteral("&Browse...")), "cmdBrowse");
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(txtDatabaseFile, 1);
     fileRow->addWidget(cmdBrowse);
-    auto* embeddedPage = new QWidget;
-    auto* embeddedForm = new QFormLayout(embeddedPage);
+    embeddedPage_ = new QWidget;
+    auto* embeddedForm = new QFormLayout(embeddedPage_);
     embeddedForm->setContentsMargins(0, 0, 0, 0);
     embeddedForm->addRow(QStringLiteral("File"), fileRow);
 
@@ -82,8 +83,8 @@ frmLogin::frmLogin(const ConnectionChoice& initial, Attempt attempt, QWidget* pa
     txtServerUser = named(new QLineEdit, "txtServerUser");
     txtServerPassword = named(new QLineEdit, "txtServerPassword");
     txtServerPassword->setEchoMode(QLineEdit::Password);
-    auto* serverPage = new QWidget;
-    auto* serverForm = new QFormLayout(serverPage);
+    serverPage_ = new QWidget;
+    auto* serverForm = new QFormLayout(serverPage_);
     serverForm->setContentsMargins(0, 0, 0, 0);
     serverForm->addRow(QStringLiteral("Server"), txtServer);
     serverForm->addRow(QStringLiteral("Port"), spnPort);
@@ -92,14 +93,12 @@ frmLogin::frmLogin(const ConnectionChoice& initial, Attempt attempt, QWidget* pa
     serverForm->addRow(QStringLiteral("Log-in"), txtServerUser);
     serverForm->addRow(QStringLiteral("Log-in password"), txtServerPassword);
 
-    stkConnection = named(new QStackedWidget, "stkConnection");
-    stkConnection->addWidget(embeddedPage);
-    stkConnection->addWidget(serverPage);
-
+    // Only the fields of the chosen kind are shown, so the dialog stays compact.
     auto* connectionBox = named(new QGroupBox(QStringLiteral("Database")), "grpConnection");
     auto* connectionLayout = new QVBoxLayout(connectionBox);
     connectionLayout->addLayout(kinds);
-    connectionLayout->addWidget(stkConnection);
+    connectionLayout->addWidget(embeddedPage_);
+    connectionLayout->addWidget(serverPage_);
 
     lblMessage = named(new QLabel, "lblMessage");
     lblMessage->setWordWrap(true);
@@ -117,13 +116,13 @@ frmLogin::frmLogin(const ConnectionChoice& initial, Attempt attempt, QWidget* pa
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 20);
     layout->setSpacing(12);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(title);
     layout->addWidget(subtitle);
     layout->addLayout(account);
     layout->addWidget(connectionBox);
     layout->addWidget(lblMessage);
     layout->addLayout(buttons);
-    setMinimumWidth(460);
 
     // The workstation's last choice.
     (initial.kind == ConnectionChoice::Kind::SqlServer ? optSqlServer : optEmbedded)->setChecked(true);
@@ -159,7 +158,10 @@ ConnectionChoice frmLogin::choice() const
 
 void frmLogin::showConnectionKind()
 {
-    stkConnection->setCurrentIndex(optSqlServer->isChecked() ? 1 : 0);
+    const bool server = optSqlServer->isChecked();
+    embeddedPage_->setVisible(!server);
+    serverPage_->setVisible(server);
+    adjustSize();
 }
 
 void frmLogin::showMessage(const QString& text)

@@ -11,7 +11,6 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-class QStackedWidget;
 
 namespace components {
 
@@ -31,7 +30,6 @@ public:
     QLineEdit* txtPassword;
     QRadioButton* optEmbedded;
     QRadioButton* optSqlServer;
-    QStackedWidget* stkConnection;
     QLineEdit* txtDatabaseFile;
     QPushButton* cmdBrowse;
     QLineEdit* txtServer;
@@ -54,6 +52,8 @@ private:
     void showMessage(const QString& text);
 
     Attempt attempt_;
+    QWidget* embeddedPage_;
+    QWidget* serverPage_;
 };
 
 } // namespace components

@@ -13,6 +13,7 @@ void RegisterAllProcedures()
     RegisterInventoryProcedures(registry);
     RegisterFunctions(registry);
     RegisterPasswordProcedures(registry);
+    RegisterShellProcedures(registry);
 }
 
 } // namespace server

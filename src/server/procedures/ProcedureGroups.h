@@ -8,5 +8,6 @@ class ProcedureRegistry;
 void RegisterInventoryProcedures(ProcedureRegistry& registry);
 void RegisterFunctions(ProcedureRegistry& registry);
 void RegisterPasswordProcedures(ProcedureRegistry& registry);
+void RegisterShellProcedures(ProcedureRegistry& registry);
 
 } // namespace server

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+namespace shell {
+
+// The main toolbar's icons, drawn as simple line pictures in the station's
+// colours so that they look the same on every desktop theme. Keyed by the
+// toolbar button's key ("Open", "Report", ...); an empty icon for other keys.
+QIcon ToolbarIcon(const QString& key);
+
+} // namespace shell
