@@ -14,6 +14,7 @@ void RegisterAllProcedures()
     RegisterFunctions(registry);
     RegisterPasswordProcedures(registry);
     RegisterShellProcedures(registry);
+    RegisterUserRightsProcedures(registry);
 }
 
 } // namespace server

@@ -9,5 +9,6 @@ void RegisterInventoryProcedures(ProcedureRegistry& registry);
 void RegisterFunctions(ProcedureRegistry& registry);
 void RegisterPasswordProcedures(ProcedureRegistry& registry);
 void RegisterShellProcedures(ProcedureRegistry& registry);
+void RegisterUserRightsProcedures(ProcedureRegistry& registry);
 
 } // namespace server

@@ -1,0 +1,32 @@
+#include "shell/DepartmentAccess.h"
+
+#include "db/DbError.h"
+#include "shell/Globals.h"
+
+#include <QtGlobal>
+
+namespace shell {
+
+std::optional<components::AccountHolder> CheckDepartmentAccess(const QString& userId, const QString& password)
+{
+    try {
+        return components::CheckUserDepartmentAccess(*app::SQLConnection(), userId, password, OperatingRoomDepartment);
+    } catch (const db::DbError& e) {
+        // The user sees the refusal; the cause goes to the log for IT staff.
+        qWarning("user account check failed: %s", qPrintable(e.message()));
+        return std::nullopt;
+    }
+}
+
+QString SignatureName(const components::AccountHolder& holder)
+{
+    return holder.lastName + QStringLiteral(", ") + holder.firstName + QLatin1Char(' ') + holder.middleName;
+}
+
+QString UnauthorizedUserMessage()
+{
+    return QStringLiteral("Unauthorized User for this department(") + app::StationCode + QLatin1Char('-') + app::StationName +
+           QLatin1Char(')');
+}
+
+} // namespace shell
