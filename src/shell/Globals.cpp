@@ -1,5 +1,6 @@
 #include "shell/Globals.h"
 
+#include "reports/ReportPeriod.h"
 #include "settings/HospitalInfo.h"
 
 namespace app {
@@ -78,6 +79,7 @@ void ResetGlobals()
     ValidatedUserName.clear();
     SupervisorID.clear();
     ValidationRemarks.clear();
+    ClearReportPeriod();
 }
 
 } // namespace app

@@ -1,0 +1,89 @@
+#include "reports/DatePrompt.h"
+
+#include "reports/ReportPeriod.h"
+
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace reports {
+
+DatePrompt::DatePrompt(const QString& objectName, const QString& heading, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(objectName);
+    setWindowTitle(QStringLiteral("Report"));
+    setMinimumWidth(340);
+
+    heading_ = new QLabel(heading, this);
+    heading_->setObjectName(QStringLiteral("lblHeading"));
+    heading_->setWordWrap(true);
+    QFont headingFont = heading_->font();
+    headingFont.setBold(true);
+    heading_->setFont(headingFont);
+
+    form_ = new QFormLayout;
+    form_->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form_->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form_->setHorizontalSpacing(12);
+    form_->setVerticalSpacing(8);
+
+    cmdOption[0] = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOption[0]->setObjectName(QStringLiteral("cmdOption_0"));
+    cmdOption[0]->setDefault(true);
+    cmdOption[1] = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdOption[1]->setObjectName(QStringLiteral("cmdOption_1"));
+    cmdOption[1]->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : cmdOption) {
+        button->setMinimumWidth(96);
+        buttons->addWidget(button);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 14);
+    layout->setSpacing(12);
+    layout->addWidget(heading_);
+    layout->addLayout(form_);
+    layout->addSpacing(4);
+    layout->addLayout(buttons);
+
+    connect(cmdOption[0], &QPushButton::clicked, this, [this] { cmdOption_Click(0); });
+    connect(cmdOption[1], &QPushButton::clicked, this, [this] { cmdOption_Click(1); });
+}
+
+QDateEdit* DatePrompt::addDatePicker(const QString& objectName, const QString& label)
+{
+    auto* picker = new QDateEdit(this);
+    picker->setObjectName(objectName);
+    picker->setCalendarPopup(true);
+    picker->setMinimumWidth(150);
+    form_->addRow(label, picker);
+    return picker;
+}
+
+void DatePrompt::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        app::ClearReportPeriod();
+        Form_Load();
+    }
+    QDialog::showEvent(event);
+}
+
+void DatePrompt::cmdOption_Click(int index)
+{
+    if (index == 0) {
+        if (confirm())
+            accept();
+        return;
+    }
+    app::ClearReportPeriod();
+    reject();
+}
+
+} // namespace reports
