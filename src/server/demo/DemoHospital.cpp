@@ -33,6 +33,8 @@ void CreateDemoHospital(db::Connection& connection, int scale)
     demo::WriteSchedule(context);
     demo::WriteResults(context);
     demo::WriteBilling(context);
+    demo::WriteRateTables(context);
+    demo::WritePatientStanding(context);
 }
 
 } // namespace server

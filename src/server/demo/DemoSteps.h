@@ -25,5 +25,7 @@ void WriteDischargeNotices(const DemoContext& context);
 void WriteSchedule(const DemoContext& context);     // operating rooms, bookings and requests
 void WriteResults(const DemoContext& context);      // released results of the ancillary departments
 void WriteBilling(const DemoContext& context);      // bill lines and stock-card issues
+void WriteRateTables(const DemoContext& context);   // HMO and doctors' rates, relative values, specimens, profiles, AR codes
+void WritePatientStanding(const DemoContext& context); // memberships, special patients, clearances, returns, medicine lists
 
 } // namespace server::demo

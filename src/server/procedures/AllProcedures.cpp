@@ -15,6 +15,10 @@ void RegisterAllProcedures()
     RegisterPasswordProcedures(registry);
     RegisterShellProcedures(registry);
     RegisterUserRightsProcedures(registry);
+    RegisterPatientProcedures(registry);
+    RegisterRateProcedures(registry);
+    RegisterRequestProcedures(registry);
+    RegisterChargeLookupProcedures(registry);
 }
 
 } // namespace server

@@ -10,5 +10,9 @@ void RegisterFunctions(ProcedureRegistry& registry);
 void RegisterPasswordProcedures(ProcedureRegistry& registry);
 void RegisterShellProcedures(ProcedureRegistry& registry);
 void RegisterUserRightsProcedures(ProcedureRegistry& registry);
+void RegisterPatientProcedures(ProcedureRegistry& registry);
+void RegisterRateProcedures(ProcedureRegistry& registry);
+void RegisterRequestProcedures(ProcedureRegistry& registry);
+void RegisterChargeLookupProcedures(ProcedureRegistry& registry);
 
 } // namespace server
