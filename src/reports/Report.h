@@ -98,8 +98,8 @@ public:
     void exportPdf(const QString& path);
     QByteArray toPdf();
 
-    // The viewer's group tree: one entry per group heading that carries an
-    // anchor in the layout; empty when the report has no groups.
+    // The viewer's group tree: one entry per group of the outermost level,
+    // with the page it starts on; empty when the report has no groups.
     QList<ReportGroup> groupTree();
 
     // ---- data for the exports ------------------------------------------------
@@ -115,8 +115,9 @@ public:
     std::unique_ptr<QTextDocument> toDocument();
 
 private:
-    explicit Report(std::shared_ptr<const ReportDefinition> definition);
+    Report(std::shared_ptr<const ReportDefinition> definition, int depth);
     RenderedReport& rendered();
+    QString subreportHtml(int index);
 
     std::shared_ptr<const ReportDefinition> definition_;
     QList<ReportParameter> parameters_;
@@ -154,7 +155,9 @@ bool OpenSubreport(const QString& name, const QVariantList& values = {});
 // How the viewer windows show a report. The viewer windows install the
 // factory; the engine never depends on them.
 struct ViewerRequest {
-    Report* report = nullptr;
+    // Shared with the global report object, so that the window keeps its
+    // report when the next OpenReport replaces the global one.
+    std::shared_ptr<Report> report;
     bool showGroupTree = false;
     QString title;
     bool directPrint = false;
