@@ -11,7 +11,8 @@ namespace routines {
 
 // True when the patient's bill is already final (the admission's or visit's
 // BillingDate is set), after telling the user so. Reloads the patient
-// search component's admission or visit.
+// search component's admission or visit; throws std::logic_error when the
+// sibling components (app::Components) have not been created.
 bool IsAccountClosed(const QString& idNum);
 
 // A saved ('P') or final ('F') discharge notice exists.
