@@ -1,8 +1,28 @@
-// The station program. (The start-up sequence replaces this entry point.)
+// The operating-room station.
+#include "db/DbError.h"
+#include "shell/Prompts.h"
+#include "shell/mdiORMenu.h"
+
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    return 0;
+    QApplication application(argc, argv);
+
+    shell::mdiORMenu mainWindow;
+    try {
+        // A refused start-up has told the user why and closed the main window.
+        if (!mainWindow.MDIForm_Load())
+            return 1;
+    } catch (const db::DbError& error) {
+        // The database failed under the start-up: the station cannot run without it.
+        shell::Prompts::current().message(error.message(), QStringLiteral("Warning"), shell::PromptIcon::Critical);
+        mainWindow.MDIForm_Unload();
+        return 1;
+    }
+    mainWindow.setGeometry(mainWindow.screen()->availableGeometry());
+    mainWindow.showMaximized();
+    mainWindow.MDIForm_Activate();
+    return application.exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPixmap>
 #include <QString>
 
 namespace shell {
@@ -9,5 +10,10 @@ namespace shell {
 // colours so that they look the same on every desktop theme. Keyed by the
 // toolbar button's key ("Open", "Report", ...); an empty icon for other keys.
 QIcon ToolbarIcon(const QString& key);
+
+// The station's emblem: a white cross on a teal rounded square. The program's
+// window icon and the splash picture.
+QPixmap StationEmblem(int size);
+QIcon StationIcon();
 
 } // namespace shell

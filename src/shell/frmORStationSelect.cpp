@@ -40,6 +40,7 @@ frmORStationSelect::frmORStationSelect(QWidget* parent) : QWidget(parent)
     mshStations->setEditTriggers(QAbstractItemView::NoEditTriggers);
     mshStations->setAlternatingRowColors(true);
     mshStations->horizontalHeader()->setStretchLastSection(true);
+    mshStations->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mshStations->setColumnWidth(0, twips(0));
     mshStations->setColumnHidden(0, true);
     mshStations->setColumnWidth(1, twips(1000));
@@ -51,7 +52,7 @@ frmORStationSelect::frmORStationSelect(QWidget* parent) : QWidget(parent)
     layout->setSpacing(10);
     layout->addWidget(lblHint_);
     layout->addWidget(mshStations, 1);
-    resize(twips(1000) + twips(3000) + 80, 320);
+    resize(440, 300);
 
     Form_Load();
 }

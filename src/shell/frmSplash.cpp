@@ -1,40 +1,13 @@
 #include "shell/frmSplash.h"
 
 #include "shell/ProgramVersion.h"
+#include "shell/ToolbarIcons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QTimer>
 
 namespace shell {
-
-namespace {
-
-// The station's emblem: a white cross on a teal rounded square.
-QPixmap emblem(int size)
-{
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient fill(0, 0, size, size);
-    fill.setColorAt(0, QColor(0x3A, 0x8F, 0xA8));
-    fill.setColorAt(1, QColor(0x1F, 0x5F, 0x78));
-    p.setPen(Qt::NoPen);
-    p.setBrush(fill);
-    p.drawRoundedRect(QRectF(0, 0, size, size), size * 0.22, size * 0.22);
-    const qreal arm = size * 0.17;
-    const qreal len = size * 0.31;
-    const QPointF c(size / 2.0, size / 2.0);
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(c.x() - arm / 2, c.y() - len, arm, 2 * len), arm / 4, arm / 4);
-    p.drawRoundedRect(QRectF(c.x() - len, c.y() - arm / 2, 2 * len, arm), arm / 4, arm / 4);
-    return pixmap;
-}
-
-} // namespace
 
 frmSplash::frmSplash(QWidget* parent) : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
@@ -45,7 +18,7 @@ frmSplash::frmSplash(QWidget* parent) : QDialog(parent, Qt::SplashScreen | Qt::F
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(emblem(96));
+    Image1->setPixmap(StationEmblem(96));
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -1,0 +1,395 @@
+#include "shell/mdiORMenu.h"
+
+#include "components/clsCurrentuser.h"
+#include "db/Connection.h"
+#include "db/DbError.h"
+#include "shell/AssistantCharacter.h"
+#include "shell/Globals.h"
+#include "shell/MenuRights.h"
+#include "shell/PictureMdiArea.h"
+#include "shell/Prompts.h"
+#include "shell/StartupHelpers.h"
+#include "shell/StatusPanels.h"
+#include "shell/ToolbarIcons.h"
+#include "shell/frmORStationSelect.h"
+#include "shell/frmSplash.h"
+#include "shell/frmUserLogs.h"
+#include "shell/frmUserRights.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace shell {
+
+namespace {
+
+constexpr int kChargeSlipBoxWidth = 168;
+
+} // namespace
+
+mdiORMenu::mdiORMenu(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("mdiORMenu"));
+    setWindowTitle(QStringLiteral("Ruzodi Kelvane - Operating Room"));
+    setWindowIcon(StationIcon());
+    resize(1280, 800);
+
+    mdiArea = new PictureMdiArea(this);
+    setCentralWidget(mdiArea);
+
+    buildMenus();
+    wireMenus();
+    buildToolbar();
+    buildChargeSlipBox();
+
+    StbEr = new StatusPanels(this);
+    setStatusBar(StbEr);
+
+    Agent1 = new AssistantCharacter(mdiArea);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &mdiORMenu::Timer1_Timer);
+
+    setStyleSheet(QStringLiteral(
+        "QMenuBar#menuBar { background: #FFFFFF; padding: 3px 6px; }"
+        "QMenuBar#menuBar::item { padding: 4px 10px; border-radius: 4px; color: #1D3641; }"
+        "QMenuBar#menuBar::item:selected { background: #E3EFF3; }"
+        "QMenuBar#menuBar::item:disabled { color: #A3B1B7; }"
+        "QMenu { background: #FFFFFF; border: 1px solid #C9D7DD; padding: 5px 0; }"
+        "QMenu::item { padding: 6px 30px 6px 22px; color: #1D3641; }"
+        "QMenu::item:selected { background: #DCECF1; }"
+        "QMenu::item:disabled { color: #A3B1B7; }"
+        "QMenu::separator { height: 1px; background: #E1E9EC; margin: 4px 10px; }"
+        "QToolBar#Toolbar1 { background: #FFFFFF; border: none; border-bottom: 1px solid #D5E0E5; spacing: 2px; padding: 4px 8px; }"
+        "QToolBar#Toolbar1 QToolButton { color: #23404D; padding: 3px 5px; border-radius: 6px; font-size: 8.5pt; }"
+        "QToolBar#Toolbar1 QToolButton:hover { background: #E6F1F4; }"
+        "QToolBar#Toolbar1 QToolButton:disabled { color: #9AAAB1; }"
+        "QFrame#Picture2 { background: #1F5F78; border-top-left-radius: 9px; border-bottom-left-radius: 9px; }"
+        "QFrame#Picture2 QLabel { color: #FFFFFF; background: transparent; }"
+        "QStatusBar#StbEr { background: #F4F7F8; border-top: 1px solid #C9D7DD; min-height: 26px; }"
+        "QStatusBar#StbEr::item { border: none; }"
+        "QStatusBar#StbEr QLabel { color: #23404D; border-left: 1px solid #BFCDD3; padding: 0 10px; }"
+        "QStatusBar#StbEr QLabel#StbEr_Panel_1 { border-left: none; font-weight: 600; color: #1F5F78; }"
+        "QStatusBar#StbEr QLabel#StbEr_Panel_5 { border-left: none; }"));
+}
+
+mdiORMenu::~mdiORMenu()
+{
+    MDIForm_Unload();
+}
+
+bool mdiORMenu::MDIForm_Load(StartupOptions options)
+{
+    startup_ = std::make_unique<StartupSequence>(*this, std::move(options));
+    if (startup_->run())
+        return true;
+    MDIForm_Unload();
+    close();
+    return false;
+}
+
+void mdiORMenu::MDIForm_Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    Timer1->stop();
+    if (startup_)
+        startup_->shutDown();
+}
+
+void mdiORMenu::closeEvent(QCloseEvent* event)
+{
+    MDIForm_Unload();
+    QMainWindow::closeEvent(event);
+}
+
+void mdiORMenu::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !app::StartupCompleted)
+        return;
+    try {
+        MDIForm_Activate();
+    } catch (const db::DbError& error) {
+        Notify(error.message(), PromptIcon::Exclamation);
+    }
+}
+
+void mdiORMenu::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    placeChargeSlipBox();
+}
+
+// ---- shipped files ------------------------------------------------------------------
+
+bool mdiORMenu::LoadBackgroundPicture(const QString& programFolder)
+{
+    return mdiArea->loadPicture(QDir(programFolder).filePath(QStringLiteral("Main Menu1.jpg")));
+}
+
+bool mdiORMenu::LoadAgentCharacter(const QString& programFolder)
+{
+    return Agent1->Load(QStringLiteral("merlin"), QDir(programFolder).filePath(QStringLiteral("merlin.acs")));
+}
+
+// ---- the toolbar ----------------------------------------------------------------------
+
+void mdiORMenu::buildToolbar()
+{
+    Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setIconSize(QSize(26, 26));
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    Toolbar1->setContextMenuPolicy(Qt::PreventContextMenu);
+
+    auto button = [this](const QString& key, const QString& caption) {
+        QAction* action = Toolbar1->addAction(ToolbarIcon(key), caption);
+        action->setObjectName(QStringLiteral("Toolbar1_") + key);
+        action->setData(key);
+        connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+        return action;
+    };
+    // A toolbar button that runs a menu item is usable exactly when the item is.
+    auto follow = [this](QAction* button, QAction* item) {
+        button->setEnabled(item->isEnabled());
+        connect(item, &QAction::changed, button, [button, item] { button->setEnabled(item->isEnabled()); });
+    };
+
+    QAction* open = button(QStringLiteral("Open"), QStringLiteral("Patient List"));
+    open->setEnabled(false); // the patient list is not part of the station yet
+    QAction* report = button(QStringLiteral("Report"), QStringLiteral("View Reports"));
+    QAction* audit = button(QStringLiteral("Audit"), QStringLiteral("Audit Report"));
+    QAction* month = button(QStringLiteral("Month"), QStringLiteral("Monthly Report"));
+    QAction* statistics = button(QStringLiteral("Statistics"), QStringLiteral("Statistical Report"));
+    button(QStringLiteral("Stockcard"), QStringLiteral("OR Stockcard"));
+    button(QStringLiteral("Exit"), QStringLiteral("Exit Application"));
+    QAction* operation = button(QStringLiteral("Operation"), QStringLiteral("Clinical Operation"));
+    operation->setEnabled(false); // the patient index is not part of the station yet
+    button(QStringLiteral("Build"), QStringLiteral("Build OR Packages"));
+    QAction* ruv = button(QStringLiteral("RUV"), QStringLiteral("RUV List"));
+    ruv->setEnabled(false); // the RVS look-up is not part of the station yet
+    // Room at the right end for the next charge-slip number.
+    auto* room = new QWidget(Toolbar1);
+    room->setObjectName(QStringLiteral("Toolbar1_Room"));
+    room->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    room->setMinimumWidth(kChargeSlipBoxWidth + 8);
+    Toolbar1->addWidget(room);
+    follow(audit, mnuAudit);
+    follow(month, mnuMonthly);
+    follow(statistics, mnuStat);
+
+    auto* dropDown = new QMenu(this);
+    dropDown->setObjectName(QStringLiteral("Toolbar1_ReportMenu"));
+    auto entry = [this, dropDown](const QString& key, const QString& caption) {
+        QAction* action = dropDown->addAction(caption);
+        action->setObjectName(QStringLiteral("Toolbar1_Report_") + key);
+        action->setData(key);
+        connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonMenuClick(key); });
+        return action;
+    };
+    follow(entry(QStringLiteral("Audit"), QStringLiteral("Audit Report")), mnuAudit);
+    follow(entry(QStringLiteral("Month"), QStringLiteral("Monthly Report")), mnuMonthly);
+    follow(entry(QStringLiteral("Statistics"), QStringLiteral("Statistical Report")), mnuStat);
+    entry(QStringLiteral("Stockcard"), QStringLiteral("OR Stockcard"));
+    entry(QStringLiteral("Exit"), QStringLiteral("Exit Application"));
+    report->setMenu(dropDown);
+    if (auto* tool = qobject_cast<QToolButton*>(Toolbar1->widgetForAction(report)))
+        tool->setPopupMode(QToolButton::InstantPopup);
+}
+
+void mdiORMenu::Toolbar1_ButtonClick(const QString& key)
+{
+    if (key == QLatin1String("Exit")) {
+        mnuExitApps_Click();
+    } else if (key == QLatin1String("Audit")) {
+        mnuAudit->trigger();
+    } else if (key == QLatin1String("Month")) {
+        mnuMonthly->trigger();
+    } else if (key == QLatin1String("Statistics")) {
+        mnuStat->trigger();
+    } else if (key == QLatin1String("Report")) {
+        if (auto* tool = qobject_cast<QToolButton*>(Toolbar1->widgetForAction(findChild<QAction*>(QStringLiteral("Toolbar1_Report")))))
+            tool->showMenu();
+    }
+    // "Build" and "Stockcard" do nothing; "Open", "Operation" and "RUV" wait
+    // for the patient list, the patient index and the RVS look-up.
+}
+
+void mdiORMenu::Toolbar1_ButtonMenuClick(const QString& key)
+{
+    if (key == QLatin1String("Audit"))
+        mnuAudit->trigger();
+    else if (key == QLatin1String("Month"))
+        mnuMonthly->trigger();
+    else if (key == QLatin1String("Statistics"))
+        mnuStat->trigger();
+    else if (key == QLatin1String("Exit"))
+        mnuExitApps_Click();
+    // "Stockcard" does nothing.
+}
+
+// ---- the next charge slip -------------------------------------------------------------
+
+void mdiORMenu::buildChargeSlipBox()
+{
+    Picture2 = new QFrame(this);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    auto* layout = new QVBoxLayout(Picture2);
+    layout->setContentsMargins(14, 4, 14, 5);
+    layout->setSpacing(0);
+    for (int i = 0; i < 2; ++i) {
+        lblCS[static_cast<size_t>(i)] = new QLabel(Picture2);
+        lblCS[static_cast<size_t>(i)]->setObjectName(QStringLiteral("lblCS_%1").arg(i));
+        lblCS[static_cast<size_t>(i)]->setAlignment(Qt::AlignCenter);
+        layout->addWidget(lblCS[static_cast<size_t>(i)]);
+    }
+    lblCS[0]->setText(QStringLiteral("Next Charge Slip #"));
+    QFont caption = lblCS[0]->font();
+    caption.setPointSizeF(caption.pointSizeF() * 0.85);
+    lblCS[0]->setFont(caption);
+    QFont number = lblCS[1]->font();
+    number.setPointSizeF(number.pointSizeF() * 1.5);
+    number.setBold(true);
+    lblCS[1]->setFont(number);
+    Picture2->setFixedSize(kChargeSlipBoxWidth, 50);
+    Picture2->raise();
+}
+
+void mdiORMenu::placeChargeSlipBox()
+{
+    if (!Picture2 || !Toolbar1)
+        return;
+    const QRect bar = Toolbar1->geometry();
+    const int top = bar.isValid() ? bar.top() + (bar.height() - Picture2->height()) / 2 : 0;
+    Picture2->move(width() - Picture2->width(), qMax(0, top));
+    Picture2->raise();
+}
+
+void mdiORMenu::MDIForm_Activate()
+{
+    if (db::Connection* connection = app::SQLConnection()) {
+        db::Recordset rs = connection->open(QStringLiteral("Select ChargeSlip from STATION..tbORChargeSlip"));
+        if (!rs.eof())
+            lblCS[1]->setText(rs.text(QStringLiteral("Chargeslip")).trimmed());
+    }
+    placeChargeSlipBox();
+}
+
+// ---- the child windows ----------------------------------------------------------------
+
+QMdiSubWindow* mdiORMenu::showChild(QWidget* form)
+{
+    // Each new window opens a step below and right of the one before it.
+    const int open = static_cast<int>(mdiArea->subWindowList().size());
+    QMdiSubWindow* frame = mdiArea->addSubWindow(form);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setWindowIcon(windowIcon());
+    form->show();
+    frame->move(24 + 28 * (open % 8), 20 + 28 * (open % 8));
+    frame->show();
+    mdiArea->setActiveSubWindow(frame);
+    return frame;
+}
+
+void mdiORMenu::fillWindowMenu()
+{
+    // Everything after the bar is the list of open child windows.
+    const QList<QAction*> actions = mnuWindow->actions();
+    for (int i = static_cast<int>(actions.indexOf(mnuWindowBar0)) + 1; i < actions.size(); ++i) {
+        mnuWindow->removeAction(actions[i]);
+        actions[i]->deleteLater();
+    }
+    const QList<QMdiSubWindow*> windows = mdiArea->subWindowList(QMdiArea::CreationOrder);
+    mnuWindowBar0->setVisible(!windows.isEmpty());
+    int number = 1;
+    for (QMdiSubWindow* frame : windows) {
+        QAction* entry = mnuWindow->addAction(QStringLiteral("&%1 %2").arg(number++).arg(frame->windowTitle()));
+        entry->setObjectName(QStringLiteral("mnuWindowList"));
+        entry->setCheckable(true);
+        entry->setChecked(frame == mdiArea->activeSubWindow());
+        connect(entry, &QAction::triggered, this, [this, frame] { mdiArea->setActiveSubWindow(frame); });
+    }
+}
+
+QAction* mdiORMenu::menuItem(const QString& name) const
+{
+    return findChild<QAction*>(name);
+}
+
+// ---- the menu items of the shell --------------------------------------------------------
+
+void mdiORMenu::mnuUser_Click()
+{
+    if (app::CurrentUser->checkusersettings()) {
+        frmUserRights rights(this);
+        Prompts::current().exec(rights);
+        return;
+    }
+    Prompts::current().message(QStringLiteral("Invalid Password"), QStringLiteral("Notification"), PromptIcon::Critical);
+    app::CurrentUser->checkusersettings();
+}
+
+void mdiORMenu::mnuUserLogs_Click()
+{
+    showChild(new frmUserLogs);
+}
+
+void mdiORMenu::mnuProgramSettings_Click()
+{
+    auto* stations = new frmORStationSelect;
+    connect(stations, &frmORStationSelect::stationChosen, this, &mdiORMenu::showStation);
+    showChild(stations);
+}
+
+void mdiORMenu::showStation()
+{
+    const bool withStation = !app::ORStationName.isEmpty();
+    StbEr->setText(4, app::ORStationName);
+    StbEr->panel(4)->setVisible(withStation);
+    QString line = QLocale(QLocale::English).toString(app::ServerDate.date(), QStringLiteral("dddd, MMMM d, yyyy"));
+    if (withStation)
+        line += QStringLiteral("   \u00B7   ") + app::ORStationName;
+    mdiArea->setHeading(app::StationName, line);
+}
+
+void mdiORMenu::mnuExitApps_Click()
+{
+    if (Confirm(QStringLiteral("Are you sure you want to close Tamsel?")))
+        close();
+}
+
+// ---- after start-up -------------------------------------------------------------------
+
+void mdiORMenu::Timer1_Timer()
+{
+    Timer1->stop();
+    frmSplash splash(this);
+    Prompts::current().exec(splash);
+    try {
+        if (CheckHolidayToday())
+            Prompts::current().message(app::HolidayGreeting, app::HolidayName, PromptIcon::Information);
+    } catch (const db::DbError& error) {
+        Notify(error.message(), PromptIcon::Exclamation);
+    }
+}
+
+} // namespace shell
