@@ -300,10 +300,15 @@ QMdiSubWindow* mdiORMenu::showChild(QWidget* form)
 {
     // Each new window opens a step below and right of the one before it.
     const int open = static_cast<int>(mdiArea->subWindowList().size());
+    const bool sized = form->testAttribute(Qt::WA_Resized);
+    const QSize wanted = form->size();
     QMdiSubWindow* frame = mdiArea->addSubWindow(form);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(windowIcon());
     form->show();
+    // A form that chose its own size keeps it inside the frame.
+    if (sized)
+        frame->resize(wanted + (frame->size() - form->size()));
     frame->move(24 + 28 * (open % 8), 20 + 28 * (open % 8));
     frame->show();
     mdiArea->setActiveSubWindow(frame);
