@@ -85,6 +85,16 @@ QToolButton* NavButton(QWidget* parent, const char* name, QStyle::StandardPixmap
     return button;
 }
 
+QFrame* Separator(QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setFixedHeight(22);
+    line->setContentsMargins(6, 0, 6, 0);
+    return line;
+}
+
 } // namespace
 
 ReportViewerPane::ReportViewerPane(QWidget* parent) : QWidget(parent)
@@ -160,7 +170,10 @@ QWidget* ReportViewerPane::buildToolbar()
     cmdExport->setToolTip(QStringLiteral("Save the report as a spreadsheet or a rich-text file"));
     cmdExport->installEventFilter(this);
 
-    cmdGroupTree = NavButton(bar, "cmdGroupTree", QStyle::SP_FileDialogListView, QStringLiteral("Show or hide the group tree"));
+    cmdGroupTree = new QToolButton(bar);
+    cmdGroupTree->setObjectName(QStringLiteral("cmdGroupTree"));
+    cmdGroupTree->setText(QStringLiteral("Group Tree"));
+    cmdGroupTree->setToolTip(QStringLiteral("Show or hide the group tree"));
     cmdGroupTree->setCheckable(true);
     cmdGroupTree->setEnabled(false);
 
@@ -191,9 +204,9 @@ QWidget* ReportViewerPane::buildToolbar()
     row->setSpacing(6);
     row->addWidget(cmdPrint);
     row->addWidget(cmdExport);
-    row->addSpacing(10);
+    row->addWidget(Separator(bar));
     row->addWidget(cmdGroupTree);
-    row->addSpacing(10);
+    row->addWidget(Separator(bar));
     row->addWidget(cmdFirstPage);
     row->addWidget(cmdPreviousPage);
     row->addWidget(new QLabel(QStringLiteral("Page"), bar));
