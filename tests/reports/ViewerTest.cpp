@@ -18,6 +18,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -123,9 +124,13 @@ protected:
 
     void TearDown() override
     {
+        // Deleting a main window takes its pop-ups with it: hold the windows weakly.
+        QList<QPointer<QWidget>> windows;
         for (QWidget* top : QApplication::topLevelWidgets())
             if (top->objectName() == QLatin1String("frmReportViewer") || qobject_cast<QMainWindow*>(top))
-                delete top;
+                windows << top;
+        for (const QPointer<QWidget>& window : windows)
+            delete window.data();
         AppFixture::TearDown();
     }
 
