@@ -2,7 +2,6 @@
 
 #include "reports/ReportDefinition.h"
 #include "reports/ReportLayout.h"
-#include "shell/Globals.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -137,7 +136,7 @@ void Report::render()
     QList<QPair<QString, QString>> subreportHtml;
     for (std::size_t i = 0; i < subreports_.size(); ++i)
         subreportHtml.append({definition_->subreports[static_cast<int>(i)].name, this->subreportHtml(static_cast<int>(i))});
-    rendered_ = std::make_unique<RenderedReport>(*definition_, parameters_, subreportHtml, app::SQLConnection());
+    rendered_ = std::make_unique<RenderedReport>(*definition_, parameters_, subreportHtml, ReportConnection());
 }
 
 bool Report::isRendered() const

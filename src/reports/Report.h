@@ -15,6 +15,10 @@ class QPagedPaintDevice;
 class QPrinter;
 class QTextDocument;
 
+namespace db {
+class Connection;
+}
+
 namespace reports {
 
 // A report file that cannot be read or run: missing, malformed, or a data
@@ -132,6 +136,11 @@ private:
 Report* CurrentReport();
 // The sub-report opened last by OpenSubreport (belongs to CurrentReport()).
 Report* CurrentSubreport();
+
+// The connection reports read their data from: the shared connection
+// (app::SQLConnection()) unless a tool set another (null restores it).
+db::Connection* ReportConnection();
+void SetReportConnection(db::Connection* connection);
 
 // Where report files are looked for: the program folder (the running
 // program's directory) unless a test or tool set another.

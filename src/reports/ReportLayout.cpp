@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace reports {
 
 namespace {
@@ -167,8 +169,11 @@ void RenderedReport::buildGroupScopes()
                 for (int r = g.first; r <= g.last; ++r)
                     rowGroupFirst_[r] = g.first;
     }
+    groupOfRow_.assign(definition_.groupFields.size(), std::vector<int>(rowCount, -1));
     for (std::size_t i = 0; i < data_.groups.size(); ++i) {
         const RowGroup& g = data_.groups[i];
+        for (int r = g.first; r <= g.last; ++r)
+            groupOfRow_[g.level][r] = static_cast<int>(i);
         groupsStarting_[g.first].push_back(static_cast<int>(i));
         groupsEnding_[g.last].insert(groupsEnding_[g.last].begin(), static_cast<int>(i));
 
@@ -259,6 +264,18 @@ double RenderedReport::bodyBottom(int page) const
     return pageSize_.height() - margins_.bottom() - footerHeight_[page == 0 ? 0 : 1];
 }
 
+std::shared_ptr<BandDocument> RenderedReport::continuedHeader(int group)
+{
+    auto found = continuedHeaders_.find(group);
+    if (found != continuedHeaders_.end())
+        return found->second;
+    TemplateData continued = values::Object();
+    values::Set(continued, QStringLiteral("Continued"), true);
+    auto document = this->document(groupHeaders_[data_.groups[group].level], {&globals_, &groupScopes_[group], &continued});
+    continuedHeaders_.emplace(group, document);
+    return document;
+}
+
 void RenderedReport::paginate()
 {
     pages_.push_back({});
@@ -290,22 +307,59 @@ void RenderedReport::paginate()
                     break;
             }
         auto needed = [&]() { return keep + (inDetail && !columnHeaderShown ? columnHeaderHeight : 0); };
-        if (pageHasItems && y + needed() > bodyBottom(static_cast<int>(pages_.size()) - 1) + 0.5)
+        if (pageHasItems && y + needed() > bodyBottom(static_cast<int>(pages_.size()) - 1) + 0.5) {
+            // A group's closing line takes its last row (and a heading right
+            // above that row) along to the next page rather than stand alone.
+            std::vector<Placement>& placed = pages_.back().placements;
+            if (item.kind == Kind::GroupFooter && placed.size() >= 2 && placed.back().item >= 0
+                && items_[placed.back().item].kind == Kind::Detail) {
+                std::size_t first = placed.size() - 1;
+                while (first > 0 && placed[first - 1].item >= 0 && items_[placed[first - 1].item].kind == Kind::GroupHeader)
+                    --first;
+                const bool othersStay = std::any_of(placed.begin(), placed.begin() + static_cast<std::ptrdiff_t>(first),
+                                                    [](const Placement& p) { return p.item >= 0; });
+                if (othersStay) {
+                    const std::size_t restart = static_cast<std::size_t>(placed[first].item);
+                    placed.erase(placed.begin() + static_cast<std::ptrdiff_t>(first), placed.end());
+                    newPage();
+                    i = restart - 1;
+                    continue;
+                }
+            }
             newPage();
+        }
         if (inDetail && !columnHeaderShown && columnHeaderDocument_) {
             pages_.back().placements.push_back({-1, y});
             y += columnHeaderHeight;
             columnHeaderShown = true;
         }
+        // A page that starts inside a group repeats the group's heading,
+        // with {{#Continued}} true.
+        if (!pageHasItems && pages_.size() > 1 && (item.kind == Kind::Detail || item.kind == Kind::GroupFooter)) {
+            const int row = item.kind == Kind::Detail ? item.index : data_.groups[item.index].first;
+            const int innermost = item.kind == Kind::Detail ? static_cast<int>(groupHeaders_.size()) - 1 : data_.groups[item.index].level;
+            for (int level = 0; level <= innermost; ++level) {
+                const int g = groupOfRow_[level][row];
+                if (auto document = continuedHeader(g)) {
+                    pages_.back().placements.push_back({-2 - g, y});
+                    y += document->height();
+                }
+            }
+        }
         pages_.back().placements.push_back({static_cast<int>(i), y});
         y += item.height;
         pageHasItems = true;
-        if (item.kind == Kind::GroupHeader && data_.groups[item.index].level == 0)
-            groupTree_.append({ReportValues::Display(data_.detail()->rows[data_.groups[item.index].first].value(
-                                                         data_.detail()->column(definition_.groupFields.first())),
-                                                     definition_.formatOf(definition_.groupFields.first())),
-                               static_cast<int>(pages_.size()) - 1});
     }
+    // The group tree: where each outermost group's heading went.
+    for (std::size_t p = 0; p < pages_.size(); ++p)
+        for (const Placement& placement : pages_[p].placements)
+            if (placement.item >= 0 && items_[placement.item].kind == Kind::GroupHeader) {
+                const RowGroup& g = data_.groups[items_[placement.item].index];
+                if (g.level == 0)
+                    groupTree_.append({ReportValues::Display(data_.detail()->rows[g.first].value(data_.detail()->column(definition_.groupFields.first())),
+                                                             definition_.formatOf(definition_.groupFields.first())),
+                                       static_cast<int>(p)});
+            }
     // Groups without a heading section are found by their first row.
     if (groupTree_.isEmpty() && !data_.groups.empty() && data_.detail()) {
         QHash<int, int> rowPage;
@@ -356,8 +410,10 @@ void RenderedReport::paintPage(QPainter& painter, int page, double dotsPerInch)
     painter.save();
     painter.setClipRect(QRectF(x, bodyTop(page), style_.width, bodyBottom(page) - bodyTop(page)), Qt::IntersectClip);
     for (const Placement& placement : pages_[page].placements) {
-        if (placement.item < 0)
+        if (placement.item == -1)
             columnHeaderDocument_->paint(painter, x, placement.y);
+        else if (placement.item < -1)
+            continuedHeaders_.at(-2 - placement.item)->paint(painter, x, placement.y);
         else
             paintItem(painter, items_[placement.item], x, placement.y);
     }

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QMarginsF>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -51,7 +52,7 @@ private:
         int quickRow = -1;
     };
     struct Placement {
-        int item = -1; // -1 for the column header
+        int item = -1; // -1 for the column header, -2 - g for group g's heading repeated
         double y = 0;
     };
     struct Page {
@@ -63,6 +64,7 @@ private:
     void buildGroupScopes();
     void buildItems();
     void paginate();
+    std::shared_ptr<BandDocument> continuedHeader(int group);
     double bodyTop(int page) const;
     double bodyBottom(int page) const;
     TemplateData pageScope(int page, int pageCount) const;
@@ -85,6 +87,8 @@ private:
     std::vector<TemplateData> groupScopes_;
     std::vector<std::vector<int>> groupsStarting_; // per row, outer first
     std::vector<std::vector<int>> groupsEnding_;   // per row, inner first
+    std::vector<std::vector<int>> groupOfRow_; // per level, per row: its group
+    std::map<int, std::shared_ptr<BandDocument>> continuedHeaders_;
     std::vector<int> rowGroupFirst_; // per row, the first row of its innermost group
     std::vector<int> detailColumns_;
     std::vector<int> sumColumns_;

@@ -1,5 +1,6 @@
 #include "reports/Report.h"
 
+#include "shell/Globals.h"
 #include "shell/Prompts.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,7 @@ struct ReportState {
     Report* subreport = nullptr;
     bool lastOpenFailed = false;
     QString folder;
+    db::Connection* connection = nullptr;
     ViewerFactory viewer;
     DirectPrinter printer;
 };
@@ -84,6 +86,16 @@ Report* CurrentReport()
 Report* CurrentSubreport()
 {
     return state().report ? state().subreport : nullptr;
+}
+
+db::Connection* ReportConnection()
+{
+    return state().connection ? state().connection : app::SQLConnection();
+}
+
+void SetReportConnection(db::Connection* connection)
+{
+    state().connection = connection;
 }
 
 QString ProgramFolder()

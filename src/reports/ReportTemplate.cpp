@@ -20,7 +20,12 @@ TemplateData List()
 
 void Set(TemplateData& object, const QString& name, const QString& text)
 {
-    object[name.toLower().toStdString()] = TemplateData(text.toStdString());
+    // An empty value counts as false in {{#Name}}...{{/Name}} (and prints as
+    // nothing), so that a layout can leave out a line with nothing in it.
+    if (text.isEmpty())
+        object[name.toLower().toStdString()] = TemplateData(false);
+    else
+        object[name.toLower().toStdString()] = TemplateData(text.toStdString());
 }
 
 void Set(TemplateData& object, const QString& name, bool flag)

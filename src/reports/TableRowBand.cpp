@@ -155,11 +155,17 @@ std::unique_ptr<TableRowBand> TableRowBand::TryCreate(const QString& html, const
         return nullptr;
 
     band->height_ = document.size().height();
-    for (const Cell& c : band->cells_)
+    double rowTop = band->cells_.empty() ? 0 : band->cells_.front().outer.top();
+    for (const Cell& c : band->cells_) {
         band->rowBottom_ = qMax(band->rowBottom_, c.outer.bottom());
+        rowTop = qMin(rowTop, c.outer.top());
+    }
+    band->rowHeight_ = band->rowBottom_ - rowTop;
     // Cells of one row are as tall as the tallest.
-    for (Cell& c : band->cells_)
+    for (Cell& c : band->cells_) {
+        c.natural = c.outer.height();
         c.outer.setBottom(band->rowBottom_);
+    }
     if (tableFormat.border() > 0 && tableFormat.borderStyle() != QTextFrameFormat::BorderStyle_None) {
         band->gridWidth_ = px(tableFormat.border());
         band->gridBrush_ = tableFormat.borderBrush().style() == Qt::NoBrush ? QBrush(Qt::darkGray) : tableFormat.borderBrush();
@@ -208,8 +214,12 @@ TableRowBand::Row TableRowBand::fill(std::initializer_list<const TemplateData*> 
         layout.setFormats(ranges);
         growth[block.cell] += layoutBlock(block, layout) - block.height;
     }
-    for (double g : growth)
-        row.growth = qMax(row.growth, static_cast<float>(g));
+    // The row is as tall as its tallest cell, which may be another cell
+    // than the tallest as written.
+    double tallest = 0;
+    for (std::size_t c = 0; c < cells_.size(); ++c)
+        tallest = qMax(tallest, cells_[c].natural + growth[c]);
+    row.growth = static_cast<float>(tallest - rowHeight_);
     return row;
 }
 
@@ -272,11 +282,13 @@ void TableRowBand::paint(QPainter& painter, double x, double y, const Row& row) 
         const Block& block = blocks_[b];
         const Cell& cell = cells_[block.cell];
         double offset = cellShift[block.cell];
-        const double spare = growth - cellGrowth[block.cell];
+        // Room left under the cell's text, now and as written.
+        const double spare = (rowHeight_ + growth) - (cell.natural + cellGrowth[block.cell]);
+        const double spareAsWritten = rowHeight_ - cell.natural;
         if (cell.verticalAlignment == QTextCharFormat::AlignMiddle)
-            offset += spare / 2;
+            offset += (spare - spareAsWritten) / 2;
         else if (cell.verticalAlignment == QTextCharFormat::AlignBottom)
-            offset += spare;
+            offset += spare - spareAsWritten;
         layouts[b]->draw(&painter, block.origin + QPointF(0, offset));
         cellShift[block.cell] += heights[b] - block.height;
     }

@@ -30,7 +30,7 @@ public:
     // One filled row: the text of every paragraph of every cell.
     struct Row {
         std::vector<QString> texts;
-        float growth = 0; // how much taller than the section as written
+        float growth = 0; // how much taller than the section as written (or shorter)
     };
     Row fill(std::initializer_list<const TemplateData*> scopes) const;
     double height(const Row& row) const { return height_ + row.growth; }
@@ -55,7 +55,8 @@ private:
         QBrush brush;
     };
     struct Cell {
-        QRectF outer; // padding box as written (without the row's growth)
+        QRectF outer; // padding box as written, as tall as the row
+        double natural = 0; // the height its own text needs, as written
         int verticalAlignment = 0;
         QBrush background;
         Side top, right, bottom, left;
@@ -70,6 +71,7 @@ private:
     std::vector<Cell> cells_;
     double height_ = 0;      // the section's height as written
     double rowBottom_ = 0;   // the bottom of the cells as written
+    double rowHeight_ = 0;   // the cells' height as written
     double gridWidth_ = 0;   // the table's border, 0 for none
     QBrush gridBrush_;
 };
