@@ -1,5 +1,6 @@
 // The operating-room station.
 #include "db/DbError.h"
+#include "reports/ReportViewers.h"
 #include "shell/Prompts.h"
 #include "shell/mdiORMenu.h"
 
@@ -9,6 +10,7 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    reports::InstallReportViewers();
 
     shell::mdiORMenu mainWindow;
     try {

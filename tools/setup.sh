@@ -11,7 +11,7 @@ PACKAGES=(
   unixodbc-dev tdsodbc libsqliteodbc
   libgtest-dev libgmock-dev libbenchmark-dev
   libkainjow-mustache-dev libxlsxwriter-dev
-  xvfb xauth imagemagick poppler-utils fonts-dejavu-core
+  xvfb xauth imagemagick poppler-utils fonts-dejavu-core unzip
 )
 
 missing=()

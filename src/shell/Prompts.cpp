@@ -54,11 +54,28 @@ int QtPrompts::exec(QDialog& dialog)
     return dialog.exec();
 }
 
+// The program writes filters as "description|pattern|description|pattern";
+// the file dialog wants "description (pattern);;...".
+static QString dialogFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    if (parts.size() < 2)
+        return filter;
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString pattern = parts[i + 1];
+        out << (description.contains(QLatin1Char('(')) ? description : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
 QString QtPrompts::chooseFile(const QString& title, const QString& filter, bool forSaving)
 {
     QWidget* parent = QApplication::activeWindow();
-    return forSaving ? QFileDialog::getSaveFileName(parent, title, QString(), filter)
-                     : QFileDialog::getOpenFileName(parent, title, QString(), filter);
+    const QString qtFilter = dialogFilter(filter);
+    return forSaving ? QFileDialog::getSaveFileName(parent, title, QString(), qtFilter)
+                     : QFileDialog::getOpenFileName(parent, title, QString(), qtFilter);
 }
 
 } // namespace shell
