@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QPainter>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -31,8 +30,7 @@ RenderedReport::RenderedReport(const ReportDefinition& definition, const QList<R
 {
     data_ = ReportData::Run(definition, parameters, connection);
 
-    const QSizeF points = definition.pageSizePoints();
-    pageSize_ = points * kPointsToDots;
+    pageSize_ = definition.pageSizePoints() * kPointsToDots;
     margins_ = definition.marginsPoints * kPointsToDots;
     style_.font = definition.font;
     style_.styleSheet = definition.styleSheet;
@@ -40,27 +38,59 @@ RenderedReport::RenderedReport(const ReportDefinition& definition, const QList<R
     if (style_.width < kLayoutDpi / 2 || pageSize_.height() - margins_.top() - margins_.bottom() < kLayoutDpi / 2)
         throw ReportError(QStringLiteral("The report file %1 leaves too little room inside its margins.").arg(file(definition)).toStdString());
 
-    using Output = ReportTemplate::Output;
-    pageHeader_ = ReportTemplate(definition.pageHeader.html, Output::Html);
-    reportHeader_ = ReportTemplate(definition.reportHeader.html, Output::Html);
-    columnHeader_ = ReportTemplate(definition.columnHeader.html, Output::Html);
-    detail_ = ReportTemplate(definition.detail.html, Output::Html);
-    reportFooter_ = ReportTemplate(definition.reportFooter.html, Output::Html);
-    pageFooter_ = ReportTemplate(definition.pageFooter.html, Output::Html);
-    for (const BandText& band : definition.groupHeaders)
-        groupHeaders_.emplace_back(band.html, Output::Html);
-    for (const BandText& band : definition.groupFooters)
-        groupFooters_.emplace_back(band.html, Output::Html);
-    if (!definition.detail.isEmpty())
-        quickDetail_ = TableRowBand::TryCreate(definition.detail.html, style_);
+    prepareBand(pageHeader_, definition.pageHeader.html);
+    prepareBand(reportHeader_, definition.reportHeader.html);
+    prepareBand(columnHeader_, definition.columnHeader.html);
+    prepareBand(detail_, definition.detail.html);
+    prepareBand(reportFooter_, definition.reportFooter.html);
+    prepareBand(pageFooter_, definition.pageFooter.html);
+    groupHeaders_.resize(definition.groupHeaders.size());
+    groupFooters_.resize(definition.groupFooters.size());
+    for (std::size_t i = 0; i < groupHeaders_.size(); ++i)
+        prepareBand(groupHeaders_[i], definition.groupHeaders[static_cast<int>(i)].html);
+    for (std::size_t i = 0; i < groupFooters_.size(); ++i)
+        prepareBand(groupFooters_[i], definition.groupFooters[static_cast<int>(i)].html);
 
     buildGlobals(parameters, subreportHtml);
     buildGroupScopes();
     buildItems();
     paginate();
+    buildGroupTree();
 }
 
 RenderedReport::~RenderedReport() = default;
+
+void RenderedReport::prepareBand(Band& band, const QString& html)
+{
+    band.html = ReportTemplate(html, ReportTemplate::Output::Html);
+    if (!band.isEmpty())
+        band.quick = TableRowBand::TryCreate(html, style_);
+}
+
+std::optional<RenderedReport::Piece> RenderedReport::fill(const Band& band, std::initializer_list<const TemplateData*> scopes)
+{
+    if (band.isEmpty())
+        return std::nullopt;
+    Piece piece;
+    if (band.quick) {
+        quickRows_.push_back(band.quick->fill(scopes));
+        piece.quick = band.quick.get();
+        piece.quickRow = static_cast<int>(quickRows_.size()) - 1;
+        piece.height = band.quick->height(quickRows_.back());
+    } else {
+        piece.document = std::make_shared<BandDocument>(band.html.render(scopes), style_);
+        piece.height = piece.document->height();
+    }
+    return piece;
+}
+
+void RenderedReport::paintPiece(QPainter& painter, const Piece& piece, double x, double y) const
+{
+    if (piece.document)
+        piece.document->paint(painter, x, y);
+    else if (piece.quick)
+        piece.quick->paint(painter, x, y, quickRows_[piece.quickRow]);
+}
 
 QString RenderedReport::formatSum(const QString& field, double sum) const
 {
@@ -77,6 +107,7 @@ void RenderedReport::buildGlobals(const QList<ReportParameter>& parameters, cons
     Set(globals_, QStringLiteral("PrintedOn"), QDateTime::currentDateTime().toString(QStringLiteral("MM/dd/yyyy hh:mm AP")));
     Set(globals_, QStringLiteral("PrintedBy"), app::CurrentUser ? app::CurrentUser->EmployeeName : QString());
     Set(globals_, QStringLiteral("PrintedByID"), app::CurrentUser ? app::CurrentUser->EmployeeCode : QString());
+    Set(globals_, QStringLiteral("Continued"), false);
     for (const ReportParameter& p : parameters)
         Set(globals_, p.name, ReportValues::DisplayParameter(p, definition_.formatOf(p.name)));
 
@@ -84,26 +115,20 @@ void RenderedReport::buildGlobals(const QList<ReportParameter>& parameters, cons
     Set(globals_, QStringLiteral("RecordCount"), QString::number(data_.rowCount()));
     Set(globals_, QStringLiteral("HasRecords"), data_.rowCount() > 0);
 
-    if (detail) {
-        for (int c = 0; c < detail->columns.size(); ++c)
-            detailColumns_.push_back(c);
-        for (const QString& field : definition_.sumFields) {
-            const int c = detail->column(field);
-            if (c < 0)
-                throw ReportError(QStringLiteral("The report %1 sums %2, but its query %3 has no such column (it has %4).")
-                                      .arg(file(definition_), field, detail->name, detail->columns.join(QStringLiteral(", ")))
-                                      .toStdString());
-            sumColumns_.push_back(c);
-        }
-    } else if (!definition_.sumFields.isEmpty()) {
+    if (!detail && !definition_.sumFields.isEmpty())
         throw ReportError(QStringLiteral("The report %1 sums %2, but has no detail query.").arg(file(definition_), definition_.sumFields.join(QStringLiteral(", "))).toStdString());
-    }
     TemplateData sums = Object();
-    for (std::size_t i = 0; i < sumColumns_.size(); ++i) {
+    for (const QString& field : definition_.sumFields) {
+        const int c = detail->column(field);
+        if (c < 0)
+            throw ReportError(QStringLiteral("The report %1 sums %2, but its query %3 has no such column (it has %4).")
+                                  .arg(file(definition_), field, detail->name, detail->columns.join(QStringLiteral(", ")))
+                                  .toStdString());
+        sumColumns_.push_back(c);
         double total = 0;
         for (const QVariantList& row : detail->rows)
-            total += ReportValues::ParseNumber(row[sumColumns_[i]]).value_or(0);
-        Set(sums, definition_.sumFields[static_cast<int>(i)], formatSum(definition_.sumFields[static_cast<int>(i)], total));
+            total += ReportValues::ParseNumber(row[c]).value_or(0);
+        Set(sums, field, formatSum(field, total));
     }
     Set(globals_, QStringLiteral("Sum"), std::move(sums));
 
@@ -111,17 +136,16 @@ void RenderedReport::buildGlobals(const QList<ReportParameter>& parameters, cons
     // {{#Name}}...{{/Name}}; the detail query's only when a section does so
     // (it may be long).
     QString allLayout;
-    for (const ReportTemplate* t : {&pageHeader_, &reportHeader_, &columnHeader_, &detail_, &reportFooter_, &pageFooter_})
-        allLayout += t->text();
-    for (const ReportTemplate& t : groupHeaders_)
-        allLayout += t.text();
-    for (const ReportTemplate& t : groupFooters_)
-        allLayout += t.text();
-    allLayout = allLayout.toLower();
+    for (const Band* band : {&pageHeader_, &reportHeader_, &columnHeader_, &detail_, &reportFooter_, &pageFooter_})
+        allLayout += band->html.text();
+    for (const Band& band : groupHeaders_)
+        allLayout += band.html.text();
+    for (const Band& band : groupFooters_)
+        allLayout += band.html.text();
+    allLayout = allLayout.toLower().remove(QLatin1Char(' '));
     for (std::size_t q = 0; q < data_.queries.size(); ++q) {
         const QueryRows& rows = data_.queries[q];
-        if (static_cast<int>(q) == data_.detailIndex && !allLayout.contains(QLatin1String("{{#") + rows.name.toLower())
-            && !allLayout.contains(QLatin1String("{{# ") + rows.name.toLower()))
+        if (static_cast<int>(q) == data_.detailIndex && !allLayout.contains(QLatin1String("{{#") + rows.name.toLower()))
             continue;
         TemplateData list = List();
         for (const QVariantList& row : rows.rows) {
@@ -145,7 +169,7 @@ TemplateData RenderedReport::rowScope(int row) const
     const QueryRows& rows = *data_.detail();
     const QVariantList& values = rows.rows[row];
     TemplateData scope = Object();
-    for (int c : detailColumns_)
+    for (int c = 0; c < rows.columns.size(); ++c)
         Set(scope, rows.columns[c], ReportValues::Display(values.value(c), definition_.formatOf(rows.columns[c])));
     Set(scope, QStringLiteral("RowNumber"), QString::number(row + 1));
     const int groupFirst = rowGroupFirst_.empty() ? 0 : rowGroupFirst_[row];
@@ -157,30 +181,28 @@ void RenderedReport::buildGroupScopes()
 {
     using namespace values;
     const int rowCount = data_.rowCount();
+    const QueryRows* rows = data_.detail();
     groupsStarting_.assign(rowCount, {});
     groupsEnding_.assign(rowCount, {});
-    const QueryRows* rows = data_.detail();
+    groupOfRow_.assign(definition_.groupFields.size(), std::vector<int>(rowCount, -1));
     // Rows are numbered again in each innermost group.
     const int innermost = static_cast<int>(definition_.groupFields.size()) - 1;
-    if (!data_.groups.empty()) {
+    if (!data_.groups.empty())
         rowGroupFirst_.assign(rowCount, 0);
-        for (const RowGroup& g : data_.groups)
-            if (g.level == innermost)
-                for (int r = g.first; r <= g.last; ++r)
-                    rowGroupFirst_[r] = g.first;
-    }
-    groupOfRow_.assign(definition_.groupFields.size(), std::vector<int>(rowCount, -1));
     for (std::size_t i = 0; i < data_.groups.size(); ++i) {
         const RowGroup& g = data_.groups[i];
-        for (int r = g.first; r <= g.last; ++r)
+        for (int r = g.first; r <= g.last; ++r) {
             groupOfRow_[g.level][r] = static_cast<int>(i);
+            if (g.level == innermost)
+                rowGroupFirst_[r] = g.first;
+        }
         groupsStarting_[g.first].push_back(static_cast<int>(i));
         groupsEnding_[g.last].insert(groupsEnding_[g.last].begin(), static_cast<int>(i));
-
+    }
+    for (const RowGroup& g : data_.groups) {
         TemplateData scope = rowScope(g.first);
         const QString field = definition_.groupFields[g.level];
-        const int column = rows->column(field);
-        Set(scope, QStringLiteral("GroupValue"), ReportValues::Display(rows->rows[g.first].value(column), definition_.formatOf(field)));
+        Set(scope, QStringLiteral("GroupValue"), ReportValues::Display(rows->rows[g.first].value(rows->column(field)), definition_.formatOf(field)));
         Set(scope, QStringLiteral("GroupCount"), QString::number(g.last - g.first + 1));
         Set(scope, QStringLiteral("GroupNumber"), QString::number(g.number));
         TemplateData sums = Object();
@@ -195,51 +217,40 @@ void RenderedReport::buildGroupScopes()
     }
 }
 
-std::shared_ptr<BandDocument> RenderedReport::document(const ReportTemplate& band, std::initializer_list<const TemplateData*> scopes) const
-{
-    if (band.isEmpty() || band.text().trimmed().isEmpty())
-        return nullptr;
-    return std::make_shared<BandDocument>(band.render(scopes), style_);
-}
-
 void RenderedReport::buildItems()
 {
-    auto add = [this](Kind kind, int index, std::shared_ptr<BandDocument> document) {
-        if (!document)
-            return;
-        Item item{kind, index, document->height(), std::move(document), -1};
-        items_.push_back(std::move(item));
+    auto add = [this](Kind kind, int index, std::optional<Piece> piece) {
+        if (piece)
+            items_.push_back({kind, index, std::move(*piece)});
     };
-    add(Kind::ReportHeader, 0, document(reportHeader_, {&globals_}));
+    add(Kind::ReportHeader, 0, fill(reportHeader_, {&globals_}));
     const int rowCount = data_.rowCount();
-    if (quickDetail_)
-        quickRows_.reserve(rowCount);
+    quickRows_.reserve(detail_.quick ? rowCount + 16 : 16);
     for (int r = 0; r < rowCount; ++r) {
         for (int g : groupsStarting_[r])
-            add(Kind::GroupHeader, g, document(groupHeaders_[data_.groups[g].level], {&globals_, &groupScopes_[g]}));
+            add(Kind::GroupHeader, g, fill(groupHeaders_[data_.groups[g].level], {&globals_, &groupScopes_[g]}));
         if (!detail_.isEmpty()) {
             const TemplateData scope = rowScope(r);
-            if (quickDetail_) {
-                quickRows_.push_back(quickDetail_->fill({&globals_, &scope}));
-                items_.push_back({Kind::Detail, r, quickDetail_->height(quickRows_.back()), nullptr, static_cast<int>(quickRows_.size()) - 1});
-            } else {
-                add(Kind::Detail, r, document(detail_, {&globals_, &scope}));
-            }
+            add(Kind::Detail, r, fill(detail_, {&globals_, &scope}));
         }
         for (int g : groupsEnding_[r])
-            add(Kind::GroupFooter, g, document(groupFooters_[data_.groups[g].level], {&globals_, &groupScopes_[g]}));
+            add(Kind::GroupFooter, g, fill(groupFooters_[data_.groups[g].level], {&globals_, &groupScopes_[g]}));
     }
-    add(Kind::ReportFooter, 0, document(reportFooter_, {&globals_}));
-    columnHeaderDocument_ = document(columnHeader_, {&globals_});
+    add(Kind::ReportFooter, 0, fill(reportFooter_, {&globals_}));
+    columnHeaderPiece_ = fill(columnHeader_, {&globals_});
 
     // Page headers and footers are measured as the first page and as any
-    // other page would fill them.
+    // other page would fill them; they are filled again when painted.
     for (int i = 0; i < 2; ++i) {
         const TemplateData page = pageScope(i, 999);
-        if (auto header = document(pageHeader_, {&globals_, &page}))
-            headerHeight_[i] = header->height();
-        if (auto footer = document(pageFooter_, {&globals_, &page}))
-            footerHeight_[i] = footer->height();
+        if (pageHeader_.quick)
+            headerHeight_[i] = pageHeader_.quick->height(pageHeader_.quick->fill({&globals_, &page}));
+        else if (!pageHeader_.isEmpty())
+            headerHeight_[i] = BandDocument(pageHeader_.html.render({&globals_, &page}), style_).height();
+        if (pageFooter_.quick)
+            footerHeight_[i] = pageFooter_.quick->height(pageFooter_.quick->fill({&globals_, &page}));
+        else if (!pageFooter_.isEmpty())
+            footerHeight_[i] = BandDocument(pageFooter_.html.render({&globals_, &page}), style_).height();
     }
 }
 
@@ -264,16 +275,15 @@ double RenderedReport::bodyBottom(int page) const
     return pageSize_.height() - margins_.bottom() - footerHeight_[page == 0 ? 0 : 1];
 }
 
-std::shared_ptr<BandDocument> RenderedReport::continuedHeader(int group)
+const RenderedReport::Piece* RenderedReport::continuedHeader(int group)
 {
     auto found = continuedHeaders_.find(group);
-    if (found != continuedHeaders_.end())
-        return found->second;
-    TemplateData continued = values::Object();
-    values::Set(continued, QStringLiteral("Continued"), true);
-    auto document = this->document(groupHeaders_[data_.groups[group].level], {&globals_, &groupScopes_[group], &continued});
-    continuedHeaders_.emplace(group, document);
-    return document;
+    if (found == continuedHeaders_.end()) {
+        TemplateData continued = values::Object();
+        values::Set(continued, QStringLiteral("Continued"), true);
+        found = continuedHeaders_.emplace(group, fill(groupHeaders_[data_.groups[group].level], {&globals_, &groupScopes_[group], &continued})).first;
+    }
+    return found->second ? &*found->second : nullptr;
 }
 
 void RenderedReport::paginate()
@@ -283,7 +293,7 @@ void RenderedReport::paginate()
     bool columnHeaderShown = false;
     bool pageHasItems = false;
     bool firstGroupSeen = false;
-    const double columnHeaderHeight = columnHeaderDocument_ ? columnHeaderDocument_->height() : 0;
+    const double columnHeaderHeight = columnHeaderPiece_ ? columnHeaderPiece_->height : 0;
     auto newPage = [&]() {
         pages_.push_back({});
         y = bodyTop(static_cast<int>(pages_.size()) - 1);
@@ -299,15 +309,15 @@ void RenderedReport::paginate()
             firstGroupSeen = true;
         }
         // A group heading stays with the first row under it.
-        double keep = item.height;
+        double keep = item.piece.height;
         if (item.kind == Kind::GroupHeader)
             for (std::size_t j = i + 1; j < items_.size(); ++j) {
-                keep += items_[j].height;
+                keep += items_[j].piece.height;
                 if (items_[j].kind != Kind::GroupHeader)
                     break;
             }
-        auto needed = [&]() { return keep + (inDetail && !columnHeaderShown ? columnHeaderHeight : 0); };
-        if (pageHasItems && y + needed() > bodyBottom(static_cast<int>(pages_.size()) - 1) + 0.5) {
+        const double needed = keep + (inDetail && !columnHeaderShown ? columnHeaderHeight : 0);
+        if (pageHasItems && y + needed > bodyBottom(static_cast<int>(pages_.size()) - 1) + 0.5) {
             // A group's closing line takes its last row (and a heading right
             // above that row) along to the next page rather than stand alone.
             std::vector<Placement>& placed = pages_.back().placements;
@@ -328,7 +338,7 @@ void RenderedReport::paginate()
             }
             newPage();
         }
-        if (inDetail && !columnHeaderShown && columnHeaderDocument_) {
+        if (inDetail && !columnHeaderShown && columnHeaderPiece_) {
             pages_.back().placements.push_back({-1, y});
             y += columnHeaderHeight;
             columnHeaderShown = true;
@@ -340,61 +350,63 @@ void RenderedReport::paginate()
             const int innermost = item.kind == Kind::Detail ? static_cast<int>(groupHeaders_.size()) - 1 : data_.groups[item.index].level;
             for (int level = 0; level <= innermost; ++level) {
                 const int g = groupOfRow_[level][row];
-                if (auto document = continuedHeader(g)) {
+                if (const Piece* heading = continuedHeader(g)) {
                     pages_.back().placements.push_back({-2 - g, y});
-                    y += document->height();
+                    y += heading->height;
                 }
             }
         }
         pages_.back().placements.push_back({static_cast<int>(i), y});
-        y += item.height;
+        y += item.piece.height;
         pageHasItems = true;
     }
-    // The group tree: where each outermost group's heading went.
+}
+
+void RenderedReport::buildGroupTree()
+{
+    const QueryRows* rows = data_.detail();
+    if (!rows || data_.groups.empty())
+        return;
+    const QString field = definition_.groupFields.first();
+    const int column = rows->column(field);
+    // Where each outermost group starts: its heading, else its first row.
+    std::vector<int> startPage(data_.groups.size(), -1);
     for (std::size_t p = 0; p < pages_.size(); ++p)
-        for (const Placement& placement : pages_[p].placements)
-            if (placement.item >= 0 && items_[placement.item].kind == Kind::GroupHeader) {
-                const RowGroup& g = data_.groups[items_[placement.item].index];
-                if (g.level == 0)
-                    groupTree_.append({ReportValues::Display(data_.detail()->rows[g.first].value(data_.detail()->column(definition_.groupFields.first())),
-                                                             definition_.formatOf(definition_.groupFields.first())),
-                                       static_cast<int>(p)});
-            }
-    // Groups without a heading section are found by their first row.
-    if (groupTree_.isEmpty() && !data_.groups.empty() && data_.detail()) {
-        QHash<int, int> rowPage;
-        for (std::size_t p = 0; p < pages_.size(); ++p)
-            for (const Placement& placement : pages_[p].placements)
-                if (placement.item >= 0 && items_[placement.item].kind == Kind::Detail)
-                    rowPage.insert(items_[placement.item].index, static_cast<int>(p));
-        const int column = data_.detail()->column(definition_.groupFields.first());
-        for (const RowGroup& g : data_.groups)
-            if (g.level == 0)
-                groupTree_.append({ReportValues::Display(data_.detail()->rows[g.first].value(column), definition_.formatOf(definition_.groupFields.first())),
-                                   rowPage.value(g.first)});
+        for (const Placement& placement : pages_[p].placements) {
+            if (placement.item < 0)
+                continue;
+            const Item& item = items_[placement.item];
+            int g = -1;
+            if (item.kind == Kind::GroupHeader)
+                g = item.index;
+            else if (item.kind == Kind::Detail)
+                g = groupOfRow_[0][item.index];
+            if (g >= 0 && startPage[g] < 0)
+                startPage[g] = static_cast<int>(p);
+        }
+    for (std::size_t g = 0; g < data_.groups.size(); ++g)
+        if (data_.groups[g].level == 0)
+            groupTree_.append({ReportValues::Display(rows->rows[data_.groups[g].first].value(column), definition_.formatOf(field)),
+                               qMax(0, startPage[g])});
+}
+
+void RenderedReport::paintPageBand(QPainter& painter, const Band& band, int page, bool atBottom)
+{
+    if (band.isEmpty())
+        return;
+    const TemplateData scope = pageScope(page, pageCount());
+    const double x = margins_.left();
+    if (band.quick) {
+        const TableRowBand::Row row = band.quick->fill({&globals_, &scope});
+        const double height = band.quick->height(row);
+        band.quick->paint(painter, x, atBottom ? pageSize_.height() - margins_.bottom() - height : margins_.top(), row);
+        return;
     }
-}
-
-std::shared_ptr<BandDocument> RenderedReport::pageBand(const ReportTemplate& band, int page, int pageCount)
-{
-    const TemplateData scope = pageScope(page, pageCount);
-    if (band.isEmpty() || band.text().trimmed().isEmpty())
-        return nullptr;
-    const QString html = band.render({&globals_, &scope});
-    auto found = pageBands_.constFind(html);
-    if (found != pageBands_.constEnd())
-        return *found;
-    auto document = std::make_shared<BandDocument>(html, style_);
-    pageBands_.insert(html, document);
-    return document;
-}
-
-void RenderedReport::paintItem(QPainter& painter, const Item& item, double x, double y) const
-{
-    if (item.document)
-        item.document->paint(painter, x, y);
-    else if (item.quickRow >= 0)
-        quickDetail_->paint(painter, x, y, quickRows_[item.quickRow]);
+    const QString html = band.html.render({&globals_, &scope});
+    std::shared_ptr<BandDocument>& document = pageDocuments_[html];
+    if (!document)
+        document = std::make_shared<BandDocument>(html, style_);
+    document->paint(painter, x, atBottom ? pageSize_.height() - margins_.bottom() - document->height() : margins_.top());
 }
 
 void RenderedReport::paintPage(QPainter& painter, int page, double dotsPerInch)
@@ -404,22 +416,20 @@ void RenderedReport::paintPage(QPainter& painter, int page, double dotsPerInch)
     painter.save();
     painter.scale(dotsPerInch / kLayoutDpi, dotsPerInch / kLayoutDpi);
     painter.setClipRect(QRectF(QPointF(0, 0), pageSize_));
-    const double x = margins_.left();
-    if (auto header = pageBand(pageHeader_, page, pageCount()))
-        header->paint(painter, x, margins_.top());
+    paintPageBand(painter, pageHeader_, page, false);
     painter.save();
+    const double x = margins_.left();
     painter.setClipRect(QRectF(x, bodyTop(page), style_.width, bodyBottom(page) - bodyTop(page)), Qt::IntersectClip);
     for (const Placement& placement : pages_[page].placements) {
         if (placement.item == -1)
-            columnHeaderDocument_->paint(painter, x, placement.y);
+            paintPiece(painter, *columnHeaderPiece_, x, placement.y);
         else if (placement.item < -1)
-            continuedHeaders_.at(-2 - placement.item)->paint(painter, x, placement.y);
+            paintPiece(painter, *continuedHeaders_.at(-2 - placement.item), x, placement.y);
         else
-            paintItem(painter, items_[placement.item], x, placement.y);
+            paintPiece(painter, items_[placement.item].piece, x, placement.y);
     }
     painter.restore();
-    if (auto footer = pageBand(pageFooter_, page, pageCount()))
-        footer->paint(painter, x, pageSize_.height() - margins_.bottom() - footer->height());
+    paintPageBand(painter, pageFooter_, page, true);
     painter.restore();
 }
 
@@ -443,7 +453,6 @@ QList<QStringList> RenderedReport::rows() const
     if (!detail)
         return table;
     // The exported columns: the captioned fields in their order, else all.
-    std::vector<int> columns;
     QStringList names;
     if (definition_.captions.isEmpty()) {
         names = detail->columns;
@@ -451,16 +460,20 @@ QList<QStringList> RenderedReport::rows() const
         for (const auto& [field, caption] : definition_.captions)
             names << field;
     }
+    std::vector<int> columns;
     for (const QString& name : names)
         columns.push_back(detail->column(name));
     table.reserve(static_cast<int>(detail->rows.size()));
     for (std::size_t r = 0; r < detail->rows.size(); ++r) {
         QStringList line;
         for (std::size_t c = 0; c < columns.size(); ++c) {
+            const QString& name = names[static_cast<int>(c)];
             if (columns[c] >= 0)
-                line << ReportValues::Display(detail->rows[r].value(columns[c]), definition_.formatOf(names[static_cast<int>(c)]));
-            else if (names[static_cast<int>(c)].compare(QLatin1String("RowNumber"), Qt::CaseInsensitive) == 0)
+                line << ReportValues::Display(detail->rows[r].value(columns[c]), definition_.formatOf(name));
+            else if (name.compare(QLatin1String("RowNumber"), Qt::CaseInsensitive) == 0)
                 line << QString::number(r + 1);
+            else if (name.compare(QLatin1String("GroupRowNumber"), Qt::CaseInsensitive) == 0)
+                line << QString::number(static_cast<int>(r) - (rowGroupFirst_.empty() ? 0 : rowGroupFirst_[r]) + 1);
             else
                 line << QString();
         }
@@ -472,12 +485,12 @@ QList<QStringList> RenderedReport::rows() const
 QString RenderedReport::html() const
 {
     QString body;
-    auto add = [&](const ReportTemplate& band, std::initializer_list<const TemplateData*> scopes) {
+    auto add = [&](const Band& band, std::initializer_list<const TemplateData*> scopes) {
         if (!band.isEmpty())
-            body += band.render(scopes) + QLatin1Char('\n');
+            body += band.html.render(scopes) + QLatin1Char('\n');
     };
     add(reportHeader_, {&globals_});
-    if (data_.rowCount() > 0 || !data_.groups.empty())
+    if (data_.rowCount() > 0)
         add(columnHeader_, {&globals_});
     for (int r = 0; r < data_.rowCount(); ++r) {
         for (int g : groupsStarting_[r])

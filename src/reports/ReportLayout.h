@@ -11,6 +11,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace db {
@@ -43,13 +44,25 @@ public:
     const BandStyle& style() const { return style_; }
 
 private:
+    // A layout section: its template, and the quick way to lay it out when
+    // it is a one-row table.
+    struct Band {
+        ReportTemplate html;
+        std::unique_ptr<TableRowBand> quick;
+        bool isEmpty() const { return html.isEmpty() || html.text().trimmed().isEmpty(); }
+    };
+    // One filled section, laid out.
+    struct Piece {
+        double height = 0;
+        std::shared_ptr<BandDocument> document;
+        const TableRowBand* quick = nullptr;
+        int quickRow = -1; // in quickRows_
+    };
     enum class Kind { ReportHeader, GroupHeader, Detail, GroupFooter, ReportFooter };
     struct Item {
         Kind kind;
         int index = 0; // detail row or group
-        double height = 0;
-        std::shared_ptr<BandDocument> document; // null for a quick table row
-        int quickRow = -1;
+        Piece piece;
     };
     struct Placement {
         int item = -1; // -1 for the column header, -2 - g for group g's heading repeated
@@ -59,18 +72,21 @@ private:
         std::vector<Placement> placements;
     };
 
+    void prepareBand(Band& band, const QString& html);
+    std::optional<Piece> fill(const Band& band, std::initializer_list<const TemplateData*> scopes);
+    void paintPiece(QPainter& painter, const Piece& piece, double x, double y) const;
+
     void buildGlobals(const QList<ReportParameter>& parameters, const QList<QPair<QString, QString>>& subreportHtml);
     TemplateData rowScope(int row) const;
     void buildGroupScopes();
     void buildItems();
     void paginate();
-    std::shared_ptr<BandDocument> continuedHeader(int group);
+    void buildGroupTree();
+    const Piece* continuedHeader(int group);
     double bodyTop(int page) const;
     double bodyBottom(int page) const;
     TemplateData pageScope(int page, int pageCount) const;
-    std::shared_ptr<BandDocument> pageBand(const ReportTemplate& band, int page, int pageCount);
-    std::shared_ptr<BandDocument> document(const ReportTemplate& band, std::initializer_list<const TemplateData*> scopes) const;
-    void paintItem(QPainter& painter, const Item& item, double x, double y) const;
+    void paintPageBand(QPainter& painter, const Band& band, int page, bool atBottom);
     QString formatSum(const QString& field, double sum) const;
 
     const ReportDefinition& definition_;
@@ -79,28 +95,26 @@ private:
     QSizeF pageSize_;   // layout dots
     QMarginsF margins_; // layout dots
 
-    ReportTemplate pageHeader_, reportHeader_, columnHeader_, detail_, reportFooter_, pageFooter_;
-    std::vector<ReportTemplate> groupHeaders_, groupFooters_;
-    std::unique_ptr<TableRowBand> quickDetail_;
+    Band pageHeader_, reportHeader_, columnHeader_, detail_, reportFooter_, pageFooter_;
+    std::vector<Band> groupHeaders_, groupFooters_;
 
     TemplateData globals_;
     std::vector<TemplateData> groupScopes_;
     std::vector<std::vector<int>> groupsStarting_; // per row, outer first
     std::vector<std::vector<int>> groupsEnding_;   // per row, inner first
-    std::vector<std::vector<int>> groupOfRow_; // per level, per row: its group
-    std::map<int, std::shared_ptr<BandDocument>> continuedHeaders_;
-    std::vector<int> rowGroupFirst_; // per row, the first row of its innermost group
-    std::vector<int> detailColumns_;
+    std::vector<std::vector<int>> groupOfRow_;     // per level, per row: its group
+    std::vector<int> rowGroupFirst_;               // per row, the first row of its innermost group
     std::vector<int> sumColumns_;
 
     std::vector<Item> items_;
     std::vector<TableRowBand::Row> quickRows_;
-    std::shared_ptr<BandDocument> columnHeaderDocument_;
+    std::optional<Piece> columnHeaderPiece_;
+    std::map<int, std::optional<Piece>> continuedHeaders_;
     double headerHeight_[2] = {0, 0}; // first page, other pages
     double footerHeight_[2] = {0, 0};
     std::vector<Page> pages_;
     QList<ReportGroup> groupTree_;
-    QHash<QString, std::shared_ptr<BandDocument>> pageBands_;
+    QHash<QString, std::shared_ptr<BandDocument>> pageDocuments_;
 };
 
 } // namespace reports

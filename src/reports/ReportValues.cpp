@@ -134,7 +134,9 @@ QDateTime ReportValues::ParseDateTime(const QVariant& value)
     case QMetaType::QDate:
         return value.toDate().startOfDay();
     case QMetaType::QString:
-        return db::ParseDateText(value.toString().trimmed());
+        // The server's date-times are wall-clock values: read without a
+        // zone, which also spares a look-up of the zone for every value.
+        return db::ParseDateText(value.toString().trimmed(), Qt::UTC);
     default:
         return QDateTime();
     }

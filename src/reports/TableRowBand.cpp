@@ -155,6 +155,7 @@ std::unique_ptr<TableRowBand> TableRowBand::TryCreate(const QString& html, const
         return nullptr;
 
     band->height_ = document.size().height();
+    band->cache_.resize(band->blocks_.size());
     double rowTop = band->cells_.empty() ? 0 : band->cells_.front().outer.top();
     for (const Cell& c : band->cells_) {
         band->rowBottom_ = qMax(band->rowBottom_, c.outer.bottom());
@@ -187,13 +188,42 @@ double TableRowBand::layoutBlock(const Block& block, QTextLayout& layout) const
     return y;
 }
 
+const TableRowBand::LaidOut& TableRowBand::laidOut(std::size_t b, const QString* texts) const
+{
+    const Block& block = blocks_[b];
+    QString key;
+    for (std::size_t i = 0; i < block.fragments.size(); ++i) {
+        if (i > 0)
+            key += QChar(0x1F);
+        key += texts[i];
+    }
+    // Columns of a long report repeat their values (users, workstations,
+    // times of day): each value is laid out once.
+    QHash<QString, LaidOut>& cache = cache_[b];
+    auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return *found;
+    if (cache.size() >= 2048)
+        cache.clear();
+    QString text;
+    QList<QTextLayout::FormatRange> ranges;
+    for (std::size_t i = 0; i < block.fragments.size(); ++i) {
+        ranges.append({static_cast<int>(text.size()), static_cast<int>(texts[i].size()), block.fragments[i].format});
+        text += texts[i];
+    }
+    LaidOut result;
+    result.layout = std::make_shared<QTextLayout>(text, block.font, LayoutDevice());
+    result.layout->setFormats(ranges);
+    result.height = layoutBlock(block, *result.layout);
+    return *cache.insert(key, result);
+}
+
 TableRowBand::Row TableRowBand::fill(std::initializer_list<const TemplateData*> scopes) const
 {
     Row row;
     std::vector<double> growth(cells_.size(), 0.0);
-    for (const Block& block : blocks_) {
-        QString text;
-        QList<QTextLayout::FormatRange> ranges;
+    for (std::size_t b = 0; b < blocks_.size(); ++b) {
+        const Block& block = blocks_[b];
         const std::size_t firstText = row.texts.size();
         for (const Fragment& f : block.fragments)
             row.texts.push_back(asHtmlWhitespace(f.text.render(scopes)));
@@ -206,13 +236,8 @@ TableRowBand::Row TableRowBand::fill(std::initializer_list<const TemplateData*> 
             while (tail.endsWith(QLatin1Char(' ')))
                 tail.chop(1);
         }
-        for (std::size_t i = firstText; i < row.texts.size(); ++i) {
-            ranges.append({static_cast<int>(text.size()), static_cast<int>(row.texts[i].size()), block.fragments[i - firstText].format});
-            text += row.texts[i];
-        }
-        QTextLayout layout(text, block.font, LayoutDevice());
-        layout.setFormats(ranges);
-        growth[block.cell] += layoutBlock(block, layout) - block.height;
+        const QString* texts = row.texts.empty() ? nullptr : row.texts.data() + firstText;
+        growth[block.cell] += laidOut(b, texts).height - block.height;
     }
     // The row is as tall as its tallest cell, which may be another cell
     // than the tallest as written.
@@ -259,25 +284,15 @@ void TableRowBand::paint(QPainter& painter, double x, double y, const Row& row) 
 
     // The texts, each cell's paragraphs pushed down by the ones above them.
     painter.setPen(Qt::black);
-    std::size_t t = 0;
-    std::vector<double> cellShift(cells_.size(), 0.0);
+    std::vector<const LaidOut*> laid(blocks_.size());
     std::vector<double> cellGrowth(cells_.size(), 0.0);
-    std::vector<QString> texts(blocks_.size());
-    std::vector<QList<QTextLayout::FormatRange>> ranges(blocks_.size());
+    std::size_t t = 0;
     for (std::size_t b = 0; b < blocks_.size(); ++b) {
-        for (std::size_t i = 0; i < blocks_[b].fragments.size(); ++i, ++t) {
-            ranges[b].append({static_cast<int>(texts[b].size()), static_cast<int>(row.texts[t].size()), blocks_[b].fragments[i].format});
-            texts[b] += row.texts[t];
-        }
+        laid[b] = &laidOut(b, row.texts.empty() ? nullptr : row.texts.data() + t);
+        t += blocks_[b].fragments.size();
+        cellGrowth[blocks_[b].cell] += laid[b]->height - blocks_[b].height;
     }
-    std::vector<std::unique_ptr<QTextLayout>> layouts(blocks_.size());
-    std::vector<double> heights(blocks_.size());
-    for (std::size_t b = 0; b < blocks_.size(); ++b) {
-        layouts[b] = std::make_unique<QTextLayout>(texts[b], blocks_[b].font, LayoutDevice());
-        layouts[b]->setFormats(ranges[b]);
-        heights[b] = layoutBlock(blocks_[b], *layouts[b]);
-        cellGrowth[blocks_[b].cell] += heights[b] - blocks_[b].height;
-    }
+    std::vector<double> cellShift(cells_.size(), 0.0);
     for (std::size_t b = 0; b < blocks_.size(); ++b) {
         const Block& block = blocks_[b];
         const Cell& cell = cells_[block.cell];
@@ -289,8 +304,8 @@ void TableRowBand::paint(QPainter& painter, double x, double y, const Row& row) 
             offset += (spare - spareAsWritten) / 2;
         else if (cell.verticalAlignment == QTextCharFormat::AlignBottom)
             offset += spare - spareAsWritten;
-        layouts[b]->draw(&painter, block.origin + QPointF(0, offset));
-        cellShift[block.cell] += heights[b] - block.height;
+        laid[b]->layout->draw(&painter, block.origin + QPointF(0, offset));
+        cellShift[block.cell] += laid[b]->height - block.height;
     }
     painter.restore();
 }

@@ -4,6 +4,7 @@
 #include "reports/ReportTemplate.h"
 
 #include <QBrush>
+#include <QHash>
 #include <QRectF>
 #include <QTextCharFormat>
 #include <QTextLayout>
@@ -63,7 +64,15 @@ private:
         std::vector<int> blocks;
     };
 
+    // A paragraph's filled text laid out at its width.
+    struct LaidOut {
+        std::shared_ptr<QTextLayout> layout;
+        double height = 0;
+    };
+
     TableRowBand() = default;
+    // The layout of block b for the texts of its runs (cached).
+    const LaidOut& laidOut(std::size_t b, const QString* texts) const;
     // Lays out a paragraph's lines at its width; returns their height.
     double layoutBlock(const Block& block, QTextLayout& layout) const;
 
@@ -74,6 +83,7 @@ private:
     double rowHeight_ = 0;   // the cells' height as written
     double gridWidth_ = 0;   // the table's border, 0 for none
     QBrush gridBrush_;
+    mutable std::vector<QHash<QString, LaidOut>> cache_; // per block
 };
 
 } // namespace reports
