@@ -38,7 +38,7 @@ Report::Report(std::shared_ptr<const ReportDefinition> definition, int depth)
             throw ReportError(QStringLiteral("The report file %1 nests its sub-reports too deeply (does %2 name itself?).")
                                   .arg(file(definition_->path), file(sub.path))
                                   .toStdString());
-        subreports_.push_back(std::unique_ptr<Report>(new Report(ReportDefinition::Load(sub.path), depth + 1)));
+        subreports_.push_back(std::unique_ptr<Report>(new Report(ReportDefinition::Load(ResolveReportPath(sub.path)), depth + 1)));
     }
 }
 
@@ -77,7 +77,16 @@ void Report::setParameter(int index, const QVariant& value)
     if (index < 0 || index >= parameters_.size())
         return;
     parameters_[index].value = value;
+    ++changes_;
     rendered_.reset();
+}
+
+quint64 Report::changesWithSubreports() const
+{
+    quint64 total = changes_;
+    for (const auto& sub : subreports_)
+        total += sub->changesWithSubreports();
+    return total;
 }
 
 void Report::setParameters(const QVariantList& values)
@@ -137,6 +146,7 @@ void Report::render()
     for (std::size_t i = 0; i < subreports_.size(); ++i)
         subreportHtml.append({definition_->subreports[static_cast<int>(i)].name, this->subreportHtml(static_cast<int>(i))});
     rendered_ = std::make_unique<RenderedReport>(*definition_, parameters_, subreportHtml, ReportConnection());
+    renderedAt_ = changesWithSubreports();
 }
 
 bool Report::isRendered() const
@@ -146,7 +156,7 @@ bool Report::isRendered() const
 
 RenderedReport& Report::rendered()
 {
-    if (!rendered_)
+    if (!rendered_ || renderedAt_ != changesWithSubreports())
         render();
     return *rendered_;
 }

@@ -127,6 +127,11 @@ private:
     QList<ReportParameter> parameters_;
     std::vector<std::unique_ptr<Report>> subreports_;
     std::unique_ptr<RenderedReport> rendered_;
+    // Parameter changes of this report and its sub-reports: the pages are
+    // laid out again when they changed since.
+    quint64 changes_ = 0;
+    quint64 renderedAt_ = 0;
+    quint64 changesWithSubreports() const;
 };
 
 // ---- the report routines every window calls ------------------------------------
@@ -157,6 +162,8 @@ QString ResolveReportPath(const QString& path);
 // the prompts service ("Notification") naming the file; then returns false
 // and the global report is empty.
 bool OpenReport(const QString& path, const QVariantList& values = {});
+// Releases the global report object (the viewers keep theirs).
+void CloseReport();
 // Opens the named sub-report of the global report and fills its parameters
 // the same way. Returns false (after a message) when there is no such sub-report.
 bool OpenSubreport(const QString& name, const QVariantList& values = {});

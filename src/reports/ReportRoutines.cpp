@@ -146,6 +146,13 @@ bool OpenReport(const QString& path, const QVariantList& values)
     return true;
 }
 
+void CloseReport()
+{
+    state().report.reset();
+    state().subreport = nullptr;
+    state().lastOpenFailed = false;
+}
+
 bool OpenSubreport(const QString& name, const QVariantList& values)
 {
     ReportState& s = state();

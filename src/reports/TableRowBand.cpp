@@ -170,6 +170,7 @@ std::unique_ptr<TableRowBand> TableRowBand::TryCreate(const QString& html, const
     if (tableFormat.border() > 0 && tableFormat.borderStyle() != QTextFrameFormat::BorderStyle_None) {
         band->gridWidth_ = px(tableFormat.border());
         band->gridBrush_ = tableFormat.borderBrush().style() == Qt::NoBrush ? QBrush(Qt::darkGray) : tableFormat.borderBrush();
+        band->gridStyle_ = tableFormat.borderStyle();
     }
     return band;
 }
@@ -260,13 +261,23 @@ void TableRowBand::paint(QPainter& painter, double x, double y, const Row& row) 
             painter.fillRect(c.outer.adjusted(0, 0, 0, growth), c.background);
     }
     if (gridWidth_ > 0) {
-        QPen pen(gridBrush_, gridWidth_);
-        pen.setJoinStyle(Qt::MiterJoin);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        const double half = gridWidth_ / 2;
-        for (const Cell& c : cells_)
-            painter.drawRect(c.outer.adjusted(-half, -half, half, growth + half));
+        // Each cell framed; the default (outset) frame is lighter on its top
+        // and left edges, and where cells meet the lighter edge shows.
+        const QColor base = gridBrush_.color();
+        const QColor light = base.lighter(150);
+        const QColor topLeft = gridStyle_ == QTextFrameFormat::BorderStyle_Outset ? light : base;
+        const QColor bottomRight = gridStyle_ == QTextFrameFormat::BorderStyle_Inset ? light : base;
+        const double w = gridWidth_;
+        for (const Cell& c : cells_) {
+            const QRectF r = c.outer.adjusted(0, 0, 0, growth);
+            painter.fillRect(QRectF(r.left() - w, r.bottom(), r.width() + 2 * w, w), bottomRight);
+            painter.fillRect(QRectF(r.right(), r.top() - w, w, r.height() + 2 * w), bottomRight);
+        }
+        for (const Cell& c : cells_) {
+            const QRectF r = c.outer.adjusted(0, 0, 0, growth);
+            painter.fillRect(QRectF(r.left() - w, r.top() - w, r.width() + 2 * w, w), topLeft);
+            painter.fillRect(QRectF(r.left() - w, r.top() - w, w, r.height() + 2 * w), topLeft);
+        }
     }
     for (const Cell& c : cells_) {
         const QRectF r = c.outer.adjusted(0, 0, 0, growth);

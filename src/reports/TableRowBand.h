@@ -83,6 +83,7 @@ private:
     double rowHeight_ = 0;   // the cells' height as written
     double gridWidth_ = 0;   // the table's border, 0 for none
     QBrush gridBrush_;
+    int gridStyle_ = 0; // QTextFrameFormat::BorderStyle
     mutable std::vector<QHash<QString, LaidOut>> cache_; // per block
 };
 
