@@ -11,7 +11,6 @@
 #include <stdexcept>
 
 class QPainter;
-class QPagedPaintDevice;
 class QPrinter;
 class QTextDocument;
 
