@@ -8,6 +8,7 @@
 #include "shell/MenuRights.h"
 #include "shell/PictureMdiArea.h"
 #include "shell/Prompts.h"
+#include "shell/ReportMenu.h"
 #include "shell/StartupHelpers.h"
 #include "shell/StatusPanels.h"
 #include "shell/ToolbarIcons.h"
@@ -355,7 +356,9 @@ void mdiORMenu::mnuUser_Click()
 
 void mdiORMenu::mnuUserLogs_Click()
 {
-    showChild(new frmUserLogs);
+    auto* logs = new frmUserLogs;
+    connect(logs, &frmUserLogs::reportRequested, this, [](const UserLogsReport& report) { ShowUserLogsReport(report); });
+    showChild(logs);
 }
 
 void mdiORMenu::mnuProgramSettings_Click()

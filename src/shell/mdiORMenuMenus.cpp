@@ -3,6 +3,8 @@
 // every site; the start-up shows the site- and setting-driven ones.
 #include "shell/mdiORMenu.h"
 
+#include "shell/ReportMenu.h"
+
 #include <QMenuBar>
 
 namespace shell {
@@ -93,14 +95,14 @@ void mdiORMenu::buildReportsMenu()
     QMenu* m = mnuReports;
     mnuCVORCensus = item(m, "mnuCVORCensus", QStringLiteral("CVOR Census Report"), Hidden | NotYet);
     mnuEquipment = item(m, "mnuEquipment", QStringLiteral("Equipment Charges (EQ)"), NotYet);
-    mnuDetailed = item(m, "mnuDetailed", QStringLiteral("Income Report (Detailed)"), NotYet);
-    mnuSummary = item(m, "mnuSummary", QStringLiteral("Income Report (Summary)"), NotYet);
+    mnuDetailed = item(m, "mnuDetailed", QStringLiteral("Income Report (Detailed)"));
+    mnuSummary = item(m, "mnuSummary", QStringLiteral("Income Report (Summary)"));
     mnuDetailedDEZO = submenu(m, "mnuDetailedDEZO", QStringLiteral("Income Report (Detailed)"));
     mnuProcedureCount = item(mnuDetailedDEZO, "mnuProcedureCount", QStringLiteral("New Format"), NotYet);
-    mnuOldFormatIncomeDetailed = item(mnuDetailedDEZO, "mnuOldFormatIncomeDetailed", QStringLiteral("Old Format"), NotYet);
+    mnuOldFormatIncomeDetailed = item(mnuDetailedDEZO, "mnuOldFormatIncomeDetailed", QStringLiteral("Old Format"));
     mnuSummaryDEZO = submenu(m, "mnuSummaryDEZO", QStringLiteral("Income Report (Summary)"));
     mnuDEZOIncomeReport = item(mnuSummaryDEZO, "mnuDEZOIncomeReport", QStringLiteral("New Format"), NotYet);
-    mnuOldFormatIncomeSummary = item(mnuSummaryDEZO, "mnuOldFormatIncomeSummary", QStringLiteral("Old Format"), NotYet);
+    mnuOldFormatIncomeSummary = item(mnuSummaryDEZO, "mnuOldFormatIncomeSummary", QStringLiteral("Old Format"));
     mnuLabResultReceivingReport =
         item(m, "mnuLabResultReceivingReport", QStringLiteral("Laboratory Result Receiving Report"), NotYet);
     mnuPriceList = item(m, "mnuPriceList", QStringLiteral("Price List"), Hidden | NotYet);
@@ -112,7 +114,7 @@ void mdiORMenu::buildReportsMenu()
     mnuPerProcedure = item(mnuPxOperation, "mnuPerProcedure", QStringLiteral("Group by Procedure"), NotYet);
     mnuLedger = item(m, "mnuLedger", QStringLiteral("Patient's Ledger"), Disabled);
     mnuPxCSSR = item(m, "mnuPxCSSR", QStringLiteral("Patient's CSSR Ledger"), NotYet);
-    mnuAudit = item(m, "mnuAudit", QStringLiteral("Audit Report"), NotYet);
+    mnuAudit = item(m, "mnuAudit", QStringLiteral("Audit Report"));
     mnuCensusOrig = item(m, "mnuCensusOrig", QStringLiteral("Monthly Census Report"), NotYet);
     mnuORCensus = submenu(m, "mnuORCensus", QStringLiteral("Census Report"));
     mnuCensusHMO = submenu(mnuORCensus, "mnuCensusHMO", QStringLiteral("HMO Patients"));
@@ -121,10 +123,10 @@ void mdiORMenu::buildReportsMenu()
     mnuCensusAll = submenu(mnuORCensus, "mnuCensusAll", QStringLiteral("All Patients"));
     mnuCensusAllDetailed = item(mnuCensusAll, "mnuCensusAllDetailed", QStringLiteral("Detailed"), NotYet);
     mnuCensusAllSummary = item(mnuCensusAll, "mnuCensusAllSummary", QStringLiteral("Summary"), NotYet);
-    mnuMonthly = item(m, "mnuMonthly", QStringLiteral("Monthly Report"), NotYet);
+    mnuMonthly = item(m, "mnuMonthly", QStringLiteral("Monthly Report"));
     mnuCSFTemplate = item(m, "mnuCSFTemplate", QStringLiteral("PhilHealth CSF Template"), Hidden | NotYet);
     mnuPhilhealth = item(m, "mnuPhilhealth", QStringLiteral("PhilHealth LogBook"), Hidden | Disabled);
-    mnuScheduleofoperations = item(m, "mnuScheduleofoperations", QStringLiteral("Schedule of Operations"), NotYet);
+    mnuScheduleofoperations = item(m, "mnuScheduleofoperations", QStringLiteral("Schedule of Operations"));
     mnuORMandatory = item(m, "mnuORMandatory", QStringLiteral("OR Mandatory Report"), Hidden | NotYet);
     mnuORReport = item(m, "mnuORReport", QStringLiteral("OR Report"), NotYet);
     mnuORLogbook = item(m, "mnuORLogbook", QStringLiteral("OR Logbook"), NotYet);
@@ -190,6 +192,10 @@ void mdiORMenu::wireMenus()
     connect(mnuUserLogs, &QAction::triggered, this, &mdiORMenu::mnuUserLogs_Click);
     connect(mnuProgramSettings, &QAction::triggered, this, &mdiORMenu::mnuProgramSettings_Click);
     connect(mnuExitApps, &QAction::triggered, this, &mdiORMenu::mnuExitApps_Click);
+    // The station reports: each item runs its report through the shared report flow.
+    for (const QString& name : MenuReportItems())
+        if (QAction* report = menuItem(name))
+            connect(report, &QAction::triggered, this, [this, name] { RunMenuReport(*MenuReportFor(name), this); });
 }
 
 } // namespace shell
