@@ -1,4 +1,5 @@
 #include "reports/DatePrompt.h"
+#include "shell/OptionButtons.h"
 
 #include "reports/ReportPeriod.h"
 
@@ -31,18 +32,7 @@ DatePrompt::DatePrompt(const QString& objectName, const QString& heading, QWidge
     form_->setHorizontalSpacing(12);
     form_->setVerticalSpacing(8);
 
-    cmdOption[0] = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOption[0]->setObjectName(QStringLiteral("cmdOption_0"));
-    cmdOption[0]->setDefault(true);
-    cmdOption[1] = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdOption[1]->setObjectName(QStringLiteral("cmdOption_1"));
-    cmdOption[1]->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* button : cmdOption) {
-        button->setMinimumWidth(96);
-        buttons->addWidget(button);
-    }
+    QHBoxLayout* buttons = shell::CreateOptionButtons(this, cmdOption);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 14);

@@ -1,4 +1,5 @@
 #include "shell/frmSupervisorAccessCode.h"
+#include "shell/OptionButtons.h"
 
 #include "db/DbError.h"
 #include "db/routines/UserRights.h"
@@ -57,18 +58,7 @@ frmSupervisorAccessCode::frmSupervisorAccessCode(QWidget* parent) : QDialog(pare
     remarksHeader->addStretch();
     remarksHeader->addWidget(Command1);
 
-    cmdOption[0] = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOption[0]->setObjectName(QStringLiteral("cmdOption_0"));
-    cmdOption[0]->setDefault(true);
-    cmdOption[1] = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdOption[1]->setObjectName(QStringLiteral("cmdOption_1"));
-    cmdOption[1]->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* button : cmdOption) {
-        button->setMinimumWidth(96);
-        buttons->addWidget(button);
-    }
+    QHBoxLayout* buttons = shell::CreateOptionButtons(this, cmdOption);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 14);
