@@ -35,6 +35,7 @@ void CreateDemoHospital(db::Connection& connection, int scale)
     demo::WriteBilling(context);
     demo::WriteRateTables(context);
     demo::WritePatientStanding(context);
+    demo::WriteAdmissionTypes(context);
 }
 
 } // namespace server

@@ -27,5 +27,6 @@ void WriteResults(const DemoContext& context);      // released results of the a
 void WriteBilling(const DemoContext& context);      // bill lines and stock-card issues
 void WriteRateTables(const DemoContext& context);   // HMO and doctors' rates, relative values, specimens, profiles, AR codes
 void WritePatientStanding(const DemoContext& context); // memberships, special patients, clearances, returns, medicine lists
+void WriteAdmissionTypes(const DemoContext& context); // kinds of admission
 
 } // namespace server::demo

@@ -19,6 +19,7 @@ void RegisterAllProcedures()
     RegisterRateProcedures(registry);
     RegisterRequestProcedures(registry);
     RegisterChargeLookupProcedures(registry);
+    RegisterSearcherProcedures(registry);
 }
 
 } // namespace server

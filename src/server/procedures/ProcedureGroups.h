@@ -14,5 +14,6 @@ void RegisterPatientProcedures(ProcedureRegistry& registry);
 void RegisterRateProcedures(ProcedureRegistry& registry);
 void RegisterRequestProcedures(ProcedureRegistry& registry);
 void RegisterChargeLookupProcedures(ProcedureRegistry& registry);
+void RegisterSearcherProcedures(ProcedureRegistry& registry);
 
 } // namespace server
