@@ -19,6 +19,7 @@ void RegisterAllProcedures()
     RegisterRateProcedures(registry);
     RegisterRequestProcedures(registry);
     RegisterChargeLookupProcedures(registry);
+    RegisterPatientListProcedures(registry);
     RegisterSearcherProcedures(registry);
 }
 

@@ -14,6 +14,7 @@ void RegisterPatientProcedures(ProcedureRegistry& registry);
 void RegisterRateProcedures(ProcedureRegistry& registry);
 void RegisterRequestProcedures(ProcedureRegistry& registry);
 void RegisterChargeLookupProcedures(ProcedureRegistry& registry);
+void RegisterPatientListProcedures(ProcedureRegistry& registry);
 void RegisterSearcherProcedures(ProcedureRegistry& registry);
 
 } // namespace server

@@ -1,0 +1,350 @@
+#include "patients/frmSearch.h"
+
+#include "db/SqlText.h"
+#include "patients/ClinicalChartLink.h"
+#include "patients/PatientGrid.h"
+#include "patients/PatientListModel.h"
+#include "settings/clsSettings.h"
+#include "shell/Globals.h"
+
+#include <QButtonGroup>
+#include <QDateEdit>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace patients {
+
+namespace {
+
+const char* const kKinds[] = {"Inpatient", "Outpatient", "ER Patient"};
+const char* const kSearchCaptions[] = {"Last Name", "First Name", "Hospital # / Adm. #"};
+const char* const kLinks[] = {"Clinical Summary", "View Clinical Results", "Send Requests / Post charges"};
+
+QString sqlDay(const QDate& day)
+{
+    return day.toString(QStringLiteral("MM/dd/yyyy"));
+}
+
+QLabel* caption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * 0.9);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: palette(dark);"));
+    return label;
+}
+
+// A legend entry: a coloured swatch and its meaning.
+QWidget* legendEntry(const QColor& color, const QString& text, QWidget* parent)
+{
+    auto* entry = new QWidget(parent);
+    auto* layout = new QHBoxLayout(entry);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(5);
+    auto* swatch = new QFrame(entry);
+    swatch->setFixedSize(12, 12);
+    swatch->setStyleSheet(QStringLiteral("background: %1; border: 1px solid palette(mid);").arg(color.name()));
+    auto* label = new QLabel(text, entry);
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(color.name()));
+    layout->addWidget(swatch);
+    layout->addWidget(label);
+    return entry;
+}
+
+QDateEdit* dateBox(const char* name, QWidget* parent)
+{
+    auto* box = new QDateEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setCalendarPopup(true);
+    box->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    box->setDate(app::ServerDate.isValid() ? app::ServerDate.date() : QDate::currentDate());
+    box->setEnabled(false);
+    return box;
+}
+
+} // namespace
+
+frmSearch::frmSearch(QWidget* parent) : PatientListBase(QStringLiteral("No records found."), parent)
+{
+    setObjectName(QStringLiteral("frmSearch"));
+    setWindowTitle(QStringLiteral("Patient List"));
+    resize(900, 560);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 8);
+    layout->setSpacing(8);
+    layout->addWidget(buildCriteria());
+
+    lblPatient = new QLabel(this);
+    lblPatient->setObjectName(QStringLiteral("lblPatient"));
+    lblPatient->setTextFormat(Qt::RichText);
+    lblPatient->setMinimumHeight(fontMetrics().height() + 10);
+    lblPatient->setStyleSheet(QStringLiteral("QLabel { background: palette(alternate-base); border: 1px solid palette(midlight);"
+                                             " border-radius: 3px; padding: 3px 8px; }"));
+    layout->addWidget(lblPatient);
+
+    MSHFlexList->setEmptyText(QStringLiteral("No records found."));
+    layout->addWidget(MSHFlexList, 1);
+    layout->addWidget(buildFooter());
+    setCounterLabel(lblRecNum);
+
+    connect(this, &PatientListBase::patientSelected, this, &frmSearch::showSelectedPatient);
+    connect(MSHFlexList, &PatientGrid::EnterCell, this, [this] { showSelectedPatient(); });
+    Form_Load();
+}
+
+QWidget* frmSearch::buildCriteria()
+{
+    auto* box = new QFrame(this);
+    box->setObjectName(QStringLiteral("fraCriteria"));
+    box->setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(10, 8, 10, 8);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(4);
+
+    // The kind of patient.
+    auto* kinds = new QButtonGroup(this);
+    auto* kindRow = new QHBoxLayout;
+    kindRow->setSpacing(14);
+    for (int i = 0; i < 3; ++i) {
+        optPatientType[static_cast<size_t>(i)] = new QRadioButton(QString::fromLatin1(kKinds[i]), box);
+        optPatientType[static_cast<size_t>(i)]->setObjectName(QStringLiteral("optPatientType_%1").arg(i));
+        kinds->addButton(optPatientType[static_cast<size_t>(i)], i);
+        kindRow->addWidget(optPatientType[static_cast<size_t>(i)]);
+    }
+    optPatientType[0]->setChecked(true);
+    connect(kinds, &QButtonGroup::idClicked, this, &frmSearch::optPatientType_Click);
+    kindRow->addStretch(1);
+
+    lblORStation = new QLabel(box);
+    lblORStation->setObjectName(QStringLiteral("lblORStation"));
+    QFont stationFont = lblORStation->font();
+    stationFont.setBold(true);
+    stationFont.setPointSizeF(stationFont.pointSizeF() * 1.1);
+    lblORStation->setFont(stationFont);
+    lblORStation->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    kindRow->addWidget(lblORStation);
+    grid->addLayout(kindRow, 0, 0, 1, 6);
+
+    // The three search boxes and the buttons that run the search.
+    for (int i = 0; i < 3; ++i) {
+        grid->addWidget(caption(QString::fromLatin1(kSearchCaptions[i]), box), 1, i);
+        auto* text = new QLineEdit(box);
+        text->setObjectName(QStringLiteral("txtSearch_%1").arg(i));
+        text->setClearButtonEnabled(true);
+        text->setMinimumWidth(150);
+        // Names and numbers are kept in capitals.
+        connect(text, &QLineEdit::textEdited, text, [text](const QString& typed) {
+            const QString upper = typed.toUpper();
+            if (upper != typed) {
+                const int at = text->cursorPosition();
+                text->setText(upper);
+                text->setCursorPosition(at);
+            }
+        });
+        connect(text, &QLineEdit::returnPressed, this, &frmSearch::Command1_Click);
+        txtSearch[static_cast<size_t>(i)] = text;
+        grid->addWidget(text, 2, i);
+    }
+    Command1 = new QPushButton(QStringLiteral("&Search"), box);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2 = new QPushButton(QStringLiteral("&Refresh"), box);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    for (QPushButton* button : {Command1, Command2}) {
+        button->setAutoDefault(false);
+        button->setMinimumWidth(88);
+    }
+    connect(Command1, &QPushButton::clicked, this, &frmSearch::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmSearch::Command2_Click);
+    grid->addWidget(Command1, 2, 3);
+    grid->addWidget(Command2, 2, 4);
+
+    // The admission-date range and the export.
+    auto* dateRow = new QHBoxLayout;
+    dateRow->setSpacing(8);
+    cmdAdmDate = new QPushButton(QStringLiteral("With Adm. Date"), box);
+    cmdAdmDate->setObjectName(QStringLiteral("cmdAdmDate"));
+    cmdAdmDate->setCheckable(true);
+    cmdAdmDate->setAutoDefault(false);
+    connect(cmdAdmDate, &QPushButton::clicked, this, &frmSearch::cmdAdmDate_Click);
+    dtpStartDate = dateBox("dtpStartDate", box);
+    dtpEndDate = dateBox("dtpEndDate", box);
+    dateRow->addWidget(cmdAdmDate);
+    dateRow->addWidget(dtpStartDate);
+    dateRow->addWidget(caption(QStringLiteral("to"), box));
+    dateRow->addWidget(dtpEndDate);
+    dateRow->addStretch(1);
+    cmdToExcel = new QPushButton(QStringLiteral("To Excel"), box);
+    cmdToExcel->setObjectName(QStringLiteral("cmdToExcel"));
+    cmdToExcel->setAutoDefault(false);
+    connect(cmdToExcel, &QPushButton::clicked, this, &frmSearch::cmdToExcel_Click);
+    dateRow->addWidget(cmdToExcel);
+    grid->addLayout(dateRow, 3, 0, 1, 6);
+    grid->setRowMinimumHeight(3, 34);
+    grid->setColumnStretch(5, 1);
+    return box;
+}
+
+QWidget* frmSearch::buildFooter()
+{
+    auto* footer = new QWidget(this);
+    auto* row = new QHBoxLayout(footer);
+    row->setContentsMargins(2, 0, 2, 0);
+    row->setSpacing(12);
+
+    auto* legend = new QLabel(QStringLiteral("LEGEND:"), footer);
+    QFont bold = legend->font();
+    bold.setBold(true);
+    legend->setFont(bold);
+    row->addWidget(legend);
+    row->addWidget(legendEntry(PatientListModel::BilledColor(), QStringLiteral("Billed Patient"), footer));
+    row->addWidget(legendEntry(PatientListModel::CashBasisColor(), QStringLiteral("Cash Basis Patient"), footer));
+    row->addSpacing(16);
+
+    for (int i = 0; i < 3; ++i) {
+        auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(i).arg(QString::fromLatin1(kLinks[i])), footer);
+        link->setObjectName(QStringLiteral("lblProcedures_%1").arg(i));
+        link->setTextFormat(Qt::RichText);
+        link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+        connect(link, &QLabel::linkActivated, this, [this, i] { lblProcedures_Click(i); });
+        lblProcedures[static_cast<size_t>(i)] = link;
+        row->addWidget(link);
+    }
+    row->addStretch(1);
+
+    row->addWidget(caption(QStringLiteral("Rec. No."), footer));
+    lblRecNum = new QLabel(footer);
+    lblRecNum->setObjectName(QStringLiteral("lblRecNum"));
+    lblRecNum->setFont(bold);
+    lblRecNum->setMinimumWidth(110);
+    row->addWidget(lblRecNum);
+    return footer;
+}
+
+void frmSearch::Form_Load()
+{
+    Reload_Station();
+}
+
+void frmSearch::Reload_Station()
+{
+    lblORStation->setText(app::ORStationName.isEmpty() ? QString() : QStringLiteral("Station: ") + app::ORStationName);
+    lblORStation->setToolTip(app::ORStationID);
+    Command1_Click();
+}
+
+PatientKind frmSearch::kind() const
+{
+    if (optPatientType[1]->isChecked())
+        return PatientKind::OutPatient;
+    if (optPatientType[2]->isChecked())
+        return PatientKind::Emergency;
+    return PatientKind::InPatient;
+}
+
+QString frmSearch::listPatientType() const
+{
+    return PatientTypeOf(kind());
+}
+
+QString frmSearch::ListStatement() const
+{
+    QString args = db::Quote(TypeLetter(kind()));
+    for (QLineEdit* box : txtSearch)
+        args += QLatin1Char(',') + db::Quote(box->text().trimmed());
+    if (cmdAdmDate->isChecked())
+        return QStringLiteral("STATION..sp_Get_OR_PatientList_by_AdmDate ") + args + QLatin1Char(',')
+               + db::Quote(sqlDay(dtpStartDate->date())) + QLatin1Char(',') + db::Quote(sqlDay(dtpEndDate->date()));
+    const bool stations = app::ProgramSettings && app::ProgramSettings->OREnableWithStations();
+    const QString station = app::ORStationID.trimmed().toUpper();
+    if (stations && (station == QLatin1String("OR1") || station == QLatin1String("OR2")))
+        return QStringLiteral("STATION..sp_Get_OR_PatientList_by_%1Station ").arg(station) + args + QStringLiteral(", ")
+               + db::Quote(app::ORStationID.trimmed());
+    return QStringLiteral("STATION..sp_Get_OR_PatientList ") + args;
+}
+
+void frmSearch::Command1_Click()
+{
+    app::PatientType = listPatientType();
+    loadList(ListStatement());
+    showSelectedPatient();
+    updateLinks();
+}
+
+void frmSearch::Command2_Click()
+{
+    for (QLineEdit* box : txtSearch)
+        box->clear();
+    cmdAdmDate->setChecked(false);
+    dtpStartDate->setEnabled(false);
+    dtpEndDate->setEnabled(false);
+    Command1_Click();
+}
+
+void frmSearch::cmdAdmDate_Click()
+{
+    const bool on = cmdAdmDate->isChecked();
+    dtpStartDate->setEnabled(on);
+    dtpEndDate->setEnabled(on);
+    Command1_Click();
+}
+
+void frmSearch::cmdToExcel_Click()
+{
+    exportToExcel(QStringLiteral("Patient List"));
+}
+
+void frmSearch::optPatientType_Click(int)
+{
+    Command1_Click();
+}
+
+void frmSearch::lblProcedures_Click(int index)
+{
+    if (app::IdNum.isEmpty() || app::PatientName.isEmpty())
+        return;
+    static const ChartPage pages[] = {ChartPage::Summary, ChartPage::Results, ChartPage::Requests};
+    OpenChart(pages[std::clamp(index, 0, 2)]);
+}
+
+void frmSearch::showEvent(QShowEvent* event)
+{
+    PatientListBase::showEvent(event);
+    updateLinks();
+    MSHFlexList->setFocus(Qt::OtherFocusReason);
+}
+
+void frmSearch::updateLinks()
+{
+    // The links lead into the clinical chart; without it they stay disabled.
+    const bool chart = HasChartOpener();
+    for (QLabel* link : lblProcedures) {
+        link->setEnabled(chart);
+        link->setToolTip(chart ? QString() : QStringLiteral("The clinical chart is not available."));
+    }
+}
+
+void frmSearch::showSelectedPatient()
+{
+    if (app::PatientName.isEmpty()) {
+        lblPatient->setText(QStringLiteral("<span style=\"color: palette(dark);\">No patient selected: click a row to select the patient.</span>"));
+        return;
+    }
+    QString room = app::RoomID;
+    if (!app::RoomClassID.isEmpty())
+        room += QStringLiteral(" (class %1)").arg(app::RoomClassID);
+    lblPatient->setText(QStringLiteral("<b>%1</b> &nbsp;&middot;&nbsp; Hospital # %2 &nbsp;&middot;&nbsp; Adm. # %3"
+                                       " &nbsp;&middot;&nbsp; Room %4 &nbsp;&middot;&nbsp; %5")
+                            .arg(app::PatientName.toHtmlEscaped(), app::HospNum.toHtmlEscaped(), app::IdNum.toHtmlEscaped(),
+                                 room.toHtmlEscaped(), app::PatientCompany.toHtmlEscaped()));
+}
+
+} // namespace patients
