@@ -3,6 +3,7 @@
 #include "components/clsCurrentuser.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
+#include "patients/frmSearch.h"
 #include "shell/AssistantCharacter.h"
 #include "shell/Globals.h"
 #include "shell/MenuRights.h"
@@ -175,8 +176,7 @@ void mdiORMenu::buildToolbar()
         connect(item, &QAction::changed, button, [button, item] { button->setEnabled(item->isEnabled()); });
     };
 
-    QAction* open = button(QStringLiteral("Open"), QStringLiteral("Patient List"));
-    open->setEnabled(false); // the patient list is not part of the station yet
+    button(QStringLiteral("Open"), QStringLiteral("Patient List"));
     QAction* report = button(QStringLiteral("Report"), QStringLiteral("View Reports"));
     QAction* audit = button(QStringLiteral("Audit"), QStringLiteral("Audit Report"));
     QAction* month = button(QStringLiteral("Month"), QStringLiteral("Monthly Report"));
@@ -221,6 +221,8 @@ void mdiORMenu::Toolbar1_ButtonClick(const QString& key)
 {
     if (key == QLatin1String("Exit")) {
         mnuExitApps_Click();
+    } else if (key == QLatin1String("Open")) {
+        showPatientList();
     } else if (key == QLatin1String("Audit")) {
         mnuAudit->trigger();
     } else if (key == QLatin1String("Month")) {
@@ -231,8 +233,8 @@ void mdiORMenu::Toolbar1_ButtonClick(const QString& key)
         if (auto* tool = qobject_cast<QToolButton*>(Toolbar1->widgetForAction(findChild<QAction*>(QStringLiteral("Toolbar1_Report")))))
             tool->showMenu();
     }
-    // "Build" and "Stockcard" do nothing; "Open", "Operation" and "RUV" wait
-    // for the patient list, the patient index and the RVS look-up.
+    // "Build" and "Stockcard" do nothing; "Operation" and "RUV" wait for the
+    // patient index and the RVS look-up.
 }
 
 void mdiORMenu::Toolbar1_ButtonMenuClick(const QString& key)
@@ -296,6 +298,18 @@ void mdiORMenu::MDIForm_Activate()
 }
 
 // ---- the child windows ----------------------------------------------------------------
+
+void mdiORMenu::showPatientList()
+{
+    for (QMdiSubWindow* frame : mdiArea->subWindowList()) {
+        if (qobject_cast<patients::frmSearch*>(frame->widget())) {
+            frame->showNormal();
+            mdiArea->setActiveSubWindow(frame);
+            return;
+        }
+    }
+    showChild(new patients::frmSearch);
+}
 
 QMdiSubWindow* mdiORMenu::showChild(QWidget* form)
 {
@@ -365,6 +379,12 @@ void mdiORMenu::mnuProgramSettings_Click()
 {
     auto* stations = new frmORStationSelect;
     connect(stations, &frmORStationSelect::stationChosen, this, &mdiORMenu::showStation);
+    // The patient list follows the station chosen.
+    connect(stations, &frmORStationSelect::stationChosen, this, [this] {
+        for (QMdiSubWindow* frame : mdiArea->subWindowList())
+            if (auto* list = qobject_cast<patients::frmSearch*>(frame->widget()))
+                list->Reload_Station();
+    });
     showChild(stations);
 }
 
@@ -392,6 +412,7 @@ void mdiORMenu::Timer1_Timer()
     Timer1->stop();
     frmSplash splash(this);
     Prompts::current().exec(splash);
+    showPatientList();
     try {
         if (CheckHolidayToday())
             Prompts::current().message(app::HolidayGreeting, app::HolidayName, PromptIcon::Information);

@@ -49,6 +49,8 @@ public:
 
     // Shows a working window as a child window of the main window.
     QMdiSubWindow* showChild(QWidget* form);
+    // Shows the station patient list (one of it), brought to the front.
+    void showPatientList();
 
     // Menu item or submenu by its control name; null for an unknown name.
     QAction* menuItem(const QString& name) const;
