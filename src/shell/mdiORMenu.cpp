@@ -3,6 +3,7 @@
 #include "components/clsCurrentuser.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
+#include "patients/frmPatientIndex.h"
 #include "patients/frmSearch.h"
 #include "shell/AssistantCharacter.h"
 #include "shell/Globals.h"
@@ -183,8 +184,7 @@ void mdiORMenu::buildToolbar()
     QAction* statistics = button(QStringLiteral("Statistics"), QStringLiteral("Statistical Report"));
     button(QStringLiteral("Stockcard"), QStringLiteral("OR Stockcard"));
     button(QStringLiteral("Exit"), QStringLiteral("Exit Application"));
-    QAction* operation = button(QStringLiteral("Operation"), QStringLiteral("Clinical Operation"));
-    operation->setEnabled(false); // the patient index is not part of the station yet
+    button(QStringLiteral("Operation"), QStringLiteral("Clinical Operation"));
     button(QStringLiteral("Build"), QStringLiteral("Build OR Packages"));
     QAction* ruv = button(QStringLiteral("RUV"), QStringLiteral("RUV List"));
     ruv->setEnabled(false); // the RVS look-up is not part of the station yet
@@ -223,6 +223,14 @@ void mdiORMenu::Toolbar1_ButtonClick(const QString& key)
         mnuExitApps_Click();
     } else if (key == QLatin1String("Open")) {
         showPatientList();
+    } else if (key == QLatin1String("Operation")) {
+        // The patient index opens on the patient selected in the patient list.
+        if (CheckItemRight(key)) {
+            auto* index = new patients::frmPatientIndex;
+            showChild(index);
+            if (!app::HospNum.isEmpty())
+                index->ShowPatient(app::HospNum);
+        }
     } else if (key == QLatin1String("Audit")) {
         mnuAudit->trigger();
     } else if (key == QLatin1String("Month")) {
@@ -233,8 +241,7 @@ void mdiORMenu::Toolbar1_ButtonClick(const QString& key)
         if (auto* tool = qobject_cast<QToolButton*>(Toolbar1->widgetForAction(findChild<QAction*>(QStringLiteral("Toolbar1_Report")))))
             tool->showMenu();
     }
-    // "Build" and "Stockcard" do nothing; "Operation" and "RUV" wait for the
-    // patient index and the RVS look-up.
+    // "Build" and "Stockcard" do nothing; "RUV" waits for the RVS look-up.
 }
 
 void mdiORMenu::Toolbar1_ButtonMenuClick(const QString& key)

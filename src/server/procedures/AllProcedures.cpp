@@ -21,6 +21,8 @@ void RegisterAllProcedures()
     RegisterChargeLookupProcedures(registry);
     RegisterPatientListProcedures(registry);
     RegisterSearcherProcedures(registry);
+    RegisterConfirmedScheduleProcedures(registry);
+    RegisterPatientIndexProcedures(registry);
 }
 
 } // namespace server

@@ -16,5 +16,7 @@ void RegisterRequestProcedures(ProcedureRegistry& registry);
 void RegisterChargeLookupProcedures(ProcedureRegistry& registry);
 void RegisterPatientListProcedures(ProcedureRegistry& registry);
 void RegisterSearcherProcedures(ProcedureRegistry& registry);
+void RegisterConfirmedScheduleProcedures(ProcedureRegistry& registry);
+void RegisterPatientIndexProcedures(ProcedureRegistry& registry);
 
 } // namespace server
