@@ -61,6 +61,7 @@ frmSearcher::frmSearcher(QWidget* parent) : QDialog(parent)
     grdDispWindow->verticalHeader()->hide();
     grdDispWindow->verticalHeader()->setDefaultSectionSize(grdDispWindow->fontMetrics().height() + 8);
     grdDispWindow->horizontalHeader()->setHighlightSections(false);
+    grdDispWindow->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int column = 0; column < 3; ++column)
         grdDispWindow->setColumnWidth(column, kColumnTwips[column] / kTwipsPerPixel);
     grdDispWindow->horizontalHeader()->setStretchLastSection(true);
