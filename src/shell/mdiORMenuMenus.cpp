@@ -3,6 +3,7 @@
 // every site; the start-up shows the site- and setting-driven ones.
 #include "shell/mdiORMenu.h"
 
+#include "nursing/SurgicalSafetyMenu.h"
 #include "shell/ReportMenu.h"
 
 #include <QMenuBar>
@@ -180,10 +181,10 @@ void mdiORMenu::buildInquiryMenu()
     mnuResultDischarge = item(m, "mnuResultDischarge", QStringLiteral("Result Entry (Discharge Entry)"), NotYet);
     mnuCountingSheet =
         item(m, "mnuCountingSheet", QStringLiteral("Sponge, Intrument and Needle Counting Sheet"), Hidden | NotYet);
-    mnuSSC = item(m, "mnuSSC", QStringLiteral("Surgical Safety Checklist"), Hidden | NotYet);
+    mnuSSC = item(m, "mnuSSC", QStringLiteral("Surgical Safety Checklist"), Hidden);
     mnuCVOR = item(m, "mnuCVOR", QStringLiteral("Tag as CVOR/RR Patient"), Hidden | NotYet);
     mnuSOA = item(m, "mnuSOA", QStringLiteral("View Statement of Account"), Hidden | NotYet);
-    mnuWHOSurgicalSafety = item(m, "mnuWHOSurgicalSafety", QStringLiteral("WHO Surgical Safety Checklist"), Hidden | NotYet);
+    mnuWHOSurgicalSafety = item(m, "mnuWHOSurgicalSafety", QStringLiteral("WHO Surgical Safety Checklist"), Hidden);
 }
 
 void mdiORMenu::wireMenus()
@@ -192,6 +193,8 @@ void mdiORMenu::wireMenus()
     connect(mnuUserLogs, &QAction::triggered, this, &mdiORMenu::mnuUserLogs_Click);
     connect(mnuProgramSettings, &QAction::triggered, this, &mdiORMenu::mnuProgramSettings_Click);
     connect(mnuExitApps, &QAction::triggered, this, &mdiORMenu::mnuExitApps_Click);
+    connect(mnuSSC, &QAction::triggered, this, [this] { if (auto* form = nursing::NewSurgicalSafetyChecklist()) showChild(form); });
+    connect(mnuWHOSurgicalSafety, &QAction::triggered, this, [] { nursing::PrintBlankSurgicalSafetyForm(); });
     // The station reports: each item runs its report through the shared report flow.
     for (const QString& name : MenuReportItems())
         if (QAction* report = menuItem(name))

@@ -18,5 +18,6 @@ void RegisterPatientListProcedures(ProcedureRegistry& registry);
 void RegisterSearcherProcedures(ProcedureRegistry& registry);
 void RegisterConfirmedScheduleProcedures(ProcedureRegistry& registry);
 void RegisterPatientIndexProcedures(ProcedureRegistry& registry);
+void RegisterSscProcedures(ProcedureRegistry& registry);
 
 } // namespace server

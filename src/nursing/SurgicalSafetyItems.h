@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace nursing {
+
+// The checklist's three pauses and the thirty checks in box order, as the
+// hospital's printed form words them. Boxes [firstBox, firstBox + count) of
+// a pause belong to it.
+struct SafetyPause {
+    const char* caption;
+    const char* when;
+    int firstBox;
+    int count;
+};
+
+inline constexpr int SafetyCheckCount = 30;
+
+const SafetyPause& SafetyPauseAt(int pause); // 0 sign in, 1 time out, 2 sign out
+QString SafetyCheckCaption(int box);
+
+} // namespace nursing
