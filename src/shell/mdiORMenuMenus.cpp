@@ -4,6 +4,7 @@
 #include "shell/mdiORMenu.h"
 
 #include "nursing/SurgicalSafetyMenu.h"
+#include "nursing/ConsentMenu.h"
 #include "shell/ReportMenu.h"
 
 #include <QMenuBar>
@@ -152,11 +153,11 @@ void mdiORMenu::buildInquiryMenu()
     mnuInquiry = submenu(nullptr, "mnuInquiry", QStringLiteral("&Inquiry"));
     QMenu* m = mnuInquiry;
     mnuClinicalandDcrSummary = item(m, "mnuClinicalandDcrSummary", QStringLiteral("Clinical Abstract and Discharge Summary"), NotYet);
-    mnuSpecialTreatment = item(m, "mnuSpecialTreatment", QStringLiteral("Consent for Special Treatment"), Hidden | NotYet);
+    mnuSpecialTreatment = item(m, "mnuSpecialTreatment", QStringLiteral("Consent for Special Treatment"), Hidden);
     mnuSterilizationConsent =
-        item(m, "mnuSterilizationConsent", QStringLiteral("Consent for Sterilization Procedure"), Hidden | NotYet);
-    mnuSurgicalTreatment = item(m, "mnuSurgicalTreatment", QStringLiteral("Consent for Surgical Treatment"), Hidden | NotYet);
-    mnuConsentTreatment = item(m, "mnuConsentTreatment", QStringLiteral("Consent for Treatment"), Hidden | NotYet);
+        item(m, "mnuSterilizationConsent", QStringLiteral("Consent for Sterilization Procedure"), Hidden);
+    mnuSurgicalTreatment = item(m, "mnuSurgicalTreatment", QStringLiteral("Consent for Surgical Treatment"), Hidden);
+    mnuConsentTreatment = item(m, "mnuConsentTreatment", QStringLiteral("Consent for Treatment"), Hidden);
     mnuFluid = item(m, "mnuFluid", QStringLiteral("Fluid Intake and Output"), NotYet);
     mnuHourlyMonitoring = item(m, "mnuHourlyMonitoring", QStringLiteral("Hourly Monitoring Sheet"), Hidden | NotYet);
     mnuLabChemistry = item(m, "mnuLabChemistry", QStringLiteral("Laboratory Chemistry Result"), Hidden | NotYet);
@@ -193,6 +194,7 @@ void mdiORMenu::wireMenus()
     connect(mnuUserLogs, &QAction::triggered, this, &mdiORMenu::mnuUserLogs_Click);
     connect(mnuProgramSettings, &QAction::triggered, this, &mdiORMenu::mnuProgramSettings_Click);
     connect(mnuExitApps, &QAction::triggered, this, &mdiORMenu::mnuExitApps_Click);
+    nursing::ConnectConsentMenus(*this);
     connect(mnuSSC, &QAction::triggered, this, [this] { if (auto* form = nursing::NewSurgicalSafetyChecklist()) showChild(form); });
     connect(mnuWHOSurgicalSafety, &QAction::triggered, this, [] { nursing::PrintBlankSurgicalSafetyForm(); });
     // The station reports: each item runs its report through the shared report flow.

@@ -1,0 +1,84 @@
+#include "nursing/ConsentMenu.h"
+
+#include "db/Connection.h"
+#include "db/DbError.h"
+#include "db/Recordset.h"
+#include "db/SqlText.h"
+#include "nursing/frmSpecialTreatment.h"
+#include "nursing/frmSterilization.h"
+#include "nursing/frmSurgicalTreatment.h"
+#include "nursing/frmTreatment.h"
+#include "shell/Globals.h"
+#include "shell/PatientRequired.h"
+#include "shell/Prompts.h"
+#include "shell/mdiORMenu.h"
+
+#include <QAction>
+#include <memory>
+
+namespace nursing {
+
+namespace {
+
+const char* const kConsentItems[] = {"mnuSurgicalTreatment", "mnuConsentTreatment", "mnuSpecialTreatment",
+                                     "mnuSterilizationConsent"};
+
+std::unique_ptr<ConsentForm> CreateForm(const QString& menuItem)
+{
+    if (menuItem == QLatin1String("mnuSurgicalTreatment"))
+        return std::make_unique<frmSurgicalTreatment>();
+    if (menuItem == QLatin1String("mnuConsentTreatment"))
+        return std::make_unique<frmTreatment>();
+    if (menuItem == QLatin1String("mnuSpecialTreatment"))
+        return std::make_unique<frmSpecialTreatment>();
+    if (menuItem == QLatin1String("mnuSterilizationConsent"))
+        return std::make_unique<frmSterilization>();
+    return nullptr;
+}
+
+// The selected patient's sex, from the patient's master record.
+QString PatientSex(const QString& hospNum)
+{
+    const db::Recordset row = app::SQLConnection()->open(
+        QStringLiteral("SELECT Sex FROM PATIENT_DATA..tbMaster WHERE HospNum = %1").arg(db::Quote(hospNum)));
+    return row.eof() ? QString() : row.text(QStringLiteral("Sex")).trimmed();
+}
+
+} // namespace
+
+ConsentForm* OpenConsentForm(const QString& menuItem)
+{
+    if (!shell::PatientSelected())
+        return nullptr;
+    std::unique_ptr<ConsentForm> form = CreateForm(menuItem);
+    if (!form)
+        return nullptr;
+    form->PName = app::PatientName;
+    form->IdNum = app::IdNum;
+    form->HospNo = app::HospNum;
+    form->Address = app::PatientAddress;
+    try {
+        form->Sex = PatientSex(app::HospNum);
+        form->Form_Load();
+    } catch (const db::DbError& error) {
+        shell::Notify(QString::fromUtf8(error.what()), shell::PromptIcon::Critical);
+        return nullptr;
+    }
+    return form.release();
+}
+
+void ConnectConsentMenus(shell::mdiORMenu& window)
+{
+    for (const char* name : kConsentItems) {
+        QAction* item = window.menuItem(QLatin1String(name));
+        if (!item)
+            continue;
+        const QString menuItem = QLatin1String(name);
+        QObject::connect(item, &QAction::triggered, &window, [&window, menuItem] {
+            if (ConsentForm* form = OpenConsentForm(menuItem))
+                window.showChild(form);
+        });
+    }
+}
+
+} // namespace nursing
