@@ -5,6 +5,7 @@
 
 #include "nursing/SurgicalSafetyMenu.h"
 #include "nursing/ConsentMenu.h"
+#include "nursing/frmFluid.h"
 #include "shell/ReportMenu.h"
 
 #include <QMenuBar>
@@ -158,7 +159,7 @@ void mdiORMenu::buildInquiryMenu()
         item(m, "mnuSterilizationConsent", QStringLiteral("Consent for Sterilization Procedure"), Hidden);
     mnuSurgicalTreatment = item(m, "mnuSurgicalTreatment", QStringLiteral("Consent for Surgical Treatment"), Hidden);
     mnuConsentTreatment = item(m, "mnuConsentTreatment", QStringLiteral("Consent for Treatment"), Hidden);
-    mnuFluid = item(m, "mnuFluid", QStringLiteral("Fluid Intake and Output"), NotYet);
+    mnuFluid = item(m, "mnuFluid", QStringLiteral("Fluid Intake and Output"));
     mnuHourlyMonitoring = item(m, "mnuHourlyMonitoring", QStringLiteral("Hourly Monitoring Sheet"), Hidden | NotYet);
     mnuLabChemistry = item(m, "mnuLabChemistry", QStringLiteral("Laboratory Chemistry Result"), Hidden | NotYet);
     mnuLabHematology = item(m, "mnuLabHematology", QStringLiteral("Laboratory Hematology Result"), Hidden | NotYet);
@@ -194,6 +195,7 @@ void mdiORMenu::wireMenus()
     connect(mnuUserLogs, &QAction::triggered, this, &mdiORMenu::mnuUserLogs_Click);
     connect(mnuProgramSettings, &QAction::triggered, this, &mdiORMenu::mnuProgramSettings_Click);
     connect(mnuExitApps, &QAction::triggered, this, &mdiORMenu::mnuExitApps_Click);
+    connect(mnuFluid, &QAction::triggered, this, [this] { if (auto* form = nursing::OpenFluidForSelectedPatient()) showChild(form); });
     nursing::ConnectConsentMenus(*this);
     connect(mnuSSC, &QAction::triggered, this, [this] { if (auto* form = nursing::NewSurgicalSafetyChecklist()) showChild(form); });
     connect(mnuWHOSurgicalSafety, &QAction::triggered, this, [] { nursing::PrintBlankSurgicalSafetyForm(); });

@@ -83,7 +83,8 @@ TEST_F(MainWindowTest, OnlyTheShellsOwnItemsAreUsableBeforeTheirWindowsExist)
     const QStringList usable = {QStringLiteral("mnuUser"), QStringLiteral("mnuUserLogs"), QStringLiteral("mnuProgramSettings"),
                                 QStringLiteral("mnuExitApps"), QStringLiteral("mnuDetailed"), QStringLiteral("mnuSummary"),
                                 QStringLiteral("mnuOldFormatIncomeDetailed"), QStringLiteral("mnuOldFormatIncomeSummary"),
-                                QStringLiteral("mnuAudit"), QStringLiteral("mnuMonthly"), QStringLiteral("mnuScheduleofoperations")};
+                                QStringLiteral("mnuAudit"), QStringLiteral("mnuMonthly"), QStringLiteral("mnuScheduleofoperations"),
+                                QStringLiteral("mnuFluid")};
     int items = 0;
     for (QAction* action : window->findChildren<QAction*>()) {
         const QString name = action->objectName();

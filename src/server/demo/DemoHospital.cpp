@@ -36,6 +36,7 @@ void CreateDemoHospital(db::Connection& connection, int scale)
     demo::WriteRateTables(context);
     demo::WritePatientStanding(context);
     demo::WriteAdmissionTypes(context);
+    demo::WriteNursingPreOpDocuments(context);
     demo::WriteConsents(context);
     demo::WriteSurgicalSafetyChecklists(context);
 }
