@@ -70,6 +70,7 @@ ConsentForm::ConsentForm(ConsentKind kind, QWidget* parent) : QWidget(parent), k
     txtPx = new QLineEdit(this);
     txtPx->setObjectName(QStringLiteral("txtPx"));
     txtPx->setReadOnly(true);
+    txtPx->setFocusPolicy(Qt::NoFocus); // shown only: typing starts in the first box
     QFont bold = txtPx->font();
     bold.setBold(true);
     txtPx->setFont(bold);
@@ -120,7 +121,7 @@ void ConsentForm::addNote(const QString& text)
 {
     auto* note = new QLabel(text, this);
     note->setWordWrap(true);
-    note->setStyleSheet(QStringLiteral("color: palette(mid);"));
+    note->setStyleSheet(QStringLiteral("font-weight: bold; color: #505050; padding-top: 6px;"));
     form_->addRow(QString(), note);
 }
 
