@@ -4,12 +4,14 @@
 
 #include "db/Recordset.h"
 #include "db/SqlText.h"
+#include "components/ComponentSet.h"
 #include "shell/Globals.h"
 
 #include <QDateEdit>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 
 using Kind = test::ScriptedPrompts::Shown::Kind;
 
@@ -173,6 +175,33 @@ TEST_F(SurgicalConsent, TypingIsInCapitals)
     typeKeys(box("txtSurgeon"), QStringLiteral("dela cruz"));
     EXPECT_EQ(box("txtWitness")->text(), "ANA O'BRIEN 2");
     EXPECT_EQ(box("txtSurgeon")->text(), "DELA CRUZ");
+}
+
+TEST_F(SurgicalConsent, TheDoctorLookUpFillsTheSurgeonByNameAndACancelKeepsTheText)
+{
+    components::ComponentSet set;
+    set.CreateComponents(false, QString());
+    ASSERT_TRUE(set.ConnectComponents({&conn(), QString(), QString(), false}));
+    app::Components = &set;
+    conn().execute(QStringLiteral("INSERT INTO BUILD_FILE..tbCoDoctor (DoctorID, LastName, FirstName, MiddleName, Specialty, Status) "
+                                  "VALUES ('9001', 'O''HARA  ', ' ZENAIDA', 'QUINTO', 'UROLOGY', 'A')"));
+    select(stayWithoutConsent());
+    ASSERT_TRUE(open("mnuSurgicalTreatment"));
+    type("txtSurgeon", QStringLiteral("  O'HARA "));
+    QString searched;
+    prompts.onDialog([&](QDialog& d) {
+        searched = d.findChild<QLineEdit*>(QStringLiteral("txtSearch"))->text();
+        d.findChild<QPushButton*>(QStringLiteral("cmdSelect"))->click();
+    });
+    form->cmdReqDoc->click();
+    EXPECT_EQ(searched, "O'HARA");
+    EXPECT_EQ(box("txtSurgeon")->text(), "O'HARA, ZENAIDA");
+
+    type("txtSurgeon", QStringLiteral("SOMEONE ELSE"));
+    prompts.onDialog([](QDialog& d) { d.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click(); });
+    form->cmdReqDoc->click();
+    EXPECT_EQ(box("txtSurgeon")->text(), "SOMEONE ELSE");
+    app::Components = nullptr;
 }
 
 TEST_F(SurgicalConsent, DeleteAsksValidatesLogsTellsAndCloses)
