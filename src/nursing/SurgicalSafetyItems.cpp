@@ -5,9 +5,9 @@ namespace nursing {
 namespace {
 
 const SafetyPause kPauses[] = {
-    {"Sign In", "before induction of anaesthesia", 0, 13},
-    {"Time Out", "before skin incision", 13, 10},
-    {"Sign Out", "before the patient leaves the operating room", 23, 7},
+    {"Sign In", "Before induction of anaesthesia", 0, 13},
+    {"Time Out", "Before skin incision", 13, 10},
+    {"Sign Out", "Before the patient leaves the operating room", 23, 7},
 };
 
 const char* const kChecks[SafetyCheckCount] = {
@@ -22,28 +22,28 @@ const char* const kChecks[SafetyCheckCount] = {
     "Known allergy: No",
     "Known allergy: Yes",
     "Difficult airway or aspiration risk: No",
-    "Difficult airway or aspiration risk: Yes, and equipment/assistance available",
-    "Risk of more than 500 ml blood loss (7 ml/kg in children): No",
-    "Risk of blood loss: Yes, and two IVs/central access and fluids planned",
+    "Difficult airway: Yes, equipment and help available",
+    "Risk of >500 ml blood loss (7 ml/kg in children): No",
+    "Blood loss risk: Yes, IV access and fluids planned",
     // Time out
-    "All team members have introduced themselves by name and role",
-    "Surgeon, anaesthetist and nurse verbally confirm patient, site and procedure",
+    "Team members introduced by name and role",
+    "Team confirms patient, site and procedure aloud",
     "Antibiotic prophylaxis given within the last 60 minutes: Yes",
     "Antibiotic prophylaxis: Not applicable",
-    "Surgeon reviews critical or unexpected steps, operative duration and anticipated blood loss",
+    "Surgeon: critical steps, duration, expected blood loss",
     "Anaesthesia team reviews patient-specific concerns",
-    "Nursing team confirms sterility (including indicator results)",
-    "Nursing team reviews equipment issues or other concerns",
+    "Sterility confirmed (including indicator results)",
+    "Nursing team: equipment issues or concerns",
     "Essential imaging displayed: Yes",
     "Essential imaging: Not applicable",
     // Sign out
-    "Nurse verbally confirms the name of the procedure recorded",
-    "Instrument, sponge and needle counts are correct (or not applicable)",
-    "Specimen labelled (read aloud, including patient name)",
+    "Nurse confirms the name of the procedure recorded",
+    "Instrument, sponge and needle counts correct",
+    "Specimen labelled (including patient name)",
     "Equipment problems to be addressed",
-    "Surgeon reviews key concerns for recovery and management",
-    "Anaesthetist reviews key concerns for recovery and management",
-    "Nurse reviews key concerns for recovery and management of this patient",
+    "Surgeon reviews key concerns for recovery",
+    "Anaesthetist reviews key concerns for recovery",
+    "Nurse reviews key concerns for recovery",
 };
 
 } // namespace

@@ -43,7 +43,7 @@ QLineEdit* textBox(const QString& name, QWidget* parent, bool readOnly = false)
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setReadOnly(readOnly);
-    box->setMinimumWidth(180);
+    box->setMinimumWidth(150);
     return box;
 }
 
@@ -132,17 +132,20 @@ frmSSC::frmSSC(QWidget* parent) : QWidget(parent)
 QWidget* frmSSC::pauseBox(int pause, QDateEdit* date, QTimeEdit* time, int firstName)
 {
     const SafetyPause& p = SafetyPauseAt(pause);
-    auto* box = new QGroupBox(QStringLiteral("%1 (%2)").arg(QLatin1String(p.caption), QLatin1String(p.when)), this);
+    auto* box = new QGroupBox(QLatin1String(p.caption), this);
     auto* column = new QVBoxLayout(box);
+    auto* when = new QLabel(QStringLiteral("<i>%1</i>").arg(QLatin1String(p.when)), box);
+    when->setStyleSheet(QStringLiteral("color: palette(dark);"));
+    column->addWidget(when);
     auto* form = new QFormLayout;
-    auto* when = new QHBoxLayout;
+    auto* moment = new QHBoxLayout;
     if (date)
-        when->addWidget(date);
+        moment->addWidget(date);
     else
-        when->addWidget(new QLabel(QStringLiteral("on the sign-in date"), box));
-    when->addWidget(time);
-    when->addStretch();
-    form->addRow(QStringLiteral("Date and time:"), when);
+        moment->addWidget(new QLabel(QStringLiteral("sign-in date"), box));
+    moment->addWidget(time);
+    moment->addStretch();
+    form->addRow(QStringLiteral("Date and time:"), moment);
     for (int r = 0; r < 3; ++r)
         form->addRow(QLatin1String(kRoles[r]) + QLatin1Char(':'), txtPx[firstName + r]);
     column->addLayout(form);
