@@ -6,6 +6,8 @@
 #include "nursing/SurgicalSafetyMenu.h"
 #include "nursing/ConsentMenu.h"
 #include "nursing/frmFluid.h"
+#include "nursing/frmNursePreopChecklist.h"
+#include "nursing/frmPreAnesthetic.h"
 #include "shell/ReportMenu.h"
 
 #include <QMenuBar>
@@ -170,14 +172,14 @@ void mdiORMenu::buildInquiryMenu()
     mnuPrintMedsSheet = item(m, "mnuPrintMedsSheet", QStringLiteral("Medcation Sheet"), NotYet);
     mnuMSSReferral = item(m, "mnuMSSReferral", QStringLiteral("MSS Referral"), Hidden | NotYet);
     mnuORSchedEntry = item(m, "mnuORSchedEntry", QStringLiteral("New OR Schedule"), NotYet);
-    mnuPreOp = item(m, "mnuPreOp", QStringLiteral("Nurse Pre-operative Checklist"), Hidden | NotYet);
+    mnuPreOp = item(m, "mnuPreOp", QStringLiteral("Nurse Pre-operative Checklist"), Hidden);
     mnuOperativeTechnique = item(m, "mnuOperativeTechnique", QStringLiteral("Operative Technique"), Hidden | NotYet);
     mnuDischargeNoticeStatus = item(m, "mnuDischargeNoticeStatus", QStringLiteral("Patient Discharge Notice Status"), NotYet);
     mnuPDS = item(m, "mnuPDS", QStringLiteral("Patient Data Sheet"), NotYet);
     mnuInfo = item(m, "mnuInfo", QStringLiteral("Personal Info"), Disabled);
     mnuCF4 = item(m, "mnuCF4", QStringLiteral("PhilHealth CF4 Entry"), Hidden | NotYet);
     mnuCSF = item(m, "mnuCSF", QStringLiteral("PhilHealth CSF"), Hidden | NotYet);
-    mnuPreAnesFirst = item(m, "mnuPreAnesFirst", QStringLiteral("Pre-Anesthetic Evaluation (First Page)"), Hidden | NotYet);
+    mnuPreAnesFirst = item(m, "mnuPreAnesFirst", QStringLiteral("Pre-Anesthetic Evaluation (First Page)"), Hidden);
     mnuReprintLab = item(m, "mnuReprintLab", QStringLiteral("Reprint Laboratory Request Form"), Hidden | NotYet);
     mnuRS = item(m, "mnuRS", QStringLiteral("Request Status"), Disabled);
     mnuResultDischarge = item(m, "mnuResultDischarge", QStringLiteral("Result Entry (Discharge Entry)"), NotYet);
@@ -196,6 +198,8 @@ void mdiORMenu::wireMenus()
     connect(mnuProgramSettings, &QAction::triggered, this, &mdiORMenu::mnuProgramSettings_Click);
     connect(mnuExitApps, &QAction::triggered, this, &mdiORMenu::mnuExitApps_Click);
     connect(mnuFluid, &QAction::triggered, this, [this] { if (auto* form = nursing::OpenFluidForSelectedPatient()) showChild(form); });
+    connect(mnuPreOp, &QAction::triggered, this, [this] { if (auto* form = nursing::OpenPreopChecklistForSelectedPatient()) showChild(form); });
+    connect(mnuPreAnesFirst, &QAction::triggered, this, [this] { if (auto* form = nursing::OpenPreAnestheticForSelectedPatient()) showChild(form); });
     nursing::ConnectConsentMenus(*this);
     connect(mnuSSC, &QAction::triggered, this, [this] { if (auto* form = nursing::NewSurgicalSafetyChecklist()) showChild(form); });
     connect(mnuWHOSurgicalSafety, &QAction::triggered, this, [] { nursing::PrintBlankSurgicalSafetyForm(); });

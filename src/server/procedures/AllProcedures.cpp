@@ -23,6 +23,7 @@ void RegisterAllProcedures()
     RegisterSearcherProcedures(registry);
     RegisterConfirmedScheduleProcedures(registry);
     RegisterPatientIndexProcedures(registry);
+    RegisterNursingPreOpProcedures(registry);
     RegisterSscProcedures(registry);
 }
 

@@ -18,6 +18,7 @@ void RegisterPatientListProcedures(ProcedureRegistry& registry);
 void RegisterSearcherProcedures(ProcedureRegistry& registry);
 void RegisterConfirmedScheduleProcedures(ProcedureRegistry& registry);
 void RegisterPatientIndexProcedures(ProcedureRegistry& registry);
+void RegisterNursingPreOpProcedures(ProcedureRegistry& registry);
 void RegisterSscProcedures(ProcedureRegistry& registry);
 
 } // namespace server
