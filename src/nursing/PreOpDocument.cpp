@@ -118,6 +118,8 @@ void PreOpDocument::buildWindow()
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // The sections follow the window's width; only the long lists scroll.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* page = new QWidget(scroll);
     auto* body = new QVBoxLayout(page);
     body->setContentsMargins(0, 0, 6, 0);
