@@ -84,7 +84,7 @@ QLineEdit* ConsentForm::addBox(const char* name, const QString& caption)
     auto* box = new QLineEdit(this);
     box->setObjectName(QLatin1String(name));
     box->setMinimumWidth(360);
-    box->installEventFilter(this);
+    upperCase_->installOn(box);
     form_->addRow(caption, box);
     return box;
 }
@@ -93,7 +93,7 @@ QLineEdit* ConsentForm::addDoctorBox(const QString& caption)
 {
     txtSurgeon = new QLineEdit(this);
     txtSurgeon->setObjectName(QStringLiteral("txtSurgeon"));
-    txtSurgeon->installEventFilter(this);
+    upperCase_->installOn(txtSurgeon);
     cmdReqDoc = new QPushButton(QStringLiteral("..."), this);
     cmdReqDoc->setObjectName(QStringLiteral("cmdReqDoc"));
     cmdReqDoc->setToolTip(QStringLiteral("Look up the doctor"));
@@ -205,28 +205,6 @@ void ConsentForm::computeMinorAge()
         app::SQLConnection()->open(AgeStatement(IdNum, kind_.ageTable, kind_.ageDateColumn));
     if (!age.eof())
         txtMinor->setText(MinorAgeText(age.text(QStringLiteral("Age")), txtMinor->text()));
-}
-
-// ---- typing -------------------------------------------------------------------------
-
-// Names and details are kept in capitals as they are typed.
-bool ConsentForm::eventFilter(QObject* watched, QEvent* event)
-{
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QString typed = key->text();
-        if (typed.size() == 1 && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            int code = typed.at(0).unicode();
-            const int original = code;
-            components::KeyPress().AllUppers(code);
-            if (code != original) {
-                box->insert(QString(QChar(code)));
-                return true;
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 // ---- buttons ------------------------------------------------------------------------

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "nursing/UpperCaseTyping.h"
+
 #include <QString>
 #include <QVariantList>
 #include <QWidget>
@@ -119,9 +121,8 @@ private:
     void save();
     void print();
     void deleteRecord();
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
     ConsentKind kind_;
+    UpperCaseTyping* upperCase_ = new UpperCaseTyping(this);
     QFormLayout* form_ = nullptr;
 };
 

@@ -13,6 +13,11 @@ void UpperCaseTyping::watchAll(QObject* form)
         box->installEventFilter(this);
 }
 
+void UpperCaseTyping::installOn(QLineEdit* box)
+{
+    box->installEventFilter(this);
+}
+
 bool UpperCaseTyping::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = qobject_cast<QLineEdit*>(watched);

@@ -14,6 +14,8 @@ public:
     explicit UpperCaseTyping(QObject* parent = nullptr) : QObject(parent) {}
     // Every text box under `form` types in capitals.
     void watchAll(QObject* form);
+    // One text box types in capitals.
+    void installOn(QLineEdit* box);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
