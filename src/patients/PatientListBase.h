@@ -34,8 +34,8 @@ class PatientListModel;
 // A click selects the row's patient through PatientSelection (every global
 // or none, the failure text reported); a double click or Enter selects and
 // then calls openSelected(), which opens the clinical chart (a twin may
-// override it to open something else). Columns 1 and 2 of the loaded rows
-// must be the hospital and admission numbers (see PatientListModel).
+// override it to open something else). The first two fields of the loaded
+// rows must be the hospital and admission numbers (see PatientListModel).
 class PatientListBase : public QWidget {
     Q_OBJECT
 

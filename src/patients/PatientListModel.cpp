@@ -89,10 +89,11 @@ int PatientListModel::recordCount() const
 
 QVariant PatientListModel::raw(int row, int column) const
 {
-    if (!rows_ || row < 0 || row >= recordCount() || column < 0)
+    // The grid's marker column has no field: field k shows in column k + 1.
+    if (!rows_ || row < 0 || row >= recordCount() || column <= Marker)
         return QVariant();
     const QVariantList& values = rows_->rows[static_cast<size_t>(row)];
-    return column < values.size() ? values.at(column) : QVariant();
+    return column - 1 < values.size() ? values.at(column - 1) : QVariant();
 }
 
 QString PatientListModel::text(int row, int column) const
@@ -100,7 +101,13 @@ QString PatientListModel::text(int row, int column) const
     if (column == Marker)
         return QString();
     const QString value = raw(row, column).toString();
-    return isDateColumn(column) ? GridDateText(value) : value;
+    if (isDateColumn(column))
+        return GridDateText(value);
+    if (column == PatientName)
+        return value.simplified();
+    if (column == Precaution)
+        return value.trimmed().isEmpty() && row < recordCount() ? QStringLiteral("1") : value.trimmed();
+    return value;
 }
 
 bool PatientListModel::billed(int row) const
@@ -150,7 +157,7 @@ QVariant PatientListModel::data(const QModelIndex& index, int role) const
         return QVariant();
     case Qt::BackgroundRole:
         if (!precautionColors_.isEmpty() && row < recordCount()) {
-            const auto found = precautionColors_.constFind(raw(row, Precaution).toString().trimmed());
+            const auto found = precautionColors_.constFind(text(row, Precaution));
             if (found != precautionColors_.constEnd())
                 return QBrush(*found);
         }

@@ -10,12 +10,12 @@ namespace patients {
 
 // The rows of a patient list as the grid shows them, straight from the
 // recordset of the list procedure (no copy, no per-row work while loading:
-// dates are formatted and colours chosen only for the cells drawn).
+// dates are formatted, names tidied and colours chosen only for the cells drawn).
 //
-// Columns by position, as the list procedures return them:
-//   0 marker (drawn on the current row), 1 hospital number, 2 admission
-//   number, 3 patient name, 4 admission date, 5 discharge date, 6 billing
-//   date, 7 cash-basis flag (hidden), 8 precaution id (hidden).
+// Grid columns: 0 marker (drawn on the current row), then the recordset's
+// columns in order: 1 hospital number, 2 admission number, 3 patient name,
+// 4 admission date, 5 discharge date, 6 billing date, 7 cash-basis flag
+// (hidden), 8 precaution id (hidden; none means standard, "1").
 // The list always has at least one (blank) row, as the grid keeps two rows
 // counting its heading.
 class PatientListModel : public QAbstractTableModel {

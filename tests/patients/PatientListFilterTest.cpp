@@ -19,12 +19,14 @@ protected:
     void SetUp() override
     {
         PatientListFixture::SetUp();
-        // Still in; discharged last night; discharged long ago; billed while still in.
+        // Two still in; one discharged last night; one discharged long ago; one billed while still in.
         addPerson(QStringLiteral("9000001"), QStringLiteral("ZZTEST"), QStringLiteral("ANNA"), QStringLiteral("CRUZ"));
         addAdmission(QStringLiteral("9100001"), QStringLiteral("9000001"), {now.addDays(-3)});
         addPerson(QStringLiteral("9000002"), QStringLiteral("ZZTEST"), QStringLiteral("BRUNO"), QStringLiteral("DIAZ"));
-        addAdmission(QStringLiteral("9100002"), QStringLiteral("9000002"),
-                     {now.addDays(-5), QDateTime(now.date().addDays(-1), QTime(20, 0))});
+        addAdmission(QStringLiteral("9100002"), QStringLiteral("9000002"), {now.addDays(-5)});
+        addPerson(QStringLiteral("9000006"), QStringLiteral("ZZTEST"), QStringLiteral("EMIL"), QStringLiteral("GO"));
+        addAdmission(QStringLiteral("9100005"), QStringLiteral("9000006"),
+                     {now.addDays(-10), QDateTime(now.date().addDays(-1), QTime(20, 0))});
         addPerson(QStringLiteral("9000003"), QStringLiteral("ZZTESTER"), QStringLiteral("CARLO"), QStringLiteral("EBRO"));
         addAdmission(QStringLiteral("9100003"), QStringLiteral("9000003"),
                      {QDateTime(QDate(2020, 1, 15), QTime(10, 0)), QDateTime(QDate(2020, 1, 20), QTime(10, 0)),
@@ -51,17 +53,23 @@ protected:
     }
 };
 
-TEST_F(PatientListFilterTest, EachKindListsItsOwnPatientsStillInOrJustGone)
+TEST_F(PatientListFilterTest, EachKindListsItsOwnPatientsStillInTheHospital)
 {
     frmSearch list;
     search(list, 0, QStringLiteral("ZZTEST"));
     EXPECT_EQ(app::PatientType, QStringLiteral("I"));
     EXPECT_EQ(listed(list.MSHFlexList), (QStringList{"9100001", "9100002", "9100004"}))
-        << "in-patients by name; the stay closed in 2020 is not listed";
+        << "in-patients by name; the patients discharged last night and in 2020 are not listed";
 
     search(list, 1, QStringLiteral("ZZTEST"));
     EXPECT_EQ(app::PatientType, QStringLiteral("O"));
     EXPECT_EQ(listed(list.MSHFlexList), QStringList{"9500001B"}) << "no ER visit, no revoked visit, no visit closed last month";
+    // The same patient's visit closed last month is there when its day is asked for.
+    list.dtpStartDate->setDate(now.date().addDays(-30));
+    list.dtpEndDate->setDate(now.date().addDays(-30));
+    list.cmdAdmDate->click();
+    EXPECT_EQ(listed(list.MSHFlexList), QStringList{"9500004B"});
+    list.cmdAdmDate->click();
 
     search(list, 2, QStringLiteral("ZZTEST"));
     EXPECT_EQ(app::PatientType, QStringLiteral("O"));
