@@ -32,7 +32,8 @@ PatientGrid::PatientGrid(QWidget* parent) : QTableView(parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setStretchLastSection(false);
+    // The billing date, the last column shown, takes what room is left.
+    horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int column = 0; column < PatientListModel::ColumnCount; ++column)
         setColumnWidth(column, kWidths[column] / kTwipsPerPixel);
@@ -77,7 +78,8 @@ void PatientGrid::setCurrentRow(int row)
 {
     if (row < 0 || row >= model_->rowCount())
         return;
-    setCurrentIndex(model_->index(row, PatientListModel::HospitalNumber));
+    // The marker shows the current row; the row is highlighted once it is clicked.
+    selectionModel()->setCurrentIndex(model_->index(row, PatientListModel::HospitalNumber), QItemSelectionModel::NoUpdate);
 }
 
 void PatientGrid::setEmptyText(const QString& text)

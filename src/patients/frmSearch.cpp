@@ -75,20 +75,26 @@ frmSearch::frmSearch(QWidget* parent) : PatientListBase(QStringLiteral("No recor
 {
     setObjectName(QStringLiteral("frmSearch"));
     setWindowTitle(QStringLiteral("Patient List"));
-    resize(900, 560);
+    resize(960, 560);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 8);
     layout->setSpacing(8);
     layout->addWidget(buildCriteria());
 
-    lblPatient = new QLabel(this);
+    // The selected patient.
+    auto* patientBar = new QFrame(this);
+    patientBar->setObjectName(QStringLiteral("fraPatient"));
+    patientBar->setStyleSheet(QStringLiteral("#fraPatient { background: palette(alternate-base); border: 1px solid palette(midlight);"
+                                             " border-radius: 3px; }"));
+    auto* patientRow = new QHBoxLayout(patientBar);
+    patientRow->setContentsMargins(8, 4, 8, 4);
+    patientRow->setSpacing(14);
+    lblPatient = new QLabel(patientBar);
     lblPatient->setObjectName(QStringLiteral("lblPatient"));
     lblPatient->setTextFormat(Qt::RichText);
-    lblPatient->setMinimumHeight(fontMetrics().height() + 10);
-    lblPatient->setStyleSheet(QStringLiteral("QLabel { background: palette(alternate-base); border: 1px solid palette(midlight);"
-                                             " border-radius: 3px; padding: 3px 8px; }"));
-    layout->addWidget(lblPatient);
+    patientRow->addWidget(lblPatient, 1);
+    layout->addWidget(patientBar);
 
     MSHFlexList->setEmptyText(QStringLiteral("No records found."));
     layout->addWidget(MSHFlexList, 1);
@@ -207,10 +213,11 @@ QWidget* frmSearch::buildFooter()
     row->addWidget(legend);
     row->addWidget(legendEntry(PatientListModel::BilledColor(), QStringLiteral("Billed Patient"), footer));
     row->addWidget(legendEntry(PatientListModel::CashBasisColor(), QStringLiteral("Cash Basis Patient"), footer));
-    row->addSpacing(16);
+    row->addStretch(1);
 
+    // The links into the selected patient's chart.
     for (int i = 0; i < 3; ++i) {
-        auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(i).arg(QString::fromLatin1(kLinks[i])), footer);
+        auto* link = new QLabel(footer);
         link->setObjectName(QStringLiteral("lblProcedures_%1").arg(i));
         link->setTextFormat(Qt::RichText);
         link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
@@ -218,13 +225,13 @@ QWidget* frmSearch::buildFooter()
         lblProcedures[static_cast<size_t>(i)] = link;
         row->addWidget(link);
     }
-    row->addStretch(1);
+    row->addSpacing(10);
 
     row->addWidget(caption(QStringLiteral("Rec. No."), footer));
     lblRecNum = new QLabel(footer);
     lblRecNum->setObjectName(QStringLiteral("lblRecNum"));
     lblRecNum->setFont(bold);
-    lblRecNum->setMinimumWidth(110);
+    lblRecNum->setMinimumWidth(96);
     row->addWidget(lblRecNum);
     return footer;
 }
@@ -326,7 +333,11 @@ void frmSearch::updateLinks()
 {
     // The links lead into the clinical chart; without it they stay disabled.
     const bool chart = HasChartOpener();
-    for (QLabel* link : lblProcedures) {
+    for (int i = 0; i < 3; ++i) {
+        QLabel* link = lblProcedures[static_cast<size_t>(i)];
+        const QString caption = QString::fromLatin1(kLinks[i]);
+        // A disabled link would still be drawn in the link colour: show it as plain text.
+        link->setText(chart ? QStringLiteral("<a href=\"%1\">%2</a>").arg(i).arg(caption) : caption);
         link->setEnabled(chart);
         link->setToolTip(chart ? QString() : QStringLiteral("The clinical chart is not available."));
     }
