@@ -89,11 +89,11 @@ int PatientListModel::recordCount() const
 
 QVariant PatientListModel::raw(int row, int column) const
 {
-    // The grid's marker column has no field: field k shows in column k + 1.
-    if (!rows_ || row < 0 || row >= recordCount() || column <= Marker)
+    // Field k shows in column k; the first field is the marker column's (blank).
+    if (!rows_ || row < 0 || row >= recordCount() || column < 0)
         return QVariant();
     const QVariantList& values = rows_->rows[static_cast<size_t>(row)];
-    return column - 1 < values.size() ? values.at(column - 1) : QVariant();
+    return column < values.size() ? values.at(column) : QVariant();
 }
 
 QString PatientListModel::text(int row, int column) const

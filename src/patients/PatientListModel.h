@@ -12,10 +12,11 @@ namespace patients {
 // recordset of the list procedure (no copy, no per-row work while loading:
 // dates are formatted, names tidied and colours chosen only for the cells drawn).
 //
-// Grid columns: 0 marker (drawn on the current row), then the recordset's
-// columns in order: 1 hospital number, 2 admission number, 3 patient name,
-// 4 admission date, 5 discharge date, 6 billing date, 7 cash-basis flag
-// (hidden), 8 precaution id (hidden; none means standard, "1").
+// Columns by position, as the list procedures return them:
+//   0 marker (a blank field; the grid draws the marker on the current row),
+//   1 hospital number, 2 admission number, 3 patient name, 4 admission date,
+//   5 discharge date, 6 billing date, 7 cash-basis flag (hidden),
+//   8 precaution id (hidden; none means standard, "1").
 // The list always has at least one (blank) row, as the grid keeps two rows
 // counting its heading.
 class PatientListModel : public QAbstractTableModel {

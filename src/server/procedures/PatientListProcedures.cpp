@@ -15,13 +15,14 @@
 // ("mm/dd/yyyy" or ISO); the station variants add the station id.
 //
 // Result, one row per admission or visit, by patient name:
+//   [ ]              '' (the grid's marker column)
 //   [Hospital #]     HospNum
 //   [ADM. Num.]      admission or visit number
 //   [Patient Name]   "LAST, FIRST MIDDLE"
 //   [Admission Date], [Discharged Date], [Billing Date]   date-times, null when not yet
 //   CashBasis        1 when the admission is on cash basis; null or 0 otherwise (visits: 0)
 //   PrecautionID     the patient's precaution; null or '' when none is recorded (standard)
-// These are the grid's columns 1 to 8: the grid's first column is its own marker.
+// These are the grid's columns 0 to 8.
 //
 // Which patients: without dates, those still in the hospital (not yet
 // discharged); revoked visits never. With dates, every admission or visit
@@ -99,7 +100,7 @@ ListRequest readSearch(ProcContext& ctx)
 QString listStatement(const ListRequest& r)
 {
     const bool in = r.kind == Kind::InPatient;
-    QString sql = QStringLiteral("SELECT P.HospNum AS [Hospital #], P.IDNUM AS [ADM. Num.], "
+    QString sql = QStringLiteral("SELECT '' AS [ ], P.HospNum AS [Hospital #], P.IDNUM AS [ADM. Num.], "
                                  "ISNULL(M.Lastname, '') + ', ' + ISNULL(M.Firstname, '') + ' ' + ISNULL(M.Middlename, '') AS [Patient Name], "
                                  "P.AdmDate AS [Admission Date], P.DCRDATE AS [Discharged Date], P.BillingDate AS [Billing Date], ");
     if (in)
