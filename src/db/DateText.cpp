@@ -42,7 +42,7 @@ bool parseTime(const QString& text, QTime* out)
 
 } // namespace
 
-QDateTime ParseDateText(const QString& input, Qt::TimeSpec spec)
+QDateTime ParseDateText(const QString& input, Qt::TimeSpec zone)
 {
     const QString text = input.trimmed();
     if (text.isEmpty())
@@ -64,7 +64,7 @@ QDateTime ParseDateText(const QString& input, Qt::TimeSpec spec)
     } else {
         QTime t;
         if (parseTime(text, &t))
-            return QDateTime(QDate(1900, 1, 1), t, spec);
+            return QDateTime(QDate(1900, 1, 1), t, zone);
         return QDateTime();
     }
     if (!date.isValid())
@@ -72,7 +72,7 @@ QDateTime ParseDateText(const QString& input, Qt::TimeSpec spec)
     QTime time(0, 0);
     if (!rest.trimmed().isEmpty() && !parseTime(rest.trimmed(), &time))
         return QDateTime();
-    return QDateTime(date, time, spec);
+    return QDateTime(date, time, zone);
 }
 
 QString StoredDateText(const QDateTime& value)
