@@ -207,6 +207,15 @@ void ConsentForm::computeMinorAge()
         txtMinor->setText(MinorAgeText(age.text(QStringLiteral("Age")), txtMinor->text()));
 }
 
+bool ConsentForm::surgeonAndProcedureFilled() const
+{
+    if (txtSurgeon->text().trimmed().isEmpty())
+        return Missing(QStringLiteral("Please provide name of surgeon."));
+    if (txtOperation->text().trimmed().isEmpty())
+        return Missing(QStringLiteral("Please provide procedure details."));
+    return true;
+}
+
 // ---- buttons ------------------------------------------------------------------------
 
 void ConsentForm::cmdButton_Click(int index)

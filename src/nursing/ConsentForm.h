@@ -115,6 +115,8 @@ protected:
     QString dateSigned() const;
     // Tells a required box is empty; false, so a check can return it.
     static bool Missing(const QString& message);
+    // The surgeon and the procedure, which the surgical and special consents require.
+    bool surgeonAndProcedureFilled() const;
 
 private:
     void computeMinorAge();

@@ -52,11 +52,7 @@ void frmSpecialTreatment::fillFrom(const db::Recordset& row)
 
 bool frmSpecialTreatment::requiredFilled() const
 {
-    if (txtSurgeon->text().trimmed().isEmpty())
-        return Missing(QStringLiteral("Please provide name of surgeon."));
-    if (txtOperation->text().trimmed().isEmpty())
-        return Missing(QStringLiteral("Please provide procedure details."));
-    return true;
+    return surgeonAndProcedureFilled();
 }
 
 QString frmSpecialTreatment::insertStatement(const QString& userId) const

@@ -53,11 +53,7 @@ void frmSurgicalTreatment::fillFrom(const db::Recordset& row)
 
 bool frmSurgicalTreatment::requiredFilled() const
 {
-    if (txtSurgeon->text().trimmed().isEmpty())
-        return Missing(QStringLiteral("Please provide name of surgeon."));
-    if (txtOperation->text().trimmed().isEmpty())
-        return Missing(QStringLiteral("Please provide procedure details."));
-    return true;
+    return surgeonAndProcedureFilled();
 }
 
 QString frmSurgicalTreatment::insertStatement(const QString& userId) const
