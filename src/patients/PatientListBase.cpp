@@ -11,6 +11,7 @@
 #include "shell/Globals.h"
 #include "shell/Prompts.h"
 
+#include <QFrame>
 #include <QLabel>
 
 namespace patients {
@@ -167,6 +168,14 @@ bool PatientListBase::exportToExcel(const QString& title)
         return false;
     }
     return true;
+}
+
+QFrame* PatientListBase::newCriteriaFrame()
+{
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("fraCriteria"));
+    frame->setFrameShape(QFrame::StyledPanel);
+    return frame;
 }
 
 } // namespace patients

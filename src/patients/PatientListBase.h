@@ -12,6 +12,8 @@ namespace db {
 class Recordset;
 }
 
+class QFrame;
+
 namespace patients {
 
 class PatientGrid;
@@ -75,6 +77,8 @@ signals:
     void patientSelected();
 
 protected:
+    // The framed panel above the grid that holds a list's search criteria.
+    QFrame* newCriteriaFrame();
     // The counter that shows "row  out of  rows"; optional.
     void setCounterLabel(QLabel* label) { counter_ = label; }
     // Opens what a double click opens (by default the clinical chart's summary).

@@ -57,9 +57,7 @@ frmAdmittedPatients::frmAdmittedPatients(QWidget* parent) : PatientListBase(QStr
     setWindowTitle(QStringLiteral("Admitted Patients with Schedule"));
     resize(900, 540);
 
-    auto* criteria = new QFrame(this);
-    criteria->setObjectName(QStringLiteral("fraCriteria"));
-    criteria->setFrameShape(QFrame::StyledPanel);
+    QFrame* criteria = newCriteriaFrame();
     auto* row = new QHBoxLayout(criteria);
     row->setContentsMargins(10, 8, 10, 8);
     row->setSpacing(10);

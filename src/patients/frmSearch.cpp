@@ -108,9 +108,7 @@ frmSearch::frmSearch(QWidget* parent) : PatientListBase(QStringLiteral("No recor
 
 QWidget* frmSearch::buildCriteria()
 {
-    auto* box = new QFrame(this);
-    box->setObjectName(QStringLiteral("fraCriteria"));
-    box->setFrameShape(QFrame::StyledPanel);
+    QFrame* box = newCriteriaFrame();
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(10, 8, 10, 8);
     grid->setHorizontalSpacing(10);

@@ -21,9 +21,7 @@ frmSearchAdmitted::frmSearchAdmitted(QWidget* parent) : PatientListBase(QStringL
     setWindowTitle(QStringLiteral("Admitted Patients"));
     resize(860, 500);
 
-    auto* criteria = new QFrame(this);
-    criteria->setObjectName(QStringLiteral("fraCriteria"));
-    criteria->setFrameShape(QFrame::StyledPanel);
+    QFrame* criteria = newCriteriaFrame();
     auto* row = new QHBoxLayout(criteria);
     row->setContentsMargins(10, 8, 10, 8);
     row->setSpacing(10);
