@@ -1,6 +1,7 @@
 #include "shell/StartupHelpers.h"
 
 #include "db/Connection.h"
+#include "db/DbError.h"
 #include "db/SqlText.h"
 #include "shell/Globals.h"
 
@@ -26,14 +27,10 @@ void WriteStationLog(const QString& idNum, const QString& remarks, const QString
 {
     db::Connection* connection = app::SQLConnection();
     if (!connection)
-        return;
-    try {
-        connection->execute(QStringLiteral("Insert Into STATION..tbStationLogs(Idnum,Transdate,Remarks,UserID,Hostname,StationID) ") +
-                            QStringLiteral("Values(%1,GetDate(), %2,%3,Host_Name(),%4)")
-                                .arg(db::Quote(idNum), db::Quote(remarks), db::Quote(userId), db::Quote(stationId)));
-    } catch (const std::exception&) {
-        // A missing log line is preferable to a refused transaction.
-    }
+        throw db::DbError(QStringLiteral("The station is not connected to the database."));
+    connection->execute(QStringLiteral("Insert Into STATION..tbStationLogs(Idnum,Transdate,Remarks,UserID,Hostname,StationID) Values(") +
+                        db::Quote(idNum) + QStringLiteral(",GetDate(), ") + db::Quote(remarks) + QLatin1Char(',') +
+                        db::Quote(userId) + QStringLiteral(",Host_Name(),") + db::Quote(stationId) + QLatin1Char(')'));
 }
 
 bool CheckHolidayToday()

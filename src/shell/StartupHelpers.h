@@ -11,8 +11,9 @@ namespace shell {
 // that stamps dates calls this first, so all stamps follow the server.
 QDateTime ReadServerDate();
 
-// Adds a row to the station log. A failed insert is ignored: the log must
-// never stop the work it records.
+// Adds a row to the station log. A failed insert throws db::DbError: a
+// removal and its log row belong in one SaveTransaction, so neither is kept
+// without the other.
 void WriteStationLog(const QString& idNum, const QString& remarks, const QString& userId, const QString& stationId);
 
 // Looks up today's holiday on the server into app::HolidayToday,

@@ -10,6 +10,7 @@
 #include "shell/Globals.h"
 #include "shell/ProgramVersion.h"
 #include "shell/Prompts.h"
+#include "shell/SaveTransaction.h"
 #include "shell/AssistantCharacter.h"
 #include "shell/StartupHelpers.h"
 #include "shell/StatusPanels.h"
@@ -101,8 +102,12 @@ bool StartupSequence::run()
     app::StationCode = QStringLiteral("OR");
     app::StationName = QStringLiteral("Operating Room");
     window_.setWindowTitle(QStringLiteral("Ruzodi Kelvane - Operating Room ") + ProgramVersionText());
-    WriteStationLog(user_->EmployeeCode, QStringLiteral("Log In: Version: ") + ProgramVersionText(), user_->EmployeeCode,
-                    app::StationCode);
+    // The log-in row is the station's record of who worked; failing to write
+    // it is told, but does not keep the nurse from working.
+    SaveTransaction::Run([this](db::Connection&) {
+        WriteStationLog(user_->EmployeeCode, QStringLiteral("Log In: Version: ") + ProgramVersionText(),
+                        user_->EmployeeCode, app::StationCode);
+    });
 
     // 11-13.
     showUserOnStatusBar();
