@@ -1,5 +1,7 @@
 #include "app_support/AppFixture.h"
 
+#include "db/DbError.h"
+
 #include "shell/Globals.h"
 #include "shell/PictureMdiArea.h"
 #include "shell/StartupHelpers.h"
@@ -90,7 +92,7 @@ TEST_F(StartupHelpersTest, ServerDateAndHolidayFollowTheServerClock)
     app::CurrentUser = nullptr;
 }
 
-TEST_F(StartupHelpersTest, StationLogIsWrittenAndItsFailureIgnored)
+TEST_F(StartupHelpersTest, StationLogIsWrittenAndItsFailureReachesTheCaller)
 {
     shell::WriteStationLog(QStringLiteral("IP-0001"), QStringLiteral("O'Neil's chart printed"), QStringLiteral("NURSE1"),
                            QStringLiteral("OR"));
@@ -103,8 +105,11 @@ TEST_F(StartupHelpersTest, StationLogIsWrittenAndItsFailureIgnored)
     EXPECT_FALSE(rs.field(QStringLiteral("Transdate")).toDateTime().isNull());
 
     conn().execute(QStringLiteral("DROP TABLE STATION..tbStationLogs"));
-    EXPECT_NO_THROW(shell::WriteStationLog(QStringLiteral("IP-0001"), QStringLiteral("lost"), QStringLiteral("NURSE1"),
-                                           QStringLiteral("OR")));
+    // A removal and its log row are saved together: a log that cannot be
+    // written must stop the save, not vanish.
+    EXPECT_THROW(shell::WriteStationLog(QStringLiteral("IP-0001"), QStringLiteral("lost"), QStringLiteral("NURSE1"),
+                                        QStringLiteral("OR")),
+                 db::DbError);
     EXPECT_TRUE(prompts.shown().empty());
 }
 
