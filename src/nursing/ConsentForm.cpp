@@ -10,8 +10,11 @@
 #include "shell/Globals.h"
 #include "shell/Prompts.h"
 #include "shell/ReportMenu.h"
+#include "shell/SaveTransaction.h"
 #include "shell/StartupHelpers.h"
 #include "shell/UserValidation.h"
+#include "shell/fields/ColumnLength.h"
+#include "shell/fields/DateField.h"
 
 #include <QDateEdit>
 #include <QFormLayout>
@@ -35,6 +38,8 @@ constexpr int kDoctorListing = 1;
 
 // Adults leave the minor's age empty.
 constexpr int kAdultAge = 18;
+
+const QString kRefusedTip = QStringLiteral("The stored consent could not be read: close the form and open it again.");
 
 } // namespace
 
@@ -79,21 +84,24 @@ ConsentForm::ConsentForm(ConsentKind kind, QWidget* parent) : QWidget(parent), k
 
 ConsentForm::~ConsentForm() = default;
 
-QLineEdit* ConsentForm::addBox(const char* name, const QString& caption)
+QLineEdit* ConsentForm::addBox(const char* name, const QString& caption, const QString& column)
 {
     auto* box = new QLineEdit(this);
     box->setObjectName(QLatin1String(name));
     box->setMinimumWidth(360);
     upperCase_->installOn(box);
+    if (!column.isEmpty())
+        columns_.push_back({box, column});
     form_->addRow(caption, box);
     return box;
 }
 
-QLineEdit* ConsentForm::addDoctorBox(const QString& caption)
+QLineEdit* ConsentForm::addDoctorBox(const QString& caption, const QString& column)
 {
     txtSurgeon = new QLineEdit(this);
     txtSurgeon->setObjectName(QStringLiteral("txtSurgeon"));
     upperCase_->installOn(txtSurgeon);
+    columns_.push_back({txtSurgeon, column});
     cmdReqDoc = new QPushButton(QStringLiteral("..."), this);
     cmdReqDoc->setObjectName(QStringLiteral("cmdReqDoc"));
     cmdReqDoc->setToolTip(QStringLiteral("Look up the doctor"));
@@ -109,10 +117,7 @@ QLineEdit* ConsentForm::addDoctorBox(const QString& caption)
 
 void ConsentForm::addDatePicker(const QString& caption)
 {
-    dtpDate = new QDateEdit(this);
-    dtpDate->setObjectName(QStringLiteral("dtpDate"));
-    dtpDate->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
-    dtpDate->setCalendarPopup(true);
+    dtpDate = shell::NewDateField(this, QStringLiteral("dtpDate"));
     dtpDate->setMaximumWidth(160);
     form_->addRow(caption, dtpDate);
 }
@@ -144,35 +149,56 @@ void ConsentForm::finishLayout()
     auto* outer = static_cast<QVBoxLayout*>(layout());
     outer->addStretch(1);
     outer->addLayout(buttons);
+    edits_.watch(this);
 }
 
 // ---- loading ----------------------------------------------------------------------
 
 void ConsentForm::Form_Load()
 {
-    db::Connection& conn = *app::SQLConnection();
-    const db::Recordset row =
-        conn.open(QStringLiteral("SELECT * FROM %1 WHERE IDNUM = %2").arg(kind_.table, db::Quote(IdNum)));
-    if (!row.eof())
-        fillFrom(row);
-    else if (dtpDate)
-        dtpDate->setDate(app::ServerDate.date());
+    edits_.pause();
     txtPx->setText(PName);
-    if (txtMinor && !kind_.ageTable.isEmpty())
-        computeMinorAge();
+    // A form already refused (its caller could not read the patient) reads
+    // nothing more: the user has heard of the failure once.
+    const bool loaded = savingRefused_ || shell::SaveTransaction::Load([this](db::Connection& conn) {
+        // The lengths first: a box filled before it is limited would be cut.
+        for (const BoxColumn& limit : columns_)
+            shell::LimitToColumn(limit.box, kind_.table, limit.column);
+        const db::Recordset row =
+            conn.open(QStringLiteral("SELECT * FROM ") + kind_.table + QStringLiteral(" WHERE IDNUM = ") + db::Quote(IdNum));
+        if (!row.eof())
+            fillFrom(row);
+        else if (dtpDate && app::ServerDate.isValid())
+            dtpDate->setDate(app::ServerDate.date());
+        if (txtMinor && !kind_.ageTable.isEmpty())
+            computeMinorAge(conn);
+    });
+    if (!loaded)
+        refuseSaving();
+    edits_.resume();
+    edits_.markSaved();
+}
+
+void ConsentForm::refuseSaving()
+{
+    savingRefused_ = true;
+    for (int index : {0, 2}) {
+        cmdButton[index]->setEnabled(false);
+        cmdButton[index]->setToolTip(kRefusedTip);
+    }
 }
 
 QString ConsentForm::AgeStatement(const QString& idNum, const QString& consentTable, const QString& dateColumn)
 {
-    const QString patientJoin = idNum.endsWith(QLatin1Char('B'))
-                                    ? QStringLiteral("LEFT OUTER JOIN PATIENT_DATA..tbOUTpatient P ON P.IdNum = %1 ")
-                                    : QStringLiteral("LEFT OUTER JOIN PATIENT_DATA..tbpatient P ON P.IdNum = %1 ");
-    const QString join = patientJoin.arg(db::Quote(idNum));
-    return QStringLiteral("IF EXISTS(SELECT TOP 1 1 FROM %1 WHERE IDnum = %2)").arg(consentTable, db::Quote(idNum))
-           + QStringLiteral("BEGIN ")
-           + QStringLiteral("SELECT  STATION.DBO.fn_LabComputeAge(convert(varchar(10),BirthDate,101),A.%1) AS Age ").arg(dateColumn)
-           + QStringLiteral("FROM    PATIENT_DATA..tbmaster M ") + join
-           + QStringLiteral("LEFT OUTER JOIN %1 A ON A.IDNUM = P.IDNUM ").arg(consentTable)
+    const QString patientTable = idNum.endsWith(QLatin1Char('B')) ? QStringLiteral("PATIENT_DATA..tbOUTpatient")
+                                                                   : QStringLiteral("PATIENT_DATA..tbpatient");
+    const QString join =
+        QStringLiteral("LEFT OUTER JOIN ") + patientTable + QStringLiteral(" P ON P.IdNum = ") + db::Quote(idNum) + QLatin1Char(' ');
+    return QStringLiteral("IF EXISTS(SELECT TOP 1 1 FROM ") + consentTable + QStringLiteral(" WHERE IDnum = ") + db::Quote(idNum)
+           + QStringLiteral(")") + QStringLiteral("BEGIN ")
+           + QStringLiteral("SELECT  STATION.DBO.fn_LabComputeAge(convert(varchar(10),BirthDate,101),A.") + dateColumn
+           + QStringLiteral(") AS Age ") + QStringLiteral("FROM    PATIENT_DATA..tbmaster M ") + join
+           + QStringLiteral("LEFT OUTER JOIN ") + consentTable + QStringLiteral(" A ON A.IDNUM = P.IDNUM ")
            + QStringLiteral("WHERE   M.HOSPNUM = P.HospNum ") + QStringLiteral("END ") + QStringLiteral("ELSE ")
            + QStringLiteral("BEGIN ")
            + QStringLiteral("SELECT  STATION.DBO.fn_LabComputeAge(convert(varchar(10),BirthDate,101),convert(varchar(10),getdate(),101)) AS Age ")
@@ -199,10 +225,9 @@ QString ConsentForm::MinorAgeText(const QString& computed, const QString& curren
     return current;
 }
 
-void ConsentForm::computeMinorAge()
+void ConsentForm::computeMinorAge(db::Connection& conn)
 {
-    const db::Recordset age =
-        app::SQLConnection()->open(AgeStatement(IdNum, kind_.ageTable, kind_.ageDateColumn));
+    const db::Recordset age = conn.open(AgeStatement(IdNum, kind_.ageTable, kind_.ageDateColumn));
     if (!age.eof())
         txtMinor->setText(MinorAgeText(age.text(QStringLiteral("Age")), txtMinor->text()));
 }
@@ -220,25 +245,27 @@ bool ConsentForm::surgeonAndProcedureFilled() const
 
 void ConsentForm::cmdButton_Click(int index)
 {
-    // A failing statement ends the button's work; the rows stay as the
-    // server left them.
-    try {
-        switch (index) {
-        case 0:
-            save();
-            break;
-        case 1:
-            close();
-            break;
-        case 2:
-            deleteRecord();
-            break;
-        default:
-            break;
-        }
-    } catch (const db::DbError& error) {
-        qWarning("%s: %s", qPrintable(kind_.title), error.what());
+    switch (index) {
+    case 0:
+        // A save that failed was told by the save path; nothing is printed
+        // and the form keeps what was typed.
+        if (save())
+            print();
+        break;
+    case 1:
+        close();
+        break;
+    case 2:
+        deleteRecord();
+        break;
+    default:
+        break;
     }
+}
+
+bool ConsentForm::saveUnsavedChanges()
+{
+    return save();
 }
 
 void ConsentForm::cmdReqDoc_Click()
@@ -253,22 +280,36 @@ void ConsentForm::cmdReqDoc_Click()
             txtSurgeon->setText(search->DoctorRecord.LastName.trimmed() + QStringLiteral(", ")
                                 + search->DoctorRecord.FirstName.trimmed());
     } catch (const db::DbError& error) {
-        shell::Notify(QString::fromUtf8(error.what()), shell::PromptIcon::Critical);
+        shell::Notify(shell::SaveTransaction::FailureText(error.message()), shell::PromptIcon::Critical);
     }
 }
 
-void ConsentForm::save()
+bool ConsentForm::save()
 {
+    if (savingRefused_) {
+        shell::Notify(kRefusedTip, shell::PromptIcon::Exclamation);
+        return false;
+    }
     if (!requiredFilled())
-        return;
+        return false;
     if (IdNum.isEmpty())
-        return;
+        return false;
     if (!shell::ValidateTransaction(kInvalidUserQuestion, 0, QString(), this))
-        return;
-    db::Connection& conn = *app::SQLConnection();
-    conn.execute(QStringLiteral("DELETE %1 WHERE IDNum = %2").arg(kind_.table, db::Quote(IdNum)));
-    conn.execute(insertStatement(app::ValidatedUserID));
-    print();
+        return false;
+    // The old consent goes only together with the new one being written.
+    const QString insert = insertStatement(app::ValidatedUserID);
+    const bool saved = shell::SaveTransaction::Run([&](db::Connection& conn) {
+        conn.execute(deleteStatement());
+        conn.execute(insert);
+    });
+    if (saved)
+        edits_.markSaved();
+    return saved;
+}
+
+QString ConsentForm::deleteStatement() const
+{
+    return QStringLiteral("DELETE ") + kind_.table + QStringLiteral(" WHERE IDNum = ") + db::Quote(IdNum);
 }
 
 void ConsentForm::print()
@@ -278,12 +319,20 @@ void ConsentForm::print()
 
 void ConsentForm::deleteRecord()
 {
+    if (savingRefused_)
+        return;
     if (!shell::Confirm(kind_.deleteQuestion))
         return;
     if (!shell::ValidateTransaction(kInvalidUserQuestion, 0, QString(), this) || app::ValidatedUserID.isEmpty())
         return;
-    app::SQLConnection()->execute(QStringLiteral("DELETE %1 WHERE IDNum = %2").arg(kind_.table, db::Quote(IdNum)));
-    shell::WriteStationLog(IdNum, kind_.deleteRemark, app::ValidatedUserID, QStringLiteral("OR"));
+    // The removal and its log row stand or fall together.
+    const QString userId = app::ValidatedUserID;
+    if (!shell::SaveTransaction::Run([&](db::Connection& conn) {
+            conn.execute(deleteStatement());
+            shell::WriteStationLog(IdNum, kind_.deleteRemark, userId, QStringLiteral("OR"));
+        }))
+        return;
+    edits_.markSaved();
     shell::Notify(kind_.deletedMessage);
     close();
 }
@@ -306,7 +355,7 @@ QString ConsentForm::Text(const QLineEdit* box)
 
 QString ConsentForm::dateSigned() const
 {
-    return dtpDate ? dtpDate->date().toString(QStringLiteral("MM/dd/yyyy")) : QString();
+    return dtpDate ? shell::DateFieldText(dtpDate) : QString();
 }
 
 bool ConsentForm::Missing(const QString& message)

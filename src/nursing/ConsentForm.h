@@ -1,12 +1,15 @@
 #pragma once
 
 #include "nursing/UpperCaseTyping.h"
+#include "shell/UnsavedWork.h"
+#include "shell/fields/EditTracker.h"
 
 #include <QString>
 #include <QVariantList>
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QDateEdit;
 class QFormLayout;
@@ -15,8 +18,9 @@ class QLineEdit;
 class QPushButton;
 
 namespace db {
+class Connection;
 class Recordset;
-}
+} // namespace db
 
 namespace nursing {
 
@@ -40,7 +44,7 @@ struct ConsentKind {
 // loading, the minor's age, the doctor look-up, saving, printing and
 // deleting; each form adds its boxes, required fields, columns and the values
 // its printed form takes.
-class ConsentForm : public QWidget {
+class ConsentForm : public QWidget, public shell::UnsavedWork {
     Q_OBJECT
 
 public:
@@ -54,8 +58,13 @@ public:
     QString Address;
 
     // Reads the stored consent (or shows today's date), the patient's name and
-    // the minor's age.
+    // the minor's age. A read that fails is told and leaves the form unable
+    // to save or delete, so its empty boxes never replace the stored consent.
     void Form_Load();
+    // Refuses every later save and delete: something the form depends on
+    // could not be read (the caller has told the user).
+    void refuseSaving();
+    bool savingRefused() const { return savingRefused_; }
     // 0 saves and prints, 1 closes, 2 deletes.
     void cmdButton_Click(int index);
     // Looks the typed surgeon up among the doctors.
@@ -72,6 +81,12 @@ public:
 
     const ConsentKind& kind() const { return kind_; }
 
+    // Typing not yet saved, for the window framework's question on close.
+    bool hasUnsavedChanges() const override { return edits_.modified(); }
+    // The Save button's save (required boxes, signature, one transaction),
+    // without the printing: the nurse prints when she asks for it.
+    bool saveUnsavedChanges() override;
+    QString unsavedWorkTitle() const override { return windowTitle(); }
     // ---- controls (null when the form has no such box) --------------------------
     QLineEdit* txtPx = nullptr;
     QLineEdit* txtSurgeon = nullptr;
@@ -92,10 +107,12 @@ protected:
     ConsentForm(ConsentKind kind, QWidget* parent);
 
     // Building the window: boxes in the order they are added, under the
-    // patient's name; then the buttons.
-    QLineEdit* addBox(const char* name, const QString& caption);
+    // patient's name; then the buttons. A box saved to a column of the form's
+    // table takes that column's length; `column` is empty for a box that is
+    // only printed.
+    QLineEdit* addBox(const char* name, const QString& caption, const QString& column);
     // The surgeon's box with its look-up button.
-    QLineEdit* addDoctorBox(const QString& caption);
+    QLineEdit* addDoctorBox(const QString& caption, const QString& column);
     void addDatePicker(const QString& caption);
     void addNote(const QString& text);
     void finishLayout();
@@ -119,12 +136,21 @@ protected:
     bool surgeonAndProcedureFilled() const;
 
 private:
-    void computeMinorAge();
-    void save();
+    void computeMinorAge(db::Connection& conn);
+    bool save();
     void print();
     void deleteRecord();
+    QString deleteStatement() const;
     ConsentKind kind_;
+    shell::EditTracker edits_;
+    bool savingRefused_ = false;
     UpperCaseTyping* upperCase_ = new UpperCaseTyping(this);
+    // The boxes saved to a column of the form's table, limited on loading.
+    struct BoxColumn {
+        QLineEdit* box;
+        QString column;
+    };
+    std::vector<BoxColumn> columns_;
     QFormLayout* form_ = nullptr;
 };
 

@@ -1,7 +1,6 @@
 #include "nursing/ConsentMenu.h"
 
 #include "db/Connection.h"
-#include "db/DbError.h"
 #include "db/Recordset.h"
 #include "db/SqlText.h"
 #include "nursing/frmSpecialTreatment.h"
@@ -10,7 +9,7 @@
 #include "nursing/frmTreatment.h"
 #include "shell/Globals.h"
 #include "shell/PatientRequired.h"
-#include "shell/Prompts.h"
+#include "shell/SaveTransaction.h"
 #include "shell/mdiORMenu.h"
 
 #include <QAction>
@@ -37,10 +36,10 @@ std::unique_ptr<ConsentForm> CreateForm(const QString& menuItem)
 }
 
 // The selected patient's sex, from the patient's master record.
-QString PatientSex(const QString& hospNum)
+QString PatientSex(db::Connection& conn, const QString& hospNum)
 {
-    const db::Recordset row = app::SQLConnection()->open(
-        QStringLiteral("SELECT Sex FROM PATIENT_DATA..tbMaster WHERE HospNum = %1").arg(db::Quote(hospNum)));
+    const db::Recordset row =
+        conn.open(QStringLiteral("SELECT Sex FROM PATIENT_DATA..tbMaster WHERE HospNum = ") + db::Quote(hospNum));
     return row.eof() ? QString() : row.text(QStringLiteral("Sex")).trimmed();
 }
 
@@ -57,13 +56,11 @@ ConsentForm* OpenConsentForm(const QString& menuItem)
     form->IdNum = app::IdNum;
     form->HospNo = app::HospNum;
     form->Address = app::PatientAddress;
-    try {
-        form->Sex = PatientSex(app::HospNum);
-        form->Form_Load();
-    } catch (const db::DbError& error) {
-        shell::Notify(QString::fromUtf8(error.what()), shell::PromptIcon::Critical);
-        return nullptr;
-    }
+    // The form opens even when a read fails, so the nurse sees the patient;
+    // it then refuses to save, since its empty boxes are not the stored consent.
+    if (!shell::SaveTransaction::Load([&](db::Connection& conn) { form->Sex = PatientSex(conn, app::HospNum); }))
+        form->refuseSaving();
+    form->Form_Load();
     return form.release();
 }
 

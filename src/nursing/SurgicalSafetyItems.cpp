@@ -46,7 +46,20 @@ const char* const kChecks[SafetyCheckCount] = {
     "Nurse reviews key concerns for recovery",
 };
 
+const std::array<SafetyAnswerPair, 5> kAnswerPairs{{
+    {8, 7},   // known allergy
+    {10, 9},  // difficult airway
+    {12, 11}, // blood loss
+    {15, 16}, // antibiotic prophylaxis
+    {21, 22}, // essential imaging
+}};
+
 } // namespace
+
+const std::array<SafetyAnswerPair, 5>& SafetyAnswerPairs()
+{
+    return kAnswerPairs;
+}
 
 const SafetyPause& SafetyPauseAt(int pause)
 {

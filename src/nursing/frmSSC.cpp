@@ -1,15 +1,18 @@
 #include "nursing/frmSSC.h"
 
 #include "db/Connection.h"
-#include "db/DbError.h"
 #include "db/SqlText.h"
 #include "nursing/PackedText.h"
 #include "nursing/SurgicalSafetyItems.h"
 #include "shell/Globals.h"
 #include "shell/Prompts.h"
 #include "shell/ReportMenu.h"
+#include "shell/SaveTransaction.h"
 #include "shell/StartupHelpers.h"
 #include "shell/UserValidation.h"
+#include "shell/fields/ColumnLength.h"
+#include "shell/fields/DateField.h"
+#include "shell/fields/YesNoPair.h"
 #include "shell/frmTransaction_UserValidation.h"
 
 #include <QCheckBox>
@@ -23,20 +26,27 @@
 #include <QPushButton>
 #include <QTimeEdit>
 #include <QVBoxLayout>
-#include <QtDebug>
 
 namespace nursing {
 
 namespace {
 
-const QString kDateFormat = QStringLiteral("MM/dd/yyyy");
-const QString kTimeFormat = QStringLiteral("hh:mm:ss AP");
+const QString kTable = QStringLiteral("STATION..tbORSSC");
 
 // The columns of the nine names, in txtPx order from 6.
 const char* const kNameColumns[9] = {"SurgeonSignIn",  "AnesthesiologistSignIn",  "NurseSignIn",
                                      "SurgeonTimeOut", "AnesthesiologistTimeOut", "NurseTimeOut",
                                      "SurgeonSignOut", "AnesthesiologistSignOut", "NurseSignOut"};
 const char* const kRoles[3] = {"Surgeon", "Anesthesiologist", "Nurse"};
+
+// The first name box of a pause in the txtPx array.
+constexpr int FirstNameBox(int pause)
+{
+    return 6 + 3 * pause;
+}
+
+const QString kRefusedTip =
+    QStringLiteral("The stored checklist could not be read: close the window and open it again.");
 
 QLineEdit* textBox(const QString& name, QWidget* parent, bool readOnly = false)
 {
@@ -45,29 +55,6 @@ QLineEdit* textBox(const QString& name, QWidget* parent, bool readOnly = false)
     box->setReadOnly(readOnly);
     box->setMinimumWidth(150);
     return box;
-}
-
-QDateEdit* datePicker(const char* name, QWidget* parent)
-{
-    auto* picker = new QDateEdit(parent);
-    picker->setObjectName(QLatin1String(name));
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(kDateFormat);
-    return picker;
-}
-
-QTimeEdit* timePicker(const char* name, QWidget* parent)
-{
-    auto* picker = new QTimeEdit(parent);
-    picker->setObjectName(QLatin1String(name));
-    picker->setDisplayFormat(kTimeFormat);
-    return picker;
-}
-
-// A pause's date-time as the server takes it: the date text, a blank and the time text.
-QString DateTimeText(const QDateEdit* date, const QTimeEdit* time)
-{
-    return date->text() + QLatin1Char(' ') + time->text();
 }
 
 } // namespace
@@ -84,11 +71,11 @@ frmSSC::frmSSC(QWidget* parent) : QWidget(parent)
     txtPx[4]->hide();
     txtPx[5]->hide();
 
-    dtpDateSignIn = datePicker("dtpDateSignIn", this);
-    dtpTimeSignIn = timePicker("dtpTimeSignIn", this);
-    dtpTimeOut = timePicker("dtpTimeOut", this);
-    dtpDateSignOut = datePicker("dtpDateSignOut", this);
-    dtpTimeSignOut = timePicker("dtpTimeSignOut", this);
+    dtpDateSignIn = shell::NewDateField(this, QStringLiteral("dtpDateSignIn"));
+    dtpTimeSignIn = shell::NewTimeField(this, QStringLiteral("dtpTimeSignIn"));
+    dtpTimeOut = shell::NewTimeField(this, QStringLiteral("dtpTimeOut"));
+    dtpDateSignOut = shell::NewDateField(this, QStringLiteral("dtpDateSignOut"));
+    dtpTimeSignOut = shell::NewTimeField(this, QStringLiteral("dtpTimeSignOut"));
 
     auto* patient = new QGroupBox(QStringLiteral("Patient"), this);
     auto* patientGrid = new QGridLayout(patient);
@@ -126,6 +113,80 @@ frmSSC::frmSSC(QWidget* parent) : QWidget(parent)
     layout->addWidget(patient);
     layout->addLayout(pauses, 1);
     layout->addLayout(buttons);
+
+    for (const SafetyAnswerPair& pair : SafetyAnswerPairs())
+        shell::MakeYesNoPair(Check1[pair.yes], Check1[pair.no]);
+    watchPauses();
+    edits_.watch(this);
+}
+
+QDateEdit* frmSSC::pauseDate(int pause) const
+{
+    // The time out has no date of its own: it took place on the sign-in date.
+    return pause == 2 ? dtpDateSignOut : dtpDateSignIn;
+}
+
+QTimeEdit* frmSSC::pauseTime(int pause) const
+{
+    return pause == 0 ? dtpTimeSignIn : pause == 1 ? dtpTimeOut : dtpTimeSignOut;
+}
+
+void frmSSC::watchPauses()
+{
+    for (int pause = 0; pause < 3; ++pause) {
+        for (int i = 0; i < 3; ++i)
+            connect(txtPx[FirstNameBox(pause) + i], &QLineEdit::textEdited, this, [this, pause] { pauseEdited(pause); });
+        const SafetyPause& p = SafetyPauseAt(pause);
+        for (int k = p.firstBox; k < p.firstBox + p.count; ++k)
+            connect(Check1[k], &QCheckBox::toggled, this, [this, pause] { pauseEdited(pause); });
+    }
+    // A date or time the nurse picks is the pause's own and is never stamped over.
+    for (QDateTimeEdit* picker : std::initializer_list<QDateTimeEdit*>{dtpDateSignIn, dtpTimeSignIn, dtpTimeOut,
+                                                                        dtpDateSignOut, dtpTimeSignOut})
+        connect(picker, &QDateTimeEdit::dateTimeChanged, this, [this, picker] {
+            if (!loading_)
+                settled_.insert(picker);
+        });
+}
+
+// The pickers open on the moment the window opened, which is nobody's pause.
+// When the nurse first fills a pause, the pickers she has not set take the
+// moment she does so: the checklist is filled in as each pause happens.
+void frmSSC::pauseEdited(int pause)
+{
+    if (loading_ || !PauseFilled(pause))
+        return;
+    const QDateTime now = QDateTime::currentDateTime();
+    loading_ = true;
+    if (!settled_.contains(pauseDate(pause))) {
+        pauseDate(pause)->setDate(now.date());
+        settled_.insert(pauseDate(pause));
+    }
+    if (!settled_.contains(pauseTime(pause))) {
+        const QTime time = now.time();
+        pauseTime(pause)->setTime(QTime(time.hour(), time.minute(), time.second()));
+        settled_.insert(pauseTime(pause));
+    }
+    loading_ = false;
+}
+
+bool frmSSC::PauseFilled(int pause) const
+{
+    for (int i = 0; i < 3; ++i)
+        if (!txtPx[FirstNameBox(pause) + i]->text().trimmed().isEmpty())
+            return true;
+    const SafetyPause& p = SafetyPauseAt(pause);
+    for (int k = p.firstBox; k < p.firstBox + p.count; ++k)
+        if (Check1[k]->isChecked())
+            return true;
+    return false;
+}
+
+QString frmSSC::PauseDateTime(int pause) const
+{
+    if (!PauseFilled(pause))
+        return QString();
+    return shell::DateFieldText(pauseDate(pause)) + QLatin1Char(' ') + shell::TimeFieldText(pauseTime(pause));
 }
 
 // One pause: when it took place, the three who confirmed it and its checks.
@@ -178,12 +239,22 @@ QString frmSSC::PackedChecks() const
 void frmSSC::UnpackChecks(const QString& packed)
 {
     const QStringList entries = PackedText::Unpack(packed, SafetyCheckCount);
+    std::array<bool, SafetyCheckCount> ticked{};
     for (int k = 0; k < SafetyCheckCount; ++k)
-        Check1[k]->setChecked(entries.at(k) == QLatin1String("1"));
+        ticked[k] = entries.at(k) == QLatin1String("1");
+    // An older checklist may answer a question both ways; it shows unanswered
+    // rather than as one answer picked at random.
+    for (const SafetyAnswerPair& pair : SafetyAnswerPairs())
+        if (ticked[pair.yes] && ticked[pair.no])
+            ticked[pair.yes] = ticked[pair.no] = false;
+    for (int k = 0; k < SafetyCheckCount; ++k)
+        Check1[k]->setChecked(ticked[k]);
 }
 
 void frmSSC::Form_Load()
 {
+    loading_ = true;
+    edits_.pause();
     txtPx[0]->setText(PName);
     txtPx[2]->setText(HospNo);
     txtPx[3]->setText(IdNum);
@@ -193,9 +264,12 @@ void frmSSC::Form_Load()
     for (QTimeEdit* time : {dtpTimeSignIn, dtpTimeOut, dtpTimeSignOut})
         time->setTime(now.time());
 
-    try {
-        db::Recordset rs = app::SQLConnection()->open(QStringLiteral("SELECT * FROM STATION..tbORSSC WHERE IDNUM = ") +
-                                                       db::Quote(IdNum));
+    const bool loaded = shell::SaveTransaction::Load([this](db::Connection& conn) {
+        // The lengths first: a box filled before it is limited would be cut.
+        shell::LimitToColumn(txtPx[1], kTable, QStringLiteral("Operation"));
+        for (int i = 0; i < 9; ++i)
+            shell::LimitToColumn(txtPx[6 + i], kTable, QLatin1String(kNameColumns[i]));
+        db::Recordset rs = conn.open(QStringLiteral("SELECT * FROM STATION..tbORSSC WHERE IDNUM = ") + db::Quote(IdNum));
         if (rs.eof())
             return;
         for (int i = 0; i < 9; ++i)
@@ -204,19 +278,34 @@ void frmSSC::Form_Load()
         if (const db::Field signIn = rs.field(QStringLiteral("SignIn")); !signIn.isNull()) {
             dtpDateSignIn->setDate(signIn.toDateTime().date());
             dtpTimeSignIn->setTime(signIn.toDateTime().time());
+            settled_ << dtpDateSignIn << dtpTimeSignIn;
         }
-        if (const db::Field timeOut = rs.field(QStringLiteral("TimeOut")); !timeOut.isNull())
+        if (const db::Field timeOut = rs.field(QStringLiteral("TimeOut")); !timeOut.isNull()) {
             dtpTimeOut->setTime(timeOut.toDateTime().time());
+            settled_ << dtpTimeOut;
+        }
         if (const db::Field signOut = rs.field(QStringLiteral("SignOut")); !signOut.isNull()) {
             dtpDateSignOut->setDate(signOut.toDateTime().date());
             dtpTimeSignOut->setTime(signOut.toDateTime().time());
+            settled_ << dtpDateSignOut << dtpTimeSignOut;
         }
         const QString checks = rs.text(QStringLiteral("ChkBoxes"));
         if (!checks.isEmpty())
             UnpackChecks(checks);
-    } catch (const db::DbError& e) {
-        // The window stays as loaded so far; the failure goes to the log.
-        qWarning() << "frmSSC: loading the checklist of" << IdNum << "failed:" << e.what();
+    });
+    if (!loaded)
+        refuseSaving();
+    loading_ = false;
+    edits_.resume();
+    edits_.markSaved();
+}
+
+void frmSSC::refuseSaving()
+{
+    savingRefused_ = true;
+    for (int index : {1, 2, 3}) {
+        Command1[index]->setEnabled(false);
+        Command1[index]->setToolTip(kRefusedTip);
     }
 }
 
@@ -232,6 +321,7 @@ void frmSSC::Command1_Click(int index)
                                               QStringLiteral("Notificatioin"), shell::PromptIcon::Information);
         break;
     case 2:
+        // A save that failed was told by the save path; nothing is printed.
         if (Save())
             shell::OpenAndShowReport(QStringLiteral("\\Reports\\SurgicalSafety.rpt"), {IdNum},
                                      QStringLiteral("Surgical Safety Checklist"));
@@ -244,6 +334,10 @@ void frmSSC::Command1_Click(int index)
 
 bool frmSSC::Save()
 {
+    if (savingRefused_) {
+        shell::Notify(kRefusedTip, shell::PromptIcon::Exclamation);
+        return false;
+    }
     if (txtPx[1]->text().trimmed().isEmpty()) {
         shell::Notify(QStringLiteral("Please provide name of procedure."));
         return false;
@@ -253,26 +347,27 @@ bool frmSSC::Save()
                                     0, QString(), this))
         return false;
 
+    // Thirty checks of three characters each: the packed value always fits
+    // its column, so no typed text can make it too long.
     QStringList args{IdNum};
     for (int i = 6; i <= 14; ++i)
         args << txtPx[i]->text();
-    args << txtPx[1]->text() << PackedChecks() << DateTimeText(dtpDateSignIn, dtpTimeSignIn)
-         << DateTimeText(dtpDateSignIn, dtpTimeOut) << DateTimeText(dtpDateSignOut, dtpTimeSignOut)
+    args << txtPx[1]->text() << PackedChecks() << PauseDateTime(0) << PauseDateTime(1) << PauseDateTime(2)
          << app::ValidatedUserID;
     QStringList quoted;
     for (const QString& arg : args)
         quoted << db::Quote(arg);
-    try {
-        app::SQLConnection()->execute(QStringLiteral("STATION..Nurse_SSC ") + quoted.join(QLatin1Char(',')));
-    } catch (const db::DbError& e) {
-        qWarning() << "frmSSC: saving the checklist of" << IdNum << "failed:" << e.what();
+    const QString call = QStringLiteral("STATION..Nurse_SSC ") + quoted.join(QLatin1Char(','));
+    if (!shell::SaveTransaction::Run([&call](db::Connection& conn) { conn.execute(call); }))
         return false;
-    }
+    edits_.markSaved();
     return true;
 }
 
 void frmSSC::Delete()
 {
+    if (savingRefused_)
+        return;
     if (!shell::Confirm(QStringLiteral("Are you sure you want to delete Surgical safety checklist record for this patient?")))
         return;
     {
@@ -281,14 +376,14 @@ void frmSSC::Delete()
     }
     if (app::ValidatedUserID.isEmpty())
         return;
-    try {
-        app::SQLConnection()->execute(QStringLiteral("DELETE STATION..tbORSSC WHERE IDNum = ") + db::Quote(IdNum));
-    } catch (const db::DbError& e) {
-        qWarning() << "frmSSC: deleting the checklist of" << IdNum << "failed:" << e.what();
+    // The removal and its log row stand or fall together.
+    const QString userId = app::ValidatedUserID;
+    if (!shell::SaveTransaction::Run([&](db::Connection& conn) {
+            conn.execute(QStringLiteral("DELETE STATION..tbORSSC WHERE IDNum = ") + db::Quote(IdNum));
+            shell::WriteStationLog(IdNum, QStringLiteral("Deleted Surgical Safety Checklist"), userId, QStringLiteral("OR"));
+        }))
         return;
-    }
-    shell::WriteStationLog(IdNum, QStringLiteral("Deleted Surgical Safety Checklist"), app::ValidatedUserID,
-                           QStringLiteral("OR"));
+    edits_.markSaved();
     shell::Notify(QStringLiteral("Surgical safety checklist record successfully deleted."));
     close();
 }

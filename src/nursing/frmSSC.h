@@ -1,5 +1,9 @@
 #pragma once
 
+#include "shell/UnsavedWork.h"
+#include "shell/fields/EditTracker.h"
+
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
@@ -16,7 +20,7 @@ namespace nursing {
 // The operating team's surgical safety checklist of one admission: who
 // confirmed each of the three pauses, when, and the thirty checks. The caller
 // sets PName, HospNo and IdNum before showing it.
-class frmSSC : public QWidget {
+class frmSSC : public QWidget, public shell::UnsavedWork {
     Q_OBJECT
 public:
     explicit frmSSC(QWidget* parent = nullptr);
@@ -38,6 +42,21 @@ public:
     QString PackedChecks() const;
     void UnpackChecks(const QString& packed);
 
+    // A pause (0 sign in, 1 time out, 2 sign out) took place once one of its
+    // names or checks is entered; only then is its date and time stored.
+    bool PauseFilled(int pause) const;
+    // The pause's date-time as the server is sent it; "" for a pause not filled.
+    QString PauseDateTime(int pause) const;
+
+    // True when the stored checklist could not be read: the window then
+    // refuses to save or delete.
+    bool savingRefused() const { return savingRefused_; }
+
+    bool hasUnsavedChanges() const override { return edits_.modified(); }
+    // The Save button's save (procedure required, signature, one transaction).
+    bool saveUnsavedChanges() override { return Save(); }
+    QString unsavedWorkTitle() const override { return windowTitle(); }
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -46,9 +65,20 @@ private:
     void Command1_Click(int index);
     bool Save();
     void Delete();
+    void refuseSaving();
     QWidget* pauseBox(int pause, QDateEdit* date, QTimeEdit* time, int firstName);
+    void watchPauses();
+    QDateEdit* pauseDate(int pause) const;
+    QTimeEdit* pauseTime(int pause) const;
+    void pauseEdited(int pause);
 
     bool loaded_ = false;
+    bool loading_ = false;
+    bool savingRefused_ = false;
+    // Pickers whose value is the pause's own (loaded, chosen or stamped), not
+    // the moment the window opened.
+    QSet<const QObject*> settled_;
+    shell::EditTracker edits_;
 };
 
 } // namespace nursing

@@ -26,14 +26,14 @@ ConsentKind SpecialKind()
 frmSpecialTreatment::frmSpecialTreatment(QWidget* parent) : ConsentForm(SpecialKind(), parent)
 {
     setObjectName(QStringLiteral("frmSpecialTreatment"));
-    addDoctorBox(QStringLiteral("Doctor:"));
-    txtOperation = addBox("txtOperation", QStringLiteral("Procedure / treatment:"));
-    txtWitness = addBox("txtWitness", QStringLiteral("Witness:"));
+    addDoctorBox(QStringLiteral("Doctor:"), QStringLiteral("Doctor"));
+    txtOperation = addBox("txtOperation", QStringLiteral("Procedure / treatment:"), QStringLiteral("Procedure"));
+    txtWitness = addBox("txtWitness", QStringLiteral("Witness:"), QStringLiteral("Witness"));
     addNote(QStringLiteral("When the patient cannot sign:"));
-    txtMinor = addBox("txtMinor", QStringLiteral("Minor, aged:"));
-    txtReason = addBox("txtReason", QStringLiteral("Unable to sign because:"));
-    txtRepresentative = addBox("txtRepresentative", QStringLiteral("Representative:"));
-    txtRelation = addBox("txtRelation", QStringLiteral("Relation to patient:"));
+    txtMinor = addBox("txtMinor", QStringLiteral("Minor, aged:"), QStringLiteral("MinorAge"));
+    txtReason = addBox("txtReason", QStringLiteral("Unable to sign because:"), QStringLiteral("Reason"));
+    txtRepresentative = addBox("txtRepresentative", QStringLiteral("Representative:"), QStringLiteral("Representative"));
+    txtRelation = addBox("txtRelation", QStringLiteral("Relation to patient:"), QStringLiteral("Relation"));
     finishLayout();
 }
 

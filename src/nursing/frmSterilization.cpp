@@ -26,10 +26,10 @@ ConsentKind SterilizationKind()
 frmSterilization::frmSterilization(QWidget* parent) : ConsentForm(SterilizationKind(), parent)
 {
     setObjectName(QStringLiteral("frmSterilization"));
-    txtOperation = addBox("txtOperation", QStringLiteral("Procedure:"));
-    txtAuthorized = addBox("txtAuthorized", QStringLiteral("Authorized to perform:"));
-    txtSpouse = addBox("txtSpouse", QStringLiteral("Consenting spouse:"));
-    txtWitness = addBox("txtWitness", QStringLiteral("Witness:"));
+    txtOperation = addBox("txtOperation", QStringLiteral("Procedure:"), QStringLiteral("Procedure"));
+    txtAuthorized = addBox("txtAuthorized", QStringLiteral("Authorized to perform:"), QStringLiteral("Authorized"));
+    txtSpouse = addBox("txtSpouse", QStringLiteral("Consenting spouse:"), QStringLiteral("ConsentingSpouse"));
+    txtWitness = addBox("txtWitness", QStringLiteral("Witness:"), QStringLiteral("Witness"));
     finishLayout();
 }
 

@@ -26,16 +26,16 @@ ConsentKind SurgicalKind()
 frmSurgicalTreatment::frmSurgicalTreatment(QWidget* parent) : ConsentForm(SurgicalKind(), parent)
 {
     setObjectName(QStringLiteral("frmSurgicalTreatment"));
-    addDoctorBox(QStringLiteral("Surgeon:"));
-    txtOperation = addBox("txtOperation", QStringLiteral("Operation / procedure:"));
-    txtException = addBox("txtException", QStringLiteral("Exceptions:"));
-    txtWitness = addBox("txtWitness", QStringLiteral("Witness:"));
+    addDoctorBox(QStringLiteral("Surgeon:"), QStringLiteral("Surgeon"));
+    txtOperation = addBox("txtOperation", QStringLiteral("Operation / procedure:"), QStringLiteral("Operation"));
+    txtException = addBox("txtException", QStringLiteral("Exceptions:"), QStringLiteral("Exception"));
+    txtWitness = addBox("txtWitness", QStringLiteral("Witness:"), QStringLiteral("Witness"));
     addDatePicker(QStringLiteral("Date signed:"));
     addNote(QStringLiteral("When the patient cannot sign:"));
-    txtMinor = addBox("txtMinor", QStringLiteral("Minor, aged:"));
-    txtReason = addBox("txtReason", QStringLiteral("Unable to sign because:"));
-    txtRepresentative = addBox("txtRepresentative", QStringLiteral("Representative:"));
-    txtRelation = addBox("txtRelation", QStringLiteral("Relation to patient:"));
+    txtMinor = addBox("txtMinor", QStringLiteral("Minor, aged:"), QString());
+    txtReason = addBox("txtReason", QStringLiteral("Unable to sign because:"), QStringLiteral("Reason"));
+    txtRepresentative = addBox("txtRepresentative", QStringLiteral("Representative:"), QStringLiteral("Representative"));
+    txtRelation = addBox("txtRelation", QStringLiteral("Relation to patient:"), QStringLiteral("Relation"));
     finishLayout();
 }
 

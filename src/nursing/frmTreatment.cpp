@@ -27,13 +27,13 @@ ConsentKind TreatmentKind()
 frmTreatment::frmTreatment(QWidget* parent) : ConsentForm(TreatmentKind(), parent)
 {
     setObjectName(QStringLiteral("frmTreatment"));
-    txtWitness = addBox("txtWitness", QStringLiteral("Witness:"));
+    txtWitness = addBox("txtWitness", QStringLiteral("Witness:"), QStringLiteral("Witness"));
     addDatePicker(QStringLiteral("Date signed:"));
     addNote(QStringLiteral("When the patient cannot sign:"));
-    txtMinor = addBox("txtMinor", QStringLiteral("Minor, aged:"));
-    txtReason = addBox("txtReason", QStringLiteral("Unable to sign because:"));
-    txtRepresentative = addBox("txtRepresentative", QStringLiteral("Representative:"));
-    txtRelation = addBox("txtRelation", QStringLiteral("Relation to patient:"));
+    txtMinor = addBox("txtMinor", QStringLiteral("Minor, aged:"), QString());
+    txtReason = addBox("txtReason", QStringLiteral("Unable to sign because:"), QStringLiteral("Reason"));
+    txtRepresentative = addBox("txtRepresentative", QStringLiteral("Representative:"), QStringLiteral("Representative"));
+    txtRelation = addBox("txtRelation", QStringLiteral("Relation to patient:"), QStringLiteral("Relation"));
     finishLayout();
 }
 

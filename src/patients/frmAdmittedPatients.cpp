@@ -2,7 +2,6 @@
 
 #include "components/clsCurrentuser.h"
 #include "db/Connection.h"
-#include "db/DbError.h"
 #include "db/SqlText.h"
 #include "patients/ListControls.h"
 #include "patients/ListQuery.h"
@@ -10,6 +9,7 @@
 #include "patients/PatientListModel.h"
 #include "shell/Globals.h"
 #include "shell/Prompts.h"
+#include "shell/SaveTransaction.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -223,27 +223,18 @@ void frmAdmittedPatients::cmdPending_Click()
     if (!shell::Confirm(QStringLiteral("Are you sure you want to tag this patient as already checked?")))
         return;
 
-    db::Connection* connection = app::SQLConnection();
     const QString user = app::CurrentUser ? app::CurrentUser->EmployeeCode : QString();
-    try {
-        if (!connection)
-            throw db::DbError(QStringLiteral("There is no connection to the database."));
-        // All the ticked bookings or none of them.
-        connection->beginTrans();
-        try {
+    // All the ticked bookings or none of them; the ticks stay when it fails.
+    const bool saved = shell::SaveTransaction::Run(
+        [&](db::Connection& connection) {
             for (const QString& number : numbers)
-                connection->execute(QStringLiteral("UPDATE SCHEDULE..TBORSCHEDULEDETAILS SET ORNotified = 'Y', ORNotifiedUser = %1, "
-                                                   "ORNotifiedDate = getdate() WHERE TRANSNUM = %2")
-                                        .arg(db::Quote(user), db::Quote(number)));
-            connection->commitTrans();
-        } catch (...) {
-            connection->rollbackTrans();
-            throw;
-        }
-    } catch (const db::DbError& error) {
-        shell::Notify(QStringLiteral("Transaction was not saved! \r\n") + error.message(), shell::PromptIcon::Critical);
+                connection.execute(QStringLiteral("UPDATE SCHEDULE..TBORSCHEDULEDETAILS SET ORNotified = 'Y', ORNotifiedUser = ") +
+                                   db::Quote(user) + QStringLiteral(", ORNotifiedDate = getdate() WHERE TRANSNUM = ") +
+                                   db::Quote(number));
+        },
+        QStringLiteral("Transaction was not saved! \r\n"));
+    if (!saved)
         return;
-    }
     shell::Notify(QStringLiteral("Successful! Patient was removed from the list."));
     loadPatients();
 }

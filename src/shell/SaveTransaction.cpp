@@ -24,9 +24,14 @@ QString SaveTransaction::FailureText(const QString& serverText)
 
 bool SaveTransaction::Run(const Work& work)
 {
+    return Run(work, QString());
+}
+
+bool SaveTransaction::Run(const Work& work, const QString& failureLead)
+{
     db::Connection* connection = app::SQLConnection();
     if (!connection) {
-        Tell(QStringLiteral("The station is not connected to the database."));
+        Tell(failureLead + QStringLiteral("The station is not connected to the database."));
         return false;
     }
     connection->beginTrans();
@@ -41,7 +46,7 @@ bool SaveTransaction::Run(const Work& work)
             // The failed statement already ended the transaction on the server;
             // what the user must hear about is that failure, told below.
         }
-        Tell(error.message());
+        Tell(failureLead + error.message());
         return false;
     } catch (...) {
         try {

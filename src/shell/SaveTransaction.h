@@ -22,6 +22,9 @@ public:
 
     // Runs `work` in one transaction; true when it committed.
     static bool Run(const Work& work);
+    // The same, for a window whose failure message has words of its own
+    // before the server's text ("Transaction was not saved! " + CR LF).
+    static bool Run(const Work& work, const QString& failureLead);
 
     // Runs a read that a window's later save depends on. When it fails the
     // user is told and false comes back: the caller must then refuse to save,

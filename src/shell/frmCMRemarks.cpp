@@ -1,9 +1,8 @@
 #include "shell/frmCMRemarks.h"
 
 #include "db/Connection.h"
-#include "db/DbError.h"
-#include "shell/Globals.h"
 #include "shell/Prompts.h"
+#include "shell/SaveTransaction.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -53,13 +52,14 @@ frmCMRemarks::frmCMRemarks(QWidget* parent) : QDialog(parent)
 
 void frmCMRemarks::loadRemarks()
 {
-    try {
-        db::Recordset rs = app::SQLConnection()->open(QStringLiteral("STATION..sp_Nurse_Get_CMRemarks 7"));
+    // A list that cannot be read is told the station's one way; the picker
+    // stays open empty, and the remark box of the dialog that opened it
+    // still takes typing.
+    SaveTransaction::Load([this](db::Connection& conn) {
+        db::Recordset rs = conn.open(QStringLiteral("STATION..sp_Nurse_Get_CMRemarks 7"));
         for (; !rs.eof(); rs.moveNext())
             lstRemarks->addItem(rs.text(QStringLiteral("Remarks")));
-    } catch (const db::DbError& e) {
-        Prompts::current().message(e.message(), windowTitle(), PromptIcon::Critical);
-    }
+    });
     if (lstRemarks->count() > 0)
         lstRemarks->setCurrentRow(0);
 }

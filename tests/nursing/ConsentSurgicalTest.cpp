@@ -1,6 +1,7 @@
 // The consent family's shared behaviour, driven through the surgical
 // authorization: loading, required fields, signing, saving, printing, deleting.
 #include "ConsentTestSupport.h"
+#include "KeyTyping.h"
 
 #include "db/Recordset.h"
 #include "db/SqlText.h"
@@ -22,17 +23,6 @@ const QString kInvalidUser = QStringLiteral("Do you really want to save this tra
 
 class SurgicalConsent : public test::ConsentFixture {
 protected:
-    // Types as the keyboard would, one key event per character.
-    static void typeKeys(QWidget* target, const QString& text)
-    {
-        for (const QChar c : text) {
-            const int key = c.isLetter() ? c.toUpper().unicode() : c.unicode();
-            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(target, &press);
-            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(target, &release);
-        }
-    }
     db::Recordset stored(const QString& idNum)
     {
         return conn().open(QStringLiteral("SELECT * FROM %1 WHERE IDNum = %2").arg(kTable, db::Quote(idNum)));
@@ -171,8 +161,8 @@ TEST_F(SurgicalConsent, TypingIsInCapitals)
 {
     select(stayWithoutConsent());
     ASSERT_TRUE(open("mnuSurgicalTreatment"));
-    typeKeys(box("txtWitness"), QStringLiteral("ana o'brien 2"));
-    typeKeys(box("txtSurgeon"), QStringLiteral("dela cruz"));
+    test::typeKeys(box("txtWitness"), QStringLiteral("ana o'brien 2"));
+    test::typeKeys(box("txtSurgeon"), QStringLiteral("dela cruz"));
     EXPECT_EQ(box("txtWitness")->text(), "ANA O'BRIEN 2");
     EXPECT_EQ(box("txtSurgeon")->text(), "DELA CRUZ");
 }

@@ -122,6 +122,15 @@ int ConsentFixture::rowCount(const QString& table, const QString& idNum)
         .toInt();
 }
 
+QString ConsentFixture::storedRow(const QString& table, const QString& idNum)
+{
+    const db::Recordset row = conn().open(QStringLiteral("SELECT * FROM ") + table + QStringLiteral(" WHERE IDNum = ") + db::Quote(idNum));
+    QStringList columns;
+    for (int i = 0; !row.eof() && i < row.fieldCount(); ++i)
+        columns << row.fieldName(i) + QLatin1Char('=') + row.field(i).text();
+    return columns.join(QLatin1Char('\n'));
+}
+
 void ConsentFixture::setBirthDate(const QString& idNum, const QDate& birth)
 {
     const QString table = idNum.endsWith(QLatin1Char('B')) ? QStringLiteral("PATIENT_DATA..tbOutPatient")

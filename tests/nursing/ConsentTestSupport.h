@@ -40,6 +40,8 @@ protected:
     void closeDialog();
 
     int rowCount(const QString& table, const QString& idNum);
+    // Every column of the stay's row as "name=value" lines; "" without a row.
+    QString storedRow(const QString& table, const QString& idNum);
     // The patient's birth date on the master file.
     void setBirthDate(const QString& idNum, const QDate& birth);
 

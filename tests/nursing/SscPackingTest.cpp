@@ -75,6 +75,9 @@ TEST_F(SscPacking, AShortStoredValueTicksOnlyTheBoxesItNames)
 
 TEST_F(SscPacking, ThePausesAreStoredWithTheTimeOutOnTheSignInDate)
 {
+    // One check of each pause, so that each pause took place.
+    for (int k : {0, 13, 23})
+        form->Check1[k]->setChecked(true);
     form->dtpDateSignIn->setDate(QDate(2026, 2, 27));
     form->dtpTimeSignIn->setTime(QTime(23, 40, 5));
     form->dtpTimeOut->setTime(QTime(23, 55, 0));
@@ -89,8 +92,9 @@ TEST_F(SscPacking, ThePausesAreStoredWithTheTimeOutOnTheSignInDate)
 
     reopen();
     EXPECT_EQ(form->dtpDateSignIn->text(), QStringLiteral("02/27/2026"));
-    EXPECT_EQ(form->dtpTimeSignIn->text(), QStringLiteral("11:40:05 PM"));
-    EXPECT_EQ(form->dtpTimeOut->text(), QStringLiteral("11:55:00 PM"));
+    EXPECT_EQ(form->dtpTimeSignIn->text(), QStringLiteral("11:40 PM"));
+    EXPECT_EQ(form->dtpTimeSignIn->time(), QTime(23, 40, 5));
+    EXPECT_EQ(form->dtpTimeOut->text(), QStringLiteral("11:55 PM"));
     EXPECT_EQ(form->dtpDateSignOut->text(), QStringLiteral("02/28/2026"));
 }
 

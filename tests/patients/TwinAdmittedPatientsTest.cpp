@@ -191,4 +191,28 @@ TEST_F(TwinAdmittedPatientsTest, ATagThatCannotBeSavedIsReportedWithTheServersTe
     EXPECT_EQ(bookings(list).size(), 3) << "the list stays as it was";
 }
 
+// The user's code made unique per booking: the second of two ticked
+// bookings cannot be tagged, and the first must not stay tagged alone.
+TEST_F(TwinAdmittedPatientsTest, ATagThatFailsHalfWayTagsNoneAndKeepsTheTicks)
+{
+    run(QStringLiteral("UPDATE SCHEDULE..tbORScheduleDetails SET ORNotifiedUser = NULL"));
+    run(QStringLiteral("CREATE UNIQUE INDEX UX_TestNotifiedUser ON SCHEDULE..tbORScheduleDetails (ORNotifiedUser)"));
+    frmAdmittedPatients list;
+    list.show();
+    search(list, 0, QStringLiteral("ZZTEST"));
+    list.checkBox(0)->click();
+    list.checkBox(1)->click();
+    prompts.answer(true);
+    list.cmdPending->click();
+    ASSERT_EQ(prompts.shown().size(), 2u);
+    EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Critical);
+    EXPECT_TRUE(prompts.last().text.startsWith(QStringLiteral("Transaction was not saved! \r\n"))) << qPrintable(prompts.last().text);
+    EXPECT_EQ(notifiedOf(annaEarly), QStringLiteral("||")) << "the first tag went back with the second";
+    EXPECT_EQ(notifiedOf(bruno), QStringLiteral("||"));
+    EXPECT_FALSE(conn().inTransaction());
+    EXPECT_TRUE(list.checkBox(0)->isChecked());
+    EXPECT_TRUE(list.checkBox(1)->isChecked());
+    EXPECT_EQ(bookings(list).size(), 3);
+}
+
 } // namespace
