@@ -3,7 +3,6 @@
 // keeps the typing; a form that could not read the patient's consent never
 // writes over it. And what counts as unsaved typing.
 #include "ConsentTestSupport.h"
-#include "KeyTyping.h"
 
 #include "db/Recordset.h"
 #include "db/SqlText.h"
@@ -12,6 +11,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -69,7 +69,7 @@ TEST_F(ConsentSavePath, AnInsertRefusedAfterTheDeleteKeepsTheStoredConsentAndThe
         ASSERT_TRUE(open(c.item));
         fillRequired();
         box("txtWitness")->clear();
-        test::typeKeys(box("txtWitness"), QStringLiteral("taken witness"));
+        QTest::keyClicks(box("txtWitness"), QStringLiteral("taken witness"));
         signAs();
         click(0);
 
@@ -146,7 +146,7 @@ TEST_F(ConsentSavePath, AnAgeThatCannotBeReadRefusesSavingAndDeleting)
     EXPECT_FALSE(form->hasUnsavedChanges());
 
     // Asked to save on close: refused before anyone signs, nothing written.
-    test::typeKeys(box("txtWitness"), QStringLiteral("x"));
+    QTest::keyClicks(box("txtWitness"), QStringLiteral("x"));
     prompts.clear();
     EXPECT_FALSE(form->saveUnsavedChanges());
     ASSERT_EQ(prompts.shown().size(), 1u) << "no signature asked";
@@ -175,7 +175,7 @@ TEST_F(ConsentSavePath, TypingIsUnsavedLoadingIsNotAndASaveClearsIt)
     EXPECT_FALSE(form->hasUnsavedChanges());
     EXPECT_EQ(form->unsavedWorkTitle(), "Authorization for Surgical Treatment");
 
-    test::typeKeys(box("txtRelation"), QStringLiteral("aunt"));
+    QTest::keyClicks(box("txtRelation"), QStringLiteral("aunt"));
     EXPECT_TRUE(form->hasUnsavedChanges());
     signAs();
     EXPECT_TRUE(form->saveUnsavedChanges());
@@ -214,7 +214,7 @@ TEST_F(ConsentSavePath, EachBoxTakesItsColumnsLength)
         ASSERT_TRUE(open(limit.item));
         EXPECT_EQ(box(limit.box)->maxLength(), limit.length) << limit.item << " " << limit.box;
     }
-    test::typeKeys(box("txtSpouse"), QString(120, QLatin1Char('a')));
+    QTest::keyClicks(box("txtSpouse"), QString(120, QLatin1Char('a')));
     EXPECT_EQ(box("txtSpouse")->text(), QString(100, QLatin1Char('A')));
 }
 

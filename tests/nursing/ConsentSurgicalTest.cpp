@@ -1,7 +1,6 @@
 // The consent family's shared behaviour, driven through the surgical
 // authorization: loading, required fields, signing, saving, printing, deleting.
 #include "ConsentTestSupport.h"
-#include "KeyTyping.h"
 
 #include "db/Recordset.h"
 #include "db/SqlText.h"
@@ -9,10 +8,9 @@
 #include "shell/Globals.h"
 
 #include <QDateEdit>
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 using Kind = test::ScriptedPrompts::Shown::Kind;
 
@@ -161,8 +159,8 @@ TEST_F(SurgicalConsent, TypingIsInCapitals)
 {
     select(stayWithoutConsent());
     ASSERT_TRUE(open("mnuSurgicalTreatment"));
-    test::typeKeys(box("txtWitness"), QStringLiteral("ana o'brien 2"));
-    test::typeKeys(box("txtSurgeon"), QStringLiteral("dela cruz"));
+    QTest::keyClicks(box("txtWitness"), QStringLiteral("ana o'brien 2"));
+    QTest::keyClicks(box("txtSurgeon"), QStringLiteral("dela cruz"));
     EXPECT_EQ(box("txtWitness")->text(), "ANA O'BRIEN 2");
     EXPECT_EQ(box("txtSurgeon")->text(), "DELA CRUZ");
 }

@@ -1,7 +1,6 @@
 // The checklist when the database fails it, when its pauses are only partly
 // filled, and its questions answered one way only; and what counts as
 // unsaved typing.
-#include "KeyTyping.h"
 #include "SscTestSupport.h"
 
 #include "db/SqlText.h"
@@ -14,6 +13,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTextDocument>
 #include <QTimeEdit>
 
@@ -65,8 +65,8 @@ TEST_F(SscSavePath, AnInsertRefusedAfterTheDeleteKeepsTheStoredChecklistAndTheTy
     const QString before = storedRow();
     ASSERT_NE(open(), nullptr);
     form->txtPx[1]->clear();
-    test::typeKeys(form->txtPx[1], QStringLiteral("TAKEN OPERATION"));
-    test::typeKeys(form->txtPx[7], QStringLiteral(" AND DR. NEW"));
+    QTest::keyClicks(form->txtPx[1], QStringLiteral("TAKEN OPERATION"));
+    QTest::keyClicks(form->txtPx[7], QStringLiteral(" AND DR. NEW"));
     const QString typedName = form->txtPx[7]->text();
 
     for (int button : {1, 2}) {
@@ -139,7 +139,7 @@ TEST_F(SscSavePath, OnlyTheFilledPausesAreDatedAndTheOthersPrintBlank)
     form->dtpTimeSignIn->setTime(QTime(7, 5));
     form->Check1[0]->setChecked(true);
     // Sign out: only a name; its pickers take the moment it was filled.
-    test::typeKeys(form->txtPx[12], QStringLiteral("DR. OUT"));
+    QTest::keyClicks(form->txtPx[12], QStringLiteral("DR. OUT"));
     const QDateTime afterFilling = QDateTime::currentDateTime().addSecs(1);
     EXPECT_TRUE(form->PauseFilled(0));
     EXPECT_FALSE(form->PauseFilled(1));
@@ -224,7 +224,7 @@ TEST_F(SscSavePath, TypingIsUnsavedLoadingIsNotAndASaveClearsIt)
     EXPECT_FALSE(form->hasUnsavedChanges());
     EXPECT_EQ(form->unsavedWorkTitle(), QStringLiteral("Surgical Safety Checklist"));
 
-    test::typeKeys(form->txtPx[13], QStringLiteral("X"));
+    QTest::keyClicks(form->txtPx[13], QStringLiteral("X"));
     EXPECT_TRUE(form->hasUnsavedChanges());
     signAsNurse();
     EXPECT_TRUE(form->saveUnsavedChanges());
