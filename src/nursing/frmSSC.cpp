@@ -1,6 +1,7 @@
 #include "nursing/frmSSC.h"
 
 #include "db/Connection.h"
+#include "db/DbError.h"
 #include "db/SqlText.h"
 #include "nursing/PackedText.h"
 #include "nursing/SurgicalSafetyItems.h"
@@ -156,7 +157,15 @@ void frmSSC::pauseEdited(int pause)
 {
     if (loading_ || !PauseFilled(pause))
         return;
-    const QDateTime now = QDateTime::currentDateTime();
+    // The server's clock dates every record; should it not answer, the
+    // workstation's clock fills in a default the nurse still sees and can correct.
+    QDateTime now;
+    try {
+        now = shell::ReadServerDate();
+    } catch (const db::DbError&) {
+    }
+    if (!now.isValid())
+        now = QDateTime::currentDateTime();
     loading_ = true;
     if (!settled_.contains(pauseDate(pause))) {
         pauseDate(pause)->setDate(now.date());
