@@ -1,15 +1,17 @@
 #include "shell/fields/PeriodCheck.h"
 
-#include "shell/Prompts.h"
-
 namespace shell {
 
-bool CheckPeriod(const QDate& from, const QDate& to)
+QString PeriodOrderMessage()
+{
+    return QStringLiteral("The start of the period is after its end. Please correct the dates.");
+}
+
+bool CheckPeriod(const QDate& from, const QDate& to, const QString& message, PromptIcon icon)
 {
     if (from.isValid() && to.isValid() && from <= to)
         return true;
-    Notify(QStringLiteral("The start of the period is after its end. Please correct the dates."),
-           PromptIcon::Exclamation);
+    Notify(message, icon);
     return false;
 }
 
