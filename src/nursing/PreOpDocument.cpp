@@ -10,11 +10,17 @@
 #include "shell/Globals.h"
 #include "shell/Prompts.h"
 #include "shell/ReportMenu.h"
+#include "shell/SaveTransaction.h"
 #include "shell/StartupHelpers.h"
 #include "shell/UserValidation.h"
+#include "shell/fields/ColumnLength.h"
+#include "shell/fields/DateField.h"
+#include "shell/fields/EditTracker.h"
+#include "shell/fields/NumberField.h"
 #include "shell/frmTransaction_UserValidation.h"
 
 #include <QButtonGroup>
+#include <QDateEdit>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,6 +30,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QTimeEdit>
 #include <QVBoxLayout>
 
 namespace nursing {
@@ -34,7 +41,7 @@ constexpr int kDoctorListing = 1;
 
 QString elementName(const char* array, int index)
 {
-    return QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(index);
+    return QLatin1String(array) + QLatin1Char('_') + QString::number(index);
 }
 
 // Options of an exclusive pair cannot be cleared one by one.
@@ -52,6 +59,7 @@ void setOption(QButtonGroup* group, QRadioButton* option, bool on)
 PreOpDocument::PreOpDocument(PreOpKind kind, QWidget* parent)
     : QWidget(parent)
     , kind_(std::move(kind))
+    , tracker_(new shell::EditTracker(this))
     , upperCase_(new UpperCaseTyping(this))
 {
     setObjectName(kind_.objectName);
@@ -77,8 +85,12 @@ void PreOpDocument::buildWindow()
     auto* grid = new QGridLayout(schedule);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 4; ++i)
         txtPx[i] = newBox(elementName("txtPx", i));
+    txtTimeSched = shell::NewOptionalTimeField(schedule, elementName("txtPx", 4));
+    txtDateSched = shell::NewOptionalDateField(schedule, elementName("txtPx", 5));
+    limitToColumn(txtPx[1], QStringLiteral("Surgeon"));
+    limitToColumn(txtPx[2], QStringLiteral("Anesthesiologist"));
     txtPx[0]->setReadOnly(true);
     txtPx[3]->setReadOnly(true);
     QFont strong = txtPx[0]->font();
@@ -93,6 +105,7 @@ void PreOpDocument::buildWindow()
         lookUp->setFixedWidth(32);
     }
     txtOperation = newBox(QStringLiteral("txtOperation"));
+    limitToColumn(txtOperation, QStringLiteral("Operation"));
     auto label = [schedule](const char* text) { return new QLabel(QLatin1String(text), schedule); };
     grid->addWidget(label("Patient:"), 0, 0);
     grid->addWidget(txtPx[0], 0, 1, 1, 2);
@@ -102,12 +115,12 @@ void PreOpDocument::buildWindow()
     grid->addWidget(txtPx[1], 1, 1);
     grid->addWidget(cmdReqDoc, 1, 2);
     grid->addWidget(label("Date scheduled:"), 1, 3);
-    grid->addWidget(txtPx[5], 1, 4);
+    grid->addWidget(txtDateSched, 1, 4);
     grid->addWidget(label("Anesthesiologist:"), 2, 0);
     grid->addWidget(txtPx[2], 2, 1);
     grid->addWidget(cmdRedAnes, 2, 2);
     grid->addWidget(label("Time scheduled:"), 2, 3);
-    grid->addWidget(txtPx[4], 2, 4);
+    grid->addWidget(txtTimeSched, 2, 4);
     grid->addWidget(label("Operation:"), 3, 0);
     grid->addWidget(txtOperation, 3, 1, 1, 4);
     grid->setColumnStretch(1, 3);
@@ -149,7 +162,34 @@ void PreOpDocument::buildWindow()
     connect(cmdReqDoc, &QPushButton::clicked, this, [this] { lookUpDoctor(txtPx[1]); });
     connect(cmdRedAnes, &QPushButton::clicked, this, [this] { lookUpDoctor(txtPx[2]); });
     upperCase_->watchAll(this);
+    tracker_->watch(this);
     resize(900, 720);
+}
+
+void PreOpDocument::limitToColumn(QLineEdit* box, const QString& column)
+{
+    shell::LimitToColumn(box, kind_.table, column);
+}
+
+void PreOpDocument::limitPacked(const std::vector<QLineEdit*>& boxes, const QString& column)
+{
+    const int length = shell::ColumnLength(kind_.table, column);
+    if (length <= 0 || length >= 8000 || boxes.empty())
+        return;
+    const int count = static_cast<int>(boxes.size());
+    const int share = std::max(1, (length - count * static_cast<int>(PackedText::Separator.size())) / count);
+    for (QLineEdit* box : boxes)
+        box->setMaxLength(std::min(box->maxLength(), share));
+}
+
+QString PreOpDocument::timeSchedText() const
+{
+    return shell::TimeFieldText(txtTimeSched);
+}
+
+QString PreOpDocument::dateSchedText() const
+{
+    return shell::DateFieldText(txtDateSched);
 }
 
 QWidget* PreOpDocument::yesNoSection(const QString& title, const QStringList& items)
@@ -175,7 +215,7 @@ QWidget* PreOpDocument::yesNoSection(const QString& title, const QStringList& it
         answers_.push_back(group);
         QLineEdit* remark = newBox(elementName("txtRemarks", item));
         txtRemarks.push_back(remark);
-        grid->addWidget(new QLabel(QStringLiteral("%1. %2").arg(item + 1).arg(items[k]), section), k + 1, 0);
+        grid->addWidget(new QLabel(QString::number(item + 1) + QStringLiteral(". ") + items[k], section), k + 1, 0);
         grid->addWidget(yes, k + 1, 1, Qt::AlignHCenter);
         grid->addWidget(no, k + 1, 2, Qt::AlignHCenter);
         grid->addWidget(remark, k + 1, 3);
@@ -258,31 +298,65 @@ void PreOpDocument::clearForm()
 {
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->clear();
+    shell::ClearField(txtTimeSched);
+    shell::ClearField(txtDateSched);
     for (std::size_t i = 0; i < optYesNo.size(); ++i)
         setOption(answers_[i / 2], optYesNo[i], false);
 }
 
+void PreOpDocument::showSchedule(const QString& time, const QString& date)
+{
+    // A schedule stored before the boxes checked their input may not be a
+    // real time or date: the box stays empty and the nurse is told what was kept.
+    QStringList unreadable;
+    if (!shell::SetTimeFieldText(txtTimeSched, time))
+        unreadable << QStringLiteral("time scheduled \"") + time.trimmed() + QLatin1Char('"');
+    if (!shell::SetDateFieldText(txtDateSched, date))
+        unreadable << QStringLiteral("date scheduled \"") + date.trimmed() + QLatin1Char('"');
+    if (!unreadable.isEmpty())
+        shell::Notify(QStringLiteral("The stored ") + unreadable.join(QStringLiteral(" and ")) +
+                          QStringLiteral(" cannot be read as a real time or date. Please enter it again."),
+                      shell::PromptIcon::Exclamation);
+}
+
 void PreOpDocument::Form_Load()
 {
+    tracker_->pause();
     clearForm();
     txtPx[0]->setText(PName);
     txtPx[3]->setText(Room);
-    try {
-        db::Recordset row = app::SQLConnection()->open(kind_.loadStatement + db::Quote(IdNum));
+    QString time, date;
+    loadFailed_ = !shell::SaveTransaction::Load([&](db::Connection& conn) {
+        db::Recordset row = conn.open(kind_.loadStatement + db::Quote(IdNum));
         if (!row.eof()) {
             txtPx[1]->setText(row.text(QStringLiteral("Surgeon")));
             txtPx[2]->setText(row.text(QStringLiteral("Anesthesiologist")));
-            txtPx[4]->setText(row.text(QStringLiteral("TimeSched")));
-            txtPx[5]->setText(row.text(QStringLiteral("DateSched")));
+            time = row.text(QStringLiteral("TimeSched"));
+            date = row.text(QStringLiteral("DateSched"));
             txtOperation->setText(row.text(QStringLiteral("Operation")));
             unpackOptions(row.text(QStringLiteral("YesNo")));
             unpack(row.text(QStringLiteral("Remarks")), txtRemarks);
             fillFrom(row);
         }
         afterLoad();
-    } catch (const db::DbError& e) {
-        shell::Prompts::current().message(e.message(), windowTitle(), shell::PromptIcon::Critical);
-    }
+    });
+    // What could not be read must not be replaced by empty boxes.
+    for (int i = 1; i <= 3; ++i)
+        Command1[i]->setEnabled(!loadFailed_);
+    if (!loadFailed_)
+        showSchedule(time, date);
+    tracker_->resume();
+    tracker_->markSaved();
+}
+
+bool PreOpDocument::hasUnsavedChanges() const
+{
+    return tracker_->modified();
+}
+
+bool PreOpDocument::saveUnsavedChanges()
+{
+    return save(false);
 }
 
 // ---- buttons ---------------------------------------------------------------------------
@@ -315,47 +389,50 @@ bool PreOpDocument::allPackable() const
     return true;
 }
 
-void PreOpDocument::save(bool print)
+bool PreOpDocument::save(bool print)
 {
-    if (!allPackable())
-        return;
+    if (loadFailed_)
+        return false; // the buttons are disabled; the window framework may still ask
+    if (!allPackable() || !shell::CheckNumberFields(numberBoxes()))
+        return false;
     const QStringList values = QStringList{IdNum} + savedValues();
     if (!shell::ValidateTransaction(kind_.saveQuestion, 0, QString(), this))
-        return;
+        return false;
     QStringList quoted;
     for (const QString& value : values + QStringList{app::ValidatedUserID})
         quoted << db::Quote(value);
-    try {
-        app::SQLConnection()->execute(kind_.procedure + QLatin1Char(' ') + quoted.join(QLatin1Char(',')));
-    } catch (const db::DbError& e) {
-        shell::Prompts::current().message(e.message(), windowTitle(), shell::PromptIcon::Critical);
-        return;
-    }
+    const QString call = kind_.procedure + QLatin1Char(' ') + quoted.join(QLatin1Char(','));
+    if (!shell::SaveTransaction::Run([&](db::Connection& conn) { conn.execute(call); }))
+        return false;
+    tracker_->markSaved();
     if (!print) {
         shell::Prompts::current().message(kind_.savedMessage, kind_.savedTitle, shell::PromptIcon::Information);
-        return;
+        return true;
     }
     const QVariantList parameters = shell::SiteParameters() << IdNum << PName << Room << printedValues();
     shell::OpenAndShowReport(kind_.reportFile, parameters, kind_.reportTitle);
+    return true;
 }
 
 void PreOpDocument::remove()
 {
-    if (!shell::Confirm(kind_.deleteQuestion))
+    if (loadFailed_ || !shell::Confirm(kind_.deleteQuestion))
         return;
     app::ValidatedUserID.clear();
     shell::frmTransaction_UserValidation validation(this);
     shell::Prompts::current().exec(validation);
     if (app::ValidatedUserID.isEmpty())
         return;
-    try {
-        app::SQLConnection()->execute(QStringLiteral("DELETE %1 WHERE IDNum = ").arg(kind_.table) + db::Quote(IdNum));
+    // The removal and its station-log row are kept together or not at all.
+    const bool deleted = shell::SaveTransaction::Run([&](db::Connection& conn) {
+        conn.execute(QStringLiteral("DELETE ") + kind_.table + QStringLiteral(" WHERE IDNum = ") + db::Quote(IdNum));
         shell::WriteStationLog(IdNum, kind_.deleteRemark, app::ValidatedUserID, QStringLiteral("OR"));
-    } catch (const db::DbError& e) {
-        shell::Prompts::current().message(e.message(), windowTitle(), shell::PromptIcon::Critical);
+    });
+    if (!deleted)
         return;
-    }
     shell::Notify(kind_.deletedMessage);
+    // Nothing is left to save: closing must not ask.
+    tracker_->markSaved();
     close();
 }
 
@@ -367,8 +444,10 @@ void PreOpDocument::lookUpDoctor(QLineEdit* box)
         return;
     }
     try {
-        if (search->SearchListing(box->text().trimmed(), kDoctorListing))
+        if (search->SearchListing(box->text().trimmed(), kDoctorListing)) {
             box->setText(search->DoctorRecord.LastName.trimmed() + QStringLiteral(", ") + search->DoctorRecord.FirstName.trimmed());
+            tracker_->markModified();
+        }
     } catch (const db::DbError& e) {
         shell::Prompts::current().message(e.message(), windowTitle(), shell::PromptIcon::Critical);
     }

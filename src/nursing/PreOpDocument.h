@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/UnsavedWork.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -9,6 +11,8 @@
 #include <vector>
 
 class QButtonGroup;
+class QDateEdit;
+class QTimeEdit;
 class QGridLayout;
 class QLineEdit;
 class QPushButton;
@@ -17,6 +21,10 @@ class QVBoxLayout;
 
 namespace db {
 class Recordset;
+}
+
+namespace shell {
+class EditTracker;
 }
 
 namespace nursing {
@@ -29,7 +37,7 @@ struct PreOpKind {
     QString objectName;     // "frmNursePreopChecklist"
     QString windowTitle;
     QString loadStatement;  // the select, up to the patient's ID
-    QString table;          // for the delete
+    QString table;          // for the delete and the columns' lengths
     QString procedure;      // "STATION..Nurse_SavePreOp"
     QString saveQuestion;   // asked when nobody signed
     QString savedMessage;
@@ -45,7 +53,11 @@ struct PreOpKind {
 // patient ID, the scheduled operation on top, yes/no items with remarks and
 // small boxes kept as packed text, saved through a server procedure by a
 // validated user, printed on the hospital's form, deleted with a log entry.
-class PreOpDocument : public QWidget {
+//
+// Saving, deleting (with its station-log row) and loading go through the one
+// save path: a failure is told once and the nurse's typing stays; a record
+// that could not be read cannot be saved over.
+class PreOpDocument : public QWidget, public shell::UnsavedWork {
     Q_OBJECT
 public:
     // Set by the opener before Form_Load.
@@ -55,10 +67,21 @@ public:
 
     // Shows the patient and the stored record (boxes stay empty without one).
     void Form_Load();
+    // True when the last load failed: saving and deleting are then refused.
+    bool LoadFailed() const { return loadFailed_; }
+
+    bool hasUnsavedChanges() const override;
+    bool saveUnsavedChanges() override;
+    QString unsavedWorkTitle() const override { return windowTitle(); }
 
     // ---- controls common to both documents ------------------------------------
-    // 0 the patient's name, 1 surgeon, 2 anaesthesiologist, 3 room, 4 time and 5 date scheduled.
-    std::array<QLineEdit*, 6> txtPx{};
+    // 0 the patient's name, 1 surgeon, 2 anaesthesiologist, 3 room. Elements
+    // 4 and 5 of the array (time and date scheduled) are a time and a date
+    // box, named "txtPx_4" and "txtPx_5", so that no impossible schedule is
+    // stored or printed; both may stay empty.
+    std::array<QLineEdit*, 4> txtPx{};
+    QTimeEdit* txtTimeSched = nullptr; // txtPx(4)
+    QDateEdit* txtDateSched = nullptr; // txtPx(5)
     QPushButton* cmdReqDoc = nullptr;  // surgeon look-up
     QPushButton* cmdRedAnes = nullptr; // anaesthesiologist look-up
     QLineEdit* txtOperation = nullptr;
@@ -84,6 +107,8 @@ protected:
     virtual QVariantList printedValues() const = 0;
     // Boxes whose text goes into a packed column, with the caption that names them.
     virtual std::vector<std::pair<QString, const QLineEdit*>> packedBoxes() const = 0;
+    // Number boxes, with the caption that names them in a refusal.
+    virtual std::vector<std::pair<QString, const QLineEdit*>> numberBoxes() const { return {}; }
 
     // ---- building blocks --------------------------------------------------------
     // A section of yes/no items, each with its remark box (txtRemarks in item order).
@@ -92,6 +117,14 @@ protected:
     QWidget* boxesSection(const QString& title, const char* arrayName, const QStringList& captions, int columns,
                           std::vector<QLineEdit*>& boxes);
     QLineEdit* newBox(const QString& objectName);
+    // A box saved whole into `column` of the document's table gets its length.
+    void limitToColumn(QLineEdit* box, const QString& column);
+    // Boxes packed together into `column` share its length, so that the
+    // packed value always fits.
+    void limitPacked(const std::vector<QLineEdit*>& boxes, const QString& column);
+    // The schedule's texts as stored: "08:30:00 AM", "12/05/2026" or "".
+    QString timeSchedText() const;
+    QString dateSchedText() const;
 
     // ---- packing -------------------------------------------------------------------
     QString packedOptions() const;
@@ -106,13 +139,17 @@ protected:
 
 private:
     void Command1_Click(int index);
-    void save(bool print);
+    bool save(bool print);
     void remove();
     void lookUpDoctor(QLineEdit* box);
     bool allPackable() const;
     void clearForm();
 
+    void showSchedule(const QString& time, const QString& date);
+
     PreOpKind kind_;
+    shell::EditTracker* tracker_;
+    bool loadFailed_ = false;
     std::vector<QButtonGroup*> answers_;
     UpperCaseTyping* upperCase_;
 };

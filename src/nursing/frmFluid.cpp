@@ -7,7 +7,12 @@
 #include "shell/PatientRequired.h"
 #include "shell/Prompts.h"
 #include "shell/ReportMenu.h"
+#include "shell/SaveTransaction.h"
 #include "shell/UserValidation.h"
+#include "shell/fields/ColumnLength.h"
+#include "shell/fields/DateField.h"
+#include "shell/fields/EditTracker.h"
+#include "shell/fields/NumberField.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -25,12 +30,13 @@ namespace {
 const char* const kColumns[7] = {"Oral", "Parenteral", "InputTotal", "Urine", "Drainage", "Others", "OutputTotal"};
 const char* const kCaptions[7] = {"Oral", "Parenteral", "Total Intake", "Urine", "Drainage", "Others", "Total Output"};
 
-QLineEdit* makeBox(const char* array, int shift, QWidget* parent)
+QLineEdit* makeBox(const char* array, const char* column, int shift, QWidget* parent)
 {
     auto* box = new QLineEdit(parent);
-    box->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(shift));
-    box->setAlignment(Qt::AlignRight);
-    box->setMaxLength(20);
+    box->setObjectName(QLatin1String(array) + QLatin1Char('_') + QString::number(shift));
+    // Millilitres, to a tenth at most, never more than a body could take in or give out in a shift.
+    shell::MakeNumberField(box, 0, frmFluid::MostMillilitres, 1);
+    shell::LimitToColumn(box, QStringLiteral("STATION..tbNurseFluid"), QLatin1String(column));
     box->setMinimumWidth(70);
     return box;
 }
@@ -46,6 +52,7 @@ QString frmFluid::ShiftCaption(int shift)
 
 frmFluid::frmFluid(QWidget* parent)
     : QWidget(parent)
+    , tracker_(new shell::EditTracker(this))
 {
     setObjectName(QStringLiteral("frmFluid"));
     setWindowTitle(QStringLiteral("Fluid Intake and Output Sheet"));
@@ -66,10 +73,7 @@ frmFluid::frmFluid(QWidget* parent)
     lblPatient->setFont(strong);
     lblID = new QLabel(this);
     lblID->setObjectName(QStringLiteral("lblID"));
-    dtpDate = new QDateEdit(this);
-    dtpDate->setObjectName(QStringLiteral("dtpDate"));
-    dtpDate->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
-    dtpDate->setCalendarPopup(true);
+    dtpDate = shell::NewDateField(this, QStringLiteral("dtpDate"));
     heading->addWidget(new QLabel(QStringLiteral("Patient:"), this), 0, 0);
     heading->addWidget(lblPatient, 0, 1);
     heading->addWidget(new QLabel(QStringLiteral("ID No.:"), this), 1, 0);
@@ -98,11 +102,15 @@ frmFluid::frmFluid(QWidget* parent)
     for (int s = 0; s < Shifts; ++s) {
         grid->addWidget(new QLabel(ShiftCaption(s), sheet), s + 2, 0);
         for (int c = 0; c < 7; ++c) {
-            (*arrays[c])[s] = makeBox(names[c], s, sheet);
-            grid->addWidget((*arrays[c])[s], s + 2, c + 1);
+            QLineEdit* box = makeBox(names[c], kColumns[c], s, sheet);
+            (*arrays[c])[s] = box;
+            grid->addWidget(box, s + 2, c + 1);
+            // Only the boxes count as typing: the date picker shows another day.
+            tracker_->watchBox(box);
+            connect(box, &QLineEdit::textEdited, this, [this, s] { unsaved_.insert(s); });
         }
         cmdSave[s] = new QPushButton(QStringLiteral("Save"), sheet);
-        cmdSave[s]->setObjectName(QStringLiteral("cmdSave_%1").arg(s));
+        cmdSave[s]->setObjectName(QStringLiteral("cmdSave_") + QString::number(s));
         grid->addWidget(cmdSave[s], s + 2, 8);
         connect(cmdSave[s], &QPushButton::clicked, this, [this, s] { cmdSave_Click(s); });
     }
@@ -113,7 +121,7 @@ frmFluid::frmFluid(QWidget* parent)
     const QString captions[3] = {QStringLiteral("&Close"), QStringLiteral("&Print Day"), QStringLiteral("Print &All Days")};
     for (int i = 2; i >= 0; --i) {
         Command1[i] = new QPushButton(captions[i], this);
-        Command1[i]->setObjectName(QStringLiteral("Command1_%1").arg(i));
+        Command1[i]->setObjectName(QStringLiteral("Command1_") + QString::number(i));
         Command1[i]->setMinimumWidth(110);
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     }
@@ -123,7 +131,7 @@ frmFluid::frmFluid(QWidget* parent)
     buttons->addWidget(Command1[0]);
     root->addLayout(buttons);
 
-    connect(dtpDate, &QDateEdit::dateChanged, this, [this] { LoadDay(); });
+    connect(dtpDate, &QDateEdit::dateChanged, this, &frmFluid::dateChanged);
 }
 
 void frmFluid::Form_Load()
@@ -133,6 +141,42 @@ void frmFluid::Form_Load()
     const QDate today = app::ServerDate.isValid() ? app::ServerDate.date() : QDate::currentDate();
     const QSignalBlocker quiet(dtpDate);
     dtpDate->setDate(today);
+    LoadDay();
+}
+
+bool frmFluid::hasUnsavedChanges() const
+{
+    return tracker_->modified() && !unsaved_.empty();
+}
+
+bool frmFluid::saveUnsavedChanges()
+{
+    if (unsaved_.empty())
+        return true;
+    return saveShifts(unsaved_);
+}
+
+// Another day is about to replace the boxes: typing not saved yet is saved
+// first or given up, as the nurse answers.
+void frmFluid::dateChanged()
+{
+    if (hasUnsavedChanges()) {
+        const bool save = shell::Confirm(QStringLiteral("Save changes to ") + windowTitle() + QStringLiteral(" of ") +
+                                         shownDay_.toString(QStringLiteral("MM/dd/yyyy")) + QLatin1Char('?'));
+        if (save) {
+            const QDate picked = dtpDate->date();
+            {
+                // The save runs for the day the typing belongs to.
+                const QSignalBlocker quiet(dtpDate);
+                dtpDate->setDate(shownDay_);
+            }
+            const bool saved = saveShifts(unsaved_);
+            if (!saved)
+                return; // the typing stays, with its own day shown
+            const QSignalBlocker quiet(dtpDate);
+            dtpDate->setDate(picked);
+        }
+    }
     LoadDay();
 }
 
@@ -149,13 +193,14 @@ std::array<QLineEdit*, 7> frmFluid::shiftBoxes(int shift) const
 
 void frmFluid::LoadDay()
 {
+    tracker_->pause();
     for (int s = 0; s < Shifts; ++s)
         for (QLineEdit* box : shiftBoxes(s))
             box->clear();
-    try {
-        db::Recordset rs = app::SQLConnection()->open(QStringLiteral("SELECT * FROM STATION..tbNurseFluid WHERE IDNUM = ") +
-                                                      db::Quote(IdNum) + QStringLiteral(" and DateEntered = '") + dayText() +
-                                                      QStringLiteral("'"));
+    const QString day = dayText();
+    loadFailed_ = !shell::SaveTransaction::Load([&](db::Connection& conn) {
+        db::Recordset rs = conn.open(QStringLiteral("SELECT * FROM STATION..tbNurseFluid WHERE IDNUM = ") + db::Quote(IdNum) +
+                                     QStringLiteral(" and DateEntered = ") + db::Quote(day));
         for (; !rs.eof(); rs.moveNext()) {
             const int shift = rs.field(QStringLiteral("Shift")).toInt();
             if (shift < 0 || shift >= Shifts)
@@ -164,34 +209,62 @@ void frmFluid::LoadDay()
             for (int c = 0; c < 7; ++c)
                 boxes[c]->setText(rs.text(QLatin1String(kColumns[c])));
         }
-    } catch (const db::DbError& e) {
-        shell::Prompts::current().message(e.message(), windowTitle(), shell::PromptIcon::Critical);
-    }
+    });
+    // A day that could not be read must not be saved over with empty shifts.
+    for (QPushButton* save : cmdSave)
+        save->setEnabled(!loadFailed_);
+    shownDay_ = dtpDate->date();
+    unsaved_.clear();
+    tracker_->resume();
+    tracker_->markSaved();
 }
 
 void frmFluid::cmdSave_Click(int shift)
 {
+    saveShifts({shift});
+}
+
+bool frmFluid::saveShifts(const std::set<int>& shifts)
+{
+    if (loadFailed_ || shifts.empty())
+        return false;
+    std::vector<std::pair<QString, const QLineEdit*>> numbers;
+    for (int s : shifts) {
+        const auto boxes = shiftBoxes(s);
+        for (int c = 0; c < 7; ++c)
+            numbers.emplace_back(QLatin1String(kCaptions[c]) + QStringLiteral(" (") + ShiftCaption(s) + QLatin1Char(')'), boxes[c]);
+    }
+    if (!shell::CheckNumberFields(numbers))
+        return false;
     if (!shell::ValidateTransaction(QStringLiteral("Do you really want to save this transaction?\r\nInvalid user information! "),
                                     0, QString(), this))
-        return;
+        return false;
     const QString id = db::Quote(IdNum);
-    const QString day = dayText();
-    QStringList values = {id, db::Quote(day), db::Quote(QString::number(shift))};
-    for (QLineEdit* box : shiftBoxes(shift))
-        values << db::Quote(box->text());
-    values << db::Quote(app::ValidatedUserID);
-    try {
-        db::Connection& conn = *app::SQLConnection();
-        conn.execute(QStringLiteral("DELETE STATION..TBNURSEFLUID WHERE IDNUM = ") + id + QStringLiteral(" AND Shift = '") +
-                     QString::number(shift) + QStringLiteral("' AND DateEntered = '") + day + QStringLiteral("'"));
-        conn.execute(QStringLiteral("INSERT INTO STATION..tbNurseFluid (IDNum, DateEntered, Shift, Oral, Parenteral, InputTotal, "
-                                    "Urine, Drainage, Others,  OutputTotal, NurseID, Transdate,  Hostname) VALUES(") +
-                     values.join(QLatin1Char(',')) + QStringLiteral(",getdate(),host_name())"));
-    } catch (const db::DbError& e) {
-        shell::Prompts::current().message(e.message(), windowTitle(), shell::PromptIcon::Critical);
-        return;
-    }
+    const QString day = db::Quote(dayText());
+    // Each shift's old row goes and its new row comes in the same transaction:
+    // a failed insert leaves the shift as it was stored.
+    const bool saved = shell::SaveTransaction::Run([&](db::Connection& conn) {
+        for (int s : shifts) {
+            const QString shift = QString::number(s);
+            QStringList values = {id, day, db::Quote(shift)};
+            for (QLineEdit* box : shiftBoxes(s))
+                values << db::Quote(box->text());
+            values << db::Quote(app::ValidatedUserID);
+            conn.execute(QStringLiteral("DELETE STATION..TBNURSEFLUID WHERE IDNUM = ") + id + QStringLiteral(" AND Shift = ") +
+                         db::Quote(shift) + QStringLiteral(" AND DateEntered = ") + day);
+            conn.execute(QStringLiteral("INSERT INTO STATION..tbNurseFluid (IDNum, DateEntered, Shift, Oral, Parenteral, InputTotal, "
+                                        "Urine, Drainage, Others,  OutputTotal, NurseID, Transdate,  Hostname) VALUES(") +
+                         values.join(QLatin1Char(',')) + QStringLiteral(",getdate(),host_name())"));
+        }
+    });
+    if (!saved)
+        return false;
+    for (int s : shifts)
+        unsaved_.erase(s);
+    if (unsaved_.empty())
+        tracker_->markSaved();
     shell::Notify(QStringLiteral("Record updated."));
+    return true;
 }
 
 void frmFluid::Command1_Click(int index)

@@ -1,20 +1,29 @@
 #pragma once
 
+#include "shell/UnsavedWork.h"
+
+#include <QDate>
 #include <QWidget>
 
 #include <array>
+#include <set>
 
 class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace shell {
+class EditTracker;
+}
+
 namespace nursing {
 
 // The patient's fluid intake and output, one day at a time, in four nursing
 // shifts. Each shift is saved on its own so that one nurse's entries never
-// overwrite another shift's.
-class frmFluid : public QWidget {
+// overwrite another shift's. The volumes are numbers of millilitres; a shift
+// is saved (its old row removed, the new one written) in one transaction.
+class frmFluid : public QWidget, public shell::UnsavedWork {
     Q_OBJECT
 public:
     static constexpr int Shifts = 4;
@@ -30,6 +39,18 @@ public:
     void Form_Load();
     // The hours a shift covers, as printed on the sheet.
     static QString ShiftCaption(int shift);
+    // The largest volume one box takes, in millilitres.
+    static constexpr double MostMillilitres = 20000;
+
+    // True when the day shown could not be read: its shifts cannot be saved.
+    bool LoadFailed() const { return loadFailed_; }
+    // The shifts with typing not saved yet.
+    const std::set<int>& UnsavedShifts() const { return unsaved_; }
+
+    bool hasUnsavedChanges() const override;
+    // Saves every shift with unsaved typing, as their Save buttons would.
+    bool saveUnsavedChanges() override;
+    QString unsavedWorkTitle() const override { return windowTitle(); }
 
     QLabel* lblPatient;
     QLabel* lblID;
@@ -40,11 +61,18 @@ public:
 
 private:
     void LoadDay();
+    void dateChanged();
     void cmdSave_Click(int shift);
+    bool saveShifts(const std::set<int>& shifts);
     void Command1_Click(int index);
     QString dayText() const;
     // The seven boxes of a shift, in the table's column order.
     std::array<QLineEdit*, 7> shiftBoxes(int shift) const;
+
+    shell::EditTracker* tracker_;
+    std::set<int> unsaved_;
+    bool loadFailed_ = false;
+    QDate shownDay_; // the day the boxes hold
 };
 
 // Opens the sheet of the selected patient; null (after telling the nurse)

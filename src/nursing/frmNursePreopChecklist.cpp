@@ -3,11 +3,15 @@
 #include "db/Recordset.h"
 #include "shell/Globals.h"
 #include "shell/PatientRequired.h"
+#include "shell/fields/DateField.h"
+#include "shell/fields/NumberField.h"
+#include "nursing/PackedText.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimeEdit>
 #include <QVBoxLayout>
 
 namespace nursing {
@@ -35,6 +39,7 @@ PreOpKind checklistKind()
 
 const QStringList kSigns = {QStringLiteral("Blood pressure"), QStringLiteral("Temperature"), QStringLiteral("Pulse rate"),
                             QStringLiteral("Respiratory rate"), QStringLiteral("O2 saturation")};
+enum Sign { BloodPressure, Temperature, Pulse, Respiration };
 
 } // namespace
 
@@ -75,9 +80,10 @@ void frmNursePreopChecklist::addSections(QVBoxLayout* body)
     grid->addWidget(new QLabel(QStringLiteral("<b>Dose</b>"), medicines), 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("<b>Time given</b>"), medicines), 0, 2);
     for (int i = 0; i < Medicines; ++i) {
-        txtMeds.push_back(newBox(QStringLiteral("txtMeds_%1").arg(i)));
-        txtDose.push_back(newBox(QStringLiteral("txtDose_%1").arg(i)));
-        txtTime.push_back(newBox(QStringLiteral("txtTime_%1").arg(i)));
+        const QString index = QString::number(i);
+        txtMeds.push_back(newBox(QStringLiteral("txtMeds_") + index));
+        txtDose.push_back(newBox(QStringLiteral("txtDose_") + index));
+        txtTime.push_back(shell::NewOptionalTimeField(medicines, QStringLiteral("txtTime_") + index));
         grid->addWidget(txtMeds.back(), i + 1, 0);
         grid->addWidget(txtDose.back(), i + 1, 1);
         grid->addWidget(txtTime.back(), i + 1, 2);
@@ -88,6 +94,10 @@ void frmNursePreopChecklist::addSections(QVBoxLayout* body)
     body->addWidget(medicines);
 
     body->addWidget(boxesSection(QStringLiteral("Vital signs before leaving the ward"), "txtSigns", kSigns, 3, txtSigns));
+    shell::MakeNumberPairField(txtSigns[BloodPressure], 40, 300);
+    shell::MakeNumberField(txtSigns[Temperature], 30, 45, 1);
+    shell::MakeNumberField(txtSigns[Pulse], 20, 250);
+    shell::MakeNumberField(txtSigns[Respiration], 5, 80);
 
     auto* spiritual = new QGroupBox(QStringLiteral("Spiritual care"), this);
     auto* form = new QGridLayout(spiritual);
@@ -100,6 +110,13 @@ void frmNursePreopChecklist::addSections(QVBoxLayout* body)
     form->setColumnStretch(1, 2);
     form->setColumnStretch(3, 2);
     body->addWidget(spiritual);
+
+    limitToColumn(txtSpiritual, QStringLiteral("Spiritual"));
+    limitToColumn(txtByWhom, QStringLiteral("ByWhom"));
+    limitPacked(txtMeds, QStringLiteral("Medicine"));
+    limitPacked(txtDose, QStringLiteral("Dose"));
+    limitPacked(txtSigns, QStringLiteral("Signs"));
+    // Remarks are kept in a column of unlimited text; the times are time boxes.
 }
 
 void frmNursePreopChecklist::fillFrom(const db::Recordset& row)
@@ -108,22 +125,35 @@ void frmNursePreopChecklist::fillFrom(const db::Recordset& row)
     txtByWhom->setText(row.text(QStringLiteral("ByWhom")));
     unpack(row.text(QStringLiteral("Medicine")), txtMeds);
     unpack(row.text(QStringLiteral("Dose")), txtDose);
-    unpack(row.text(QStringLiteral("Time")), txtTime);
+    const QStringList times = PackedText::Unpack(row.text(QStringLiteral("Time")), Medicines);
+    for (int i = 0; i < Medicines; ++i)
+        shell::SetTimeFieldText(txtTime[i], times[i]);
     unpack(row.text(QStringLiteral("Signs")), txtSigns);
 }
 
 QStringList frmNursePreopChecklist::savedValues() const
 {
-    return {txtPx[1]->text(),   txtPx[2]->text(),   txtPx[4]->text(), txtPx[5]->text(), txtOperation->text(),
+    return {txtPx[1]->text(),   txtPx[2]->text(),   timeSchedText(), dateSchedText(), txtOperation->text(),
             txtSpiritual->text(), txtByWhom->text(), packedOptions(),  packed(txtRemarks), packed(txtMeds),
-            packed(txtDose),    packed(txtTime),    packed(txtSigns)};
+            packed(txtDose),    packedTimes(),      packed(txtSigns)};
+}
+
+QString frmNursePreopChecklist::packedTimes() const
+{
+    QStringList entries;
+    for (const QTimeEdit* box : txtTime)
+        entries << shell::TimeFieldText(box);
+    return PackedText::Pack(entries);
 }
 
 QVariantList frmNursePreopChecklist::printedValues() const
 {
-    QVariantList values = {txtPx[1]->text(), txtPx[2]->text(), txtPx[4]->text(), txtPx[5]->text(),
+    QVariantList values = {txtPx[1]->text(), txtPx[2]->text(), timeSchedText(), dateSchedText(),
                            txtOperation->text(), txtSpiritual->text(), txtByWhom->text()};
-    values << optionMarks() << texts(txtRemarks) << texts(txtMeds) << texts(txtDose) << texts(txtTime) << texts(txtSigns);
+    QVariantList times;
+    for (const QTimeEdit* box : txtTime)
+        times << shell::TimeFieldText(box);
+    values << optionMarks() << texts(txtRemarks) << texts(txtMeds) << texts(txtDose) << times << texts(txtSigns);
     return values;
 }
 
@@ -131,17 +161,24 @@ std::vector<std::pair<QString, const QLineEdit*>> frmNursePreopChecklist::packed
 {
     std::vector<std::pair<QString, const QLineEdit*>> boxes;
     for (std::size_t i = 0; i < txtRemarks.size(); ++i)
-        boxes.emplace_back(i < static_cast<std::size_t>(Items) ? QStringLiteral("The remark of item %1").arg(i + 1)
+        boxes.emplace_back(i < static_cast<std::size_t>(Items) ? QStringLiteral("The remark of item ") + QString::number(i + 1)
                                                                  : QStringLiteral("Remarks"),
                            txtRemarks[i]);
     for (int i = 0; i < Medicines; ++i) {
-        boxes.emplace_back(QStringLiteral("Medicine %1").arg(i + 1), txtMeds[i]);
-        boxes.emplace_back(QStringLiteral("The dose of medicine %1").arg(i + 1), txtDose[i]);
-        boxes.emplace_back(QStringLiteral("The time of medicine %1").arg(i + 1), txtTime[i]);
+        boxes.emplace_back(QStringLiteral("Medicine ") + QString::number(i + 1), txtMeds[i]);
+        boxes.emplace_back(QStringLiteral("The dose of medicine ") + QString::number(i + 1), txtDose[i]);
     }
     for (std::size_t i = 0; i < txtSigns.size(); ++i)
         boxes.emplace_back(kSigns[static_cast<int>(i)], txtSigns[i]);
     return boxes;
+}
+
+std::vector<std::pair<QString, const QLineEdit*>> frmNursePreopChecklist::numberBoxes() const
+{
+    return {{kSigns[BloodPressure], txtSigns[BloodPressure]},
+            {kSigns[Temperature], txtSigns[Temperature]},
+            {kSigns[Pulse], txtSigns[Pulse]},
+            {kSigns[Respiration], txtSigns[Respiration]}};
 }
 
 frmNursePreopChecklist* OpenPreopChecklistForSelectedPatient()

@@ -18,7 +18,9 @@ public:
 
     QLineEdit* txtSpiritual = nullptr;
     QLineEdit* txtByWhom = nullptr;
-    std::vector<QLineEdit*> txtMeds, txtDose, txtTime, txtSigns;
+    std::vector<QLineEdit*> txtMeds, txtDose, txtSigns;
+    // The time each medicine was given: time boxes named txtTime_0 to txtTime_3.
+    std::vector<QTimeEdit*> txtTime;
 
 protected:
     void addSections(QVBoxLayout* body) override;
@@ -26,6 +28,10 @@ protected:
     QStringList savedValues() const override;
     QVariantList printedValues() const override;
     std::vector<std::pair<QString, const QLineEdit*>> packedBoxes() const override;
+    std::vector<std::pair<QString, const QLineEdit*>> numberBoxes() const override;
+
+private:
+    QString packedTimes() const;
 };
 
 // Opens the checklist of the selected patient; null (after telling the

@@ -7,6 +7,8 @@
 #include "shell/Globals.h"
 #include "shell/PatientRequired.h"
 #include "shell/Prompts.h"
+#include "shell/SaveTransaction.h"
+#include "shell/fields/NumberField.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -36,6 +38,9 @@ PreOpKind evaluationKind()
     kind.deletedMessage = QStringLiteral("Pre-Anesthetic evaluation record successfully deleted.");
     return kind;
 }
+
+// The measurement boxes, in the order of SmallBoxCaptions.
+enum Small { Weight, Height, BloodPressure, Pulse, Respiration, Temperature, Mallampati, Asa, HoursFasting };
 
 } // namespace
 
@@ -97,6 +102,27 @@ void frmPreAnesthetic::addSections(QVBoxLayout* body)
     body->addWidget(diagnosis);
     body->addWidget(boxesSection(QStringLiteral("Measurements"), "txtSmall", SmallBoxCaptions(), 3, txtSmall));
     body->addWidget(yesNoSection(QStringLiteral("History and findings"), ItemCaptions()));
+
+    // Measurements take numbers in the range a patient can have; the
+    // Mallampati and ASA classes are written as the anaesthesiologist writes them (II, 2E).
+    shell::MakeNumberField(txtSmall[Weight], 0.3, 400, 2);
+    shell::MakeNumberField(txtSmall[Height], 20, 250, 1);
+    shell::MakeNumberPairField(txtSmall[BloodPressure], 40, 300);
+    shell::MakeNumberField(txtSmall[Pulse], 20, 250);
+    shell::MakeNumberField(txtSmall[Respiration], 5, 80);
+    shell::MakeNumberField(txtSmall[Temperature], 30, 45, 1);
+    shell::MakeNumberField(txtSmall[HoursFasting], 0, 72, 1);
+    limitToColumn(txtPreOperative, QStringLiteral("PreOperative"));
+    limitPacked(txtSmall, QStringLiteral("OtherBoxes"));
+    // Remarks are kept in a column of unlimited text.
+}
+
+std::vector<std::pair<QString, const QLineEdit*>> frmPreAnesthetic::numberBoxes() const
+{
+    std::vector<std::pair<QString, const QLineEdit*>> boxes;
+    for (int i : {Weight, Height, BloodPressure, Pulse, Respiration, Temperature, HoursFasting})
+        boxes.emplace_back(SmallBoxCaptions()[i], txtSmall[static_cast<std::size_t>(i)]);
+    return boxes;
 }
 
 void frmPreAnesthetic::fillFrom(const db::Recordset& row)
@@ -112,12 +138,12 @@ void frmPreAnesthetic::afterLoad()
     LastName.clear();
     FirstName.clear();
     MiddleName.clear();
-    const QString join = IdNum.endsWith(QLatin1Char('B'))
-                             ? QStringLiteral("LEFT OUTER JOIN PATIENT_DATA..tbOUTpatient P ON P.IdNum = %1 ")
-                             : QStringLiteral("LEFT OUTER JOIN PATIENT_DATA..tbpatient P ON P.IdNum = %1 ");
+    const QString join = (IdNum.endsWith(QLatin1Char('B')) ? QStringLiteral("LEFT OUTER JOIN PATIENT_DATA..tbOUTpatient P ON P.IdNum = ")
+                                                          : QStringLiteral("LEFT OUTER JOIN PATIENT_DATA..tbpatient P ON P.IdNum = ")) +
+                         db::Quote(IdNum) + QLatin1Char(' ');
     db::Connection& conn = *app::SQLConnection();
     db::Recordset age = conn.open(QStringLiteral("SELECT  STATION.DBO.fn_LabComputeAge(convert(varchar(10),BirthDate,101),P.Admdate) AS Age ") +
-                                  QStringLiteral("FROM    PATIENT_DATA..tbmaster M ") + join.arg(db::Quote(IdNum)) +
+                                  QStringLiteral("FROM    PATIENT_DATA..tbmaster M ") + join +
                                   QStringLiteral("WHERE   M.HOSPNUM = P.HospNum "));
     if (!age.eof())
         AgeAtAdmission = AgeText(age.text(QStringLiteral("Age")));
@@ -133,14 +159,14 @@ void frmPreAnesthetic::afterLoad()
 
 QStringList frmPreAnesthetic::savedValues() const
 {
-    return {txtPx[1]->text(), txtPx[2]->text(), txtPx[4]->text(), txtPx[5]->text(), txtOperation->text(),
+    return {txtPx[1]->text(), txtPx[2]->text(), timeSchedText(), dateSchedText(), txtOperation->text(),
             txtPreOperative->text(), packedOptions(), packed(txtRemarks), packed(txtSmall)};
 }
 
 QVariantList frmPreAnesthetic::printedValues() const
 {
     QVariantList values = {HospNo, Sex, AgeAtAdmission, LastName, FirstName, MiddleName,
-                           txtPx[1]->text(), txtPx[2]->text(), txtPx[4]->text(), txtPx[5]->text(),
+                           txtPx[1]->text(), txtPx[2]->text(), timeSchedText(), dateSchedText(),
                            txtOperation->text(), txtPreOperative->text()};
     values << optionMarks() << texts(txtRemarks) << texts(txtSmall);
     return values;
@@ -150,7 +176,7 @@ std::vector<std::pair<QString, const QLineEdit*>> frmPreAnesthetic::packedBoxes(
 {
     std::vector<std::pair<QString, const QLineEdit*>> boxes;
     for (std::size_t i = 0; i < txtRemarks.size(); ++i)
-        boxes.emplace_back(QStringLiteral("The remark of item %1").arg(i + 1), txtRemarks[i]);
+        boxes.emplace_back(QStringLiteral("The remark of item ") + QString::number(i + 1), txtRemarks[i]);
     for (std::size_t i = 0; i < txtSmall.size(); ++i)
         boxes.emplace_back(SmallBoxCaptions()[static_cast<int>(i)], txtSmall[i]);
     return boxes;
@@ -166,14 +192,11 @@ frmPreAnesthetic* OpenPreAnestheticForSelectedPatient()
     form->PName = app::PatientName;
     form->Room = app::RoomID;
     // The selection keeps no sex: it is read from the patient's master record.
-    try {
-        db::Recordset master = app::SQLConnection()->open(QStringLiteral("SELECT Sex FROM PATIENT_DATA..tbmaster WHERE HOSPNUM = ") +
-                                                          db::Quote(app::HospNum));
+    shell::SaveTransaction::Load([form](db::Connection& conn) {
+        db::Recordset master = conn.open(QStringLiteral("SELECT Sex FROM PATIENT_DATA..tbmaster WHERE HOSPNUM = ") + db::Quote(app::HospNum));
         if (!master.eof())
             form->Sex = master.text(QStringLiteral("Sex"));
-    } catch (const db::DbError& e) {
-        shell::Prompts::current().message(e.message(), form->windowTitle(), shell::PromptIcon::Critical);
-    }
+    });
     form->Form_Load();
     return form;
 }

@@ -38,6 +38,7 @@ protected:
     QStringList savedValues() const override;
     QVariantList printedValues() const override;
     std::vector<std::pair<QString, const QLineEdit*>> packedBoxes() const override;
+    std::vector<std::pair<QString, const QLineEdit*>> numberBoxes() const override;
 };
 
 // Opens the evaluation of the selected patient; null (after telling the

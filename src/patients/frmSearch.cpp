@@ -6,6 +6,8 @@
 #include "patients/PatientListModel.h"
 #include "settings/clsSettings.h"
 #include "shell/Globals.h"
+#include "shell/fields/DateField.h"
+#include "shell/fields/PeriodCheck.h"
 
 #include <QButtonGroup>
 #include <QDateEdit>
@@ -60,11 +62,8 @@ QWidget* legendEntry(const QColor& color, const QString& text, QWidget* parent)
 
 QDateEdit* dateBox(const char* name, QWidget* parent)
 {
-    auto* box = new QDateEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setCalendarPopup(true);
-    box->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
-    box->setDate(app::ServerDate.isValid() ? app::ServerDate.date() : QDate::currentDate());
+    QDateEdit* box = shell::NewDateField(parent, QLatin1String(name),
+                                         app::ServerDate.isValid() ? app::ServerDate.date() : QDate::currentDate());
     box->setEnabled(false);
     return box;
 }
@@ -278,6 +277,9 @@ QString frmSearch::ListStatement() const
 
 void frmSearch::Command1_Click()
 {
+    // An admission-date range that ends before it starts finds nobody: say so instead.
+    if (cmdAdmDate->isChecked() && !shell::CheckPeriod(dtpStartDate->date(), dtpEndDate->date()))
+        return;
     app::PatientType = listPatientType();
     loadList(ListStatement());
     showSelectedPatient();

@@ -1,5 +1,6 @@
 #include "reports/DatePrompt.h"
 #include "shell/OptionButtons.h"
+#include "shell/fields/DateField.h"
 
 #include "reports/ReportPeriod.h"
 
@@ -48,9 +49,9 @@ DatePrompt::DatePrompt(const QString& objectName, const QString& heading, QWidge
 
 QDateEdit* DatePrompt::addDatePicker(const QString& objectName, const QString& label)
 {
-    auto* picker = new QDateEdit(this);
-    picker->setObjectName(objectName);
-    picker->setCalendarPopup(true);
+    // The station's date box: a date typed over the selection is read whole,
+    // and an impossible one is refused.
+    QDateEdit* picker = shell::NewDateField(this, objectName);
     picker->setMinimumWidth(150);
     form_->addRow(label, picker);
     return picker;

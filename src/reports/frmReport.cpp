@@ -2,6 +2,7 @@
 
 #include "reports/ReportPeriod.h"
 #include "shell/Prompts.h"
+#include "shell/fields/PeriodCheck.h"
 
 #include <QDateEdit>
 
@@ -12,8 +13,6 @@ frmReport::frmReport(QWidget* parent)
 {
     dtpStartDate = addDatePicker(QStringLiteral("dtpStartDate"), QStringLiteral("From:"));
     dtpEndDate = addDatePicker(QStringLiteral("dtpEndDate"), QStringLiteral("To:"));
-    for (QDateEdit* picker : {dtpStartDate, dtpEndDate})
-        picker->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
 }
 
 void frmReport::Form_Load()
@@ -29,10 +28,9 @@ void frmReport::Form_Load()
 
 bool frmReport::confirm()
 {
-    if (dtpStartDate->date() > dtpEndDate->date()) {
-        shell::Notify(QStringLiteral("Invalid dates."), shell::PromptIcon::Information);
+    if (!shell::CheckPeriod(dtpStartDate->date(), dtpEndDate->date(), QStringLiteral("Invalid dates."),
+                            shell::PromptIcon::Information))
         return false;
-    }
     ReportPeriod::Store(dtpStartDate->date(), dtpEndDate->date());
     return true;
 }

@@ -1,6 +1,7 @@
 #include "reports/frmReportDate.h"
 
 #include "reports/ReportPeriod.h"
+#include "shell/fields/PeriodCheck.h"
 
 #include <QDateEdit>
 #include <QFormLayout>
@@ -44,6 +45,16 @@ void frmReportDate::Form_Load()
 
 bool frmReportDate::confirm()
 {
+    // Months and years are compared as the nurse sees them, whatever day the pickers hold.
+    const auto shown = [this](const QDate& date) {
+        if (SetMode == Month)
+            return ReportPeriod::FirstOfMonth(date);
+        if (SetMode == Year)
+            return QDate(date.year(), 1, 1);
+        return date;
+    };
+    if (!shell::CheckPeriod(shown(dtpStartDate->date()), shown(dtpEndDate->date())))
+        return false;
     ReportPeriod::Store(dtpStartDate->date(), dtpEndDate->date());
     return true;
 }

@@ -2,10 +2,10 @@
 
 #include "reports/ReportPeriod.h"
 #include "shell/Prompts.h"
+#include "shell/fields/NumberField.h"
 
 #include <QDateEdit>
 #include <QFormLayout>
-#include <QIntValidator>
 #include <QLineEdit>
 
 namespace reports {
@@ -19,8 +19,7 @@ frmReportMonth::frmReportMonth(QWidget* parent)
 
     txtCase = new QLineEdit(QStringLiteral("1"), this);
     txtCase->setObjectName(QStringLiteral("txtCase"));
-    txtCase->setValidator(new QIntValidator(0, 99999999, txtCase));
-    txtCase->setAlignment(Qt::AlignRight);
+    shell::MakeNumberField(txtCase, 0, 99999999);
     form()->addRow(QStringLiteral("Starting no.:"), txtCase);
 }
 

@@ -1,10 +1,12 @@
 #include "PreOpSupport.h"
 
 #include "nursing/frmFluid.h"
+#include "shell/SaveTransaction.h"
 
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <memory>
 
@@ -179,6 +181,135 @@ TEST_F(FluidSheet, PrintsTheDayOrEveryDayOfThePatient)
     for (int s = 0; s < nursing::frmFluid::Shifts; ++s)
         EXPECT_EQ(all.rows().at(s).at(hours), nursing::frmFluid::ShiftCaption(s));
     EXPECT_TRUE(prompts.shown().empty()) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
+}
+
+TEST_F(FluidSheet, AFailedInsertLeavesTheShiftAsStoredAndKeepsTheTyping)
+{
+    auto form = open();
+    ASSERT_TRUE(form);
+    form->show();
+    const QString before = rowOf(0, today);
+    ASSERT_FALSE(before.isEmpty());
+    // An older server's table without the Hostname column: the delete runs, the insert fails.
+    rebuildTable(QStringLiteral("STATION..tbNurseFluid"),
+                 QStringLiteral("CREATE TABLE STATION..tbNurseFluid (IDNum varchar(15) NOT NULL, DateEntered datetime NOT NULL, "
+                                "Shift int NOT NULL, Oral varchar(20) NULL, Parenteral varchar(20) NULL, InputTotal varchar(20) NULL, "
+                                "Urine varchar(20) NULL, Drainage varchar(20) NULL, Others varchar(20) NULL, OutputTotal varchar(20) NULL, "
+                                "NurseID varchar(20) NULL, Transdate datetime NULL, PRIMARY KEY (IDNum, DateEntered, Shift))"),
+                 {"IDNum", "DateEntered", "Shift", "Oral", "Parenteral", "InputTotal", "Urine", "Drainage", "Others", "OutputTotal",
+                  "NurseID", "Transdate"});
+    form->txtOral[0]->selectAll();
+    QTest::keyClicks(form->txtOral[0], QStringLiteral("999"));
+    signAs();
+    save(*form, 0);
+    ASSERT_EQ(prompts.texts().size(), 1) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
+    EXPECT_TRUE(prompts.texts().first().startsWith(QStringLiteral("Notification: ")));
+    EXPECT_TRUE(prompts.texts().first().contains(QStringLiteral("Hostname"))) << qPrintable(prompts.texts().first());
+    EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Critical);
+    EXPECT_EQ(rowOf(0, today), before) << "the shift's old row came back with the rollback";
+    EXPECT_EQ(form->txtOral[0]->text(), QStringLiteral("999"));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->hasUnsavedChanges());
+}
+
+TEST_F(FluidSheet, ADayThatCouldNotBeReadCannotBeSavedOver)
+{
+    conn().execute(QStringLiteral("DROP TABLE STATION..tbNurseFluid"));
+    auto form = open();
+    ASSERT_TRUE(form);
+    ASSERT_EQ(prompts.texts().size(), 1) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
+    EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Critical);
+    EXPECT_TRUE(form->LoadFailed());
+    for (int s = 0; s < nursing::frmFluid::Shifts; ++s)
+        EXPECT_FALSE(form->cmdSave[s]->isEnabled()) << s;
+    prompts.clear();
+    QTest::keyClicks(form->txtUrine[1], QStringLiteral("100"));
+    EXPECT_FALSE(form->saveUnsavedChanges());
+    EXPECT_TRUE(prompts.shown().empty());
+}
+
+TEST_F(FluidSheet, VolumesAreMillilitresWithinReason)
+{
+    auto form = open();
+    ASSERT_TRUE(form);
+    form->show();
+    QTest::keyClicks(form->txtOral[3], QStringLiteral("2a5o0"));
+    EXPECT_EQ(form->txtOral[3]->text(), QStringLiteral("250")) << "letters cannot be typed";
+    QTest::keyClicks(form->txtUrine[3], QStringLiteral("25000"));
+    save(*form, 3);
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Notification: Urine (") + nursing::frmFluid::ShiftCaption(3) +
+                                           QStringLiteral(") must be a number from 0 to 20000.")});
+    EXPECT_EQ(rowOf(3, today, QStringLiteral("COUNT(*)")), QStringLiteral("0")) << "refused before anyone was asked to sign";
+    EXPECT_TRUE(prompts.allUsed());
+
+    form->txtUrine[3]->clear();
+    QTest::keyClicks(form->txtUrine[3], QStringLiteral("1,200.5"));
+    prompts.clear();
+    signAs();
+    save(*form, 3);
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Notification: Record updated.")});
+    EXPECT_EQ(rowOf(3, today), QStringLiteral("250|1,200.5|"));
+}
+
+TEST_F(FluidSheet, ADayTypedOverThePickerIsLoaded)
+{
+    auto form = open();
+    ASSERT_TRUE(form);
+    form->show();
+    const QDate yesterday = today.addDays(-1);
+    form->dtpDate->setFocus();
+    form->dtpDate->selectAll();
+    QTest::keyClicks(form->dtpDate, yesterday.toString(QStringLiteral("MMddyyyy")));
+    EXPECT_EQ(form->dtpDate->date(), yesterday);
+    EXPECT_EQ(shown(*form, 3)[3], rowOf(3, yesterday, QStringLiteral("Urine")));
+    form->dtpDate->selectAll();
+    QTest::keyClicks(form->dtpDate, QStringLiteral("13/45/2026"));
+    EXPECT_EQ(form->dtpDate->date(), yesterday) << "an impossible day is refused";
+}
+
+TEST_F(FluidSheet, UnsavedShiftsAreSavedTogetherOrAskedForBeforeAnotherDay)
+{
+    auto form = open();
+    ASSERT_TRUE(form);
+    EXPECT_FALSE(form->hasUnsavedChanges());
+    EXPECT_EQ(form->unsavedWorkTitle(), QStringLiteral("Fluid Intake and Output Sheet"));
+    QTest::keyClicks(form->txtOral[2], QStringLiteral("120"));
+    QTest::keyClicks(form->txtUrine[3], QStringLiteral("80"));
+    EXPECT_TRUE(form->hasUnsavedChanges());
+    EXPECT_EQ(form->UnsavedShifts(), (std::set<int>{2, 3}));
+
+    // The window framework's Save: both shifts, one signature, one transaction.
+    signAs();
+    EXPECT_TRUE(form->saveUnsavedChanges());
+    EXPECT_TRUE(prompts.allUsed());
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Notification: Record updated.")});
+    EXPECT_EQ(rowOf(2, today, QStringLiteral("Oral")), QStringLiteral("120"));
+    EXPECT_EQ(rowOf(3, today, QStringLiteral("Urine")), QStringLiteral("80"));
+    EXPECT_FALSE(form->hasUnsavedChanges());
+
+    // Another day with typing not saved: the nurse is asked first. No gives the typing up.
+    prompts.clear();
+    QTest::keyClicks(form->txtOthers[2], QStringLiteral("15"));
+    prompts.answer(false);
+    form->dtpDate->setDate(today.addDays(-1));
+    const QString question = QStringLiteral("Confirmation: Save changes to Fluid Intake and Output Sheet of ") +
+                             today.toString(QStringLiteral("MM/dd/yyyy")) + QLatin1Char('?');
+    EXPECT_EQ(prompts.texts(), QStringList{question});
+    EXPECT_FALSE(form->hasUnsavedChanges());
+    EXPECT_EQ(rowOf(2, today, QStringLiteral("Others")), QString());
+
+    // Yes saves the typing to the day it was typed on, then shows the day picked.
+    prompts.clear();
+    form->txtOthers[0]->selectAll();
+    QTest::keyClicks(form->txtOthers[0], QStringLiteral("30"));
+    prompts.answer(true);
+    signAs();
+    form->dtpDate->setDate(today);
+    EXPECT_EQ(prompts.texts(), (QStringList{QStringLiteral("Confirmation: Save changes to Fluid Intake and Output Sheet of ") +
+                                                today.addDays(-1).toString(QStringLiteral("MM/dd/yyyy")) + QLatin1Char('?'),
+                                            QStringLiteral("Notification: Record updated.")}));
+    EXPECT_EQ(rowOf(0, today.addDays(-1), QStringLiteral("Others")), QStringLiteral("30"));
+    EXPECT_EQ(form->dtpDate->date(), today);
 }
 
 } // namespace

@@ -5,12 +5,21 @@
 #include "nursing/frmNursePreopChecklist.h"
 #include "nursing/frmPreAnesthetic.h"
 
+#include "db/SqlText.h"
+#include "shell/SaveTransaction.h"
+#include "shell/fields/DateField.h"
+
 #include <QApplication>
+#include <QDateEdit>
+#include <QTest>
+#include <QTimeEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <QHash>
 
 #include <functional>
 #include <memory>
@@ -31,6 +40,8 @@ struct Document {
     QString deleted;
     QString logRemark;
     QString reportTitle;
+    QStringList columns;   // the table's columns, in order
+    QString missingColumn; // left out of the older table
 };
 
 void PrintTo(const Document& document, std::ostream* out)
@@ -49,7 +60,10 @@ const Document kChecklist{
     QStringLiteral("Confirmation: Are you sure you want to delete Nurse's Pre-Operative Checklist record for this patient?"),
     QStringLiteral("Notification: Nurse's Pre-Operative Checklist record deleted."),
     QStringLiteral("DELETE NURSE PRE-OP"),
-    QStringLiteral("Physician's Order Sheet")};
+    QStringLiteral("Physician's Order Sheet"),
+    {"IDNum", "Surgeon", "Anesthesiologist", "TimeSched", "DateSched", "Operation", "Spiritual", "ByWhom", "YesNo", "Remarks",
+     "Medicine", "Dose", "Time", "Signs", "UserID", "TransDate"},
+    QStringLiteral("Signs")};
 
 const Document kEvaluation{
     "Evaluation",
@@ -62,7 +76,10 @@ const Document kEvaluation{
     QStringLiteral("Confirmation: Are you sure you want to delete Preanesthetic Evaluation record for this patient?"),
     QStringLiteral("Notification: Pre-Anesthetic evaluation record successfully deleted."),
     QStringLiteral("Deleted Preanesthetic Evaluation"),
-    QStringLiteral("Pre-Anesthetic Evaluation")};
+    QStringLiteral("Pre-Anesthetic Evaluation"),
+    {"IDNum", "Surgeon", "Anesthesiologist", "TimeSched", "DateSched", "Operation", "PreOperative", "YesNo", "Remarks",
+     "OtherBoxes", "UserID", "TransDate"},
+    QStringLiteral("OtherBoxes")};
 
 class PreOpDocument : public test::NursingWindowFixture, public ::testing::WithParamInterface<Document> {
 protected:
@@ -297,6 +314,182 @@ TEST_P(PreOpDocument, TypedLettersBecomeCapitals)
         QApplication::sendEvent(form->txtOperation, &press);
     }
     EXPECT_EQ(form->txtOperation->text(), QStringLiteral("CA 2"));
+}
+
+// ---- the one save path ------------------------------------------------------------
+
+// The document's table as an older server keeps it, without one column: the
+// procedure's delete runs, its insert fails on the missing column.
+QString olderTableOf(const Document& doc)
+{
+    static const QHash<QString, QString> types = {
+        {"IDNum", "varchar(15) NOT NULL"},      {"Surgeon", "varchar(100) NULL"},    {"Anesthesiologist", "varchar(100) NULL"},
+        {"TimeSched", "varchar(30) NULL"},      {"DateSched", "varchar(30) NULL"},   {"Operation", "varchar(255) NULL"},
+        {"Spiritual", "varchar(255) NULL"},     {"ByWhom", "varchar(100) NULL"},     {"YesNo", "varchar(500) NULL"},
+        {"Remarks", "text NULL"},               {"Medicine", "varchar(1000) NULL"},  {"Dose", "varchar(500) NULL"},
+        {"Time", "varchar(500) NULL"},          {"Signs", "varchar(500) NULL"},      {"PreOperative", "varchar(1000) NULL"},
+        {"OtherBoxes", "varchar(500) NULL"},    {"UserID", "varchar(20) NULL"},      {"TransDate", "datetime NULL"}};
+    QStringList columns;
+    for (const QString& column : doc.columns)
+        if (column != doc.missingColumn)
+            columns << column + QLatin1Char(' ') + types.value(column);
+    return QStringLiteral("CREATE TABLE ") + doc.table + QStringLiteral(" (") + columns.join(QStringLiteral(", ")) +
+           QStringLiteral(", PRIMARY KEY (IDNum))");
+}
+
+TEST_P(PreOpDocument, AFailedSaveKeepsTheStoredRecordTellsOnceAndKeepsTheTyping)
+{
+    auto form = open();
+    ASSERT_TRUE(form);
+    form->show();
+    form->txtPx[1]->setText(QStringLiteral("REYES, ANA"));
+    signedSave(*form);
+    ASSERT_EQ(rows(), 1);
+
+    QStringList kept = doc().columns;
+    kept.removeAll(doc().missingColumn);
+    rebuildTable(doc().table, olderTableOf(doc()), kept);
+    prompts.clear();
+    form->txtPx[1]->clear();
+    QTest::keyClicks(form->txtPx[1], QStringLiteral("santos, jose"));
+    QTest::keyClicks(remark(*form, 0), QStringLiteral("typed before the failure"));
+    EXPECT_TRUE(form->hasUnsavedChanges());
+    signedSave(*form);
+
+    ASSERT_EQ(prompts.texts().size(), 1) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
+    EXPECT_TRUE(prompts.texts().first().startsWith(QStringLiteral("Notification: "))) << qPrintable(prompts.texts().first());
+    EXPECT_TRUE(prompts.texts().first().contains(doc().missingColumn)) << "the server's own words";
+    EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Critical);
+    EXPECT_EQ(rows(), 1) << "the procedure's delete was rolled back with its failed insert";
+    EXPECT_EQ(stored(QStringLiteral("Surgeon")), QStringLiteral("REYES, ANA"));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->txtPx[1]->text(), QStringLiteral("SANTOS, JOSE"));
+    EXPECT_EQ(remark(*form, 0)->text(), QStringLiteral("TYPED BEFORE THE FAILURE"));
+    EXPECT_TRUE(form->hasUnsavedChanges());
+}
+
+TEST_P(PreOpDocument, ADeleteWhoseLogCannotBeWrittenKeepsTheRecord)
+{
+    auto form = open();
+    ASSERT_TRUE(form);
+    form->show();
+    signedSave(*form);
+    conn().execute(QStringLiteral("DROP TABLE STATION..tbStationLogs"));
+    prompts.clear();
+    prompts.answer(true);
+    signAs();
+    click(*form, 3);
+    ASSERT_EQ(prompts.texts().size(), 2) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
+    EXPECT_EQ(prompts.texts().first(), doc().deleteQuestion);
+    EXPECT_TRUE(prompts.texts().last().contains(QStringLiteral("tbStationLogs"))) << qPrintable(prompts.texts().last());
+    EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Critical);
+    EXPECT_EQ(rows(), 1) << "a removal is never kept without its log row";
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_P(PreOpDocument, ARecordThatCouldNotBeReadCannotBeSavedOver)
+{
+    conn().execute(QStringLiteral("DROP TABLE ") + doc().table);
+    auto form = open();
+    ASSERT_TRUE(form);
+    ASSERT_EQ(prompts.texts().size(), 1) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
+    EXPECT_TRUE(prompts.texts().first().startsWith(QStringLiteral("Notification: ")));
+    EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Critical);
+    EXPECT_TRUE(form->LoadFailed());
+    for (int button : {1, 2, 3})
+        EXPECT_FALSE(child<QPushButton>(*form, QStringLiteral("Command1_%1").arg(button))->isEnabled()) << button;
+    prompts.clear();
+    QTest::keyClicks(form->txtOperation, QStringLiteral("x"));
+    EXPECT_FALSE(form->saveUnsavedChanges()) << "the window framework's Save must not write defaults either";
+    EXPECT_TRUE(prompts.shown().empty());
+}
+
+TEST_P(PreOpDocument, TheScheduleTakesOnlyRealDatesAndTimes)
+{
+    auto form = open();
+    ASSERT_TRUE(form);
+    form->show();
+    QDateEdit* date = child<QDateEdit>(*form, QStringLiteral("txtPx_5"));
+    QTimeEdit* time = child<QTimeEdit>(*form, QStringLiteral("txtPx_4"));
+    const auto typeOver = [](QAbstractSpinBox* box, const char* keys) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QString::fromLatin1(keys));
+        QTest::keyClick(box, Qt::Key_Tab);
+    };
+    typeOver(date, "13/45/2026");
+    typeOver(time, "25:99");
+    signedSave(*form);
+    EXPECT_EQ(stored(QStringLiteral("DateSched")), QString()) << "nothing impossible is stored";
+    EXPECT_EQ(stored(QStringLiteral("TimeSched")), QString());
+
+    typeOver(date, "12052026");
+    typeOver(time, "0830");
+    signedSave(*form);
+    EXPECT_EQ(stored(QStringLiteral("DateSched")), QStringLiteral("12/05/2026"));
+    EXPECT_EQ(stored(QStringLiteral("TimeSched")), QStringLiteral("08:30:00 AM"));
+    auto again = open();
+    EXPECT_EQ(again->txtDateSched->date(), QDate(2026, 12, 5));
+    EXPECT_EQ(again->txtTimeSched->time(), QTime(8, 30));
+
+    // A schedule stored before the boxes checked their input is named, not printed.
+    conn().execute(QStringLiteral("UPDATE ") + doc().table + QStringLiteral(" SET DateSched = '13/45/2026', TimeSched = '25:99' "
+                                                                            "WHERE IDNum = ") + db::Quote(patient));
+    prompts.clear();
+    auto old = open();
+    EXPECT_EQ(prompts.texts(),
+              QStringList{QStringLiteral("Notification: The stored time scheduled \"25:99\" and date scheduled \"13/45/2026\" "
+                                         "cannot be read as a real time or date. Please enter it again.")});
+    EXPECT_TRUE(shell::FieldIsEmpty(old->txtDateSched));
+    EXPECT_TRUE(shell::FieldIsEmpty(old->txtTimeSched));
+}
+
+TEST_P(PreOpDocument, EveryBoxFitsItsColumnEvenWhenFilledToTheBrim)
+{
+    auto form = open();
+    ASSERT_TRUE(form);
+    for (QLineEdit* box : form->findChildren<QLineEdit*>()) {
+        if (box->isReadOnly() || box->validator() || qobject_cast<QAbstractSpinBox*>(box->parentWidget()))
+            continue; // number boxes and the date and time boxes have their own rules
+        // Remarks are kept as unlimited text; every other box has its column's length.
+        if (!box->objectName().startsWith(QStringLiteral("txtRemarks")))
+            EXPECT_LT(box->maxLength(), 32767) << qPrintable(box->objectName()) << " has no limit";
+        box->setText(QString(box->maxLength() < 32767 ? box->maxLength() : 300, QLatin1Char('W')));
+    }
+    signedSave(*form);
+    ASSERT_EQ(prompts.texts(), QStringList{doc().saved});
+    for (const QString& column : doc().columns) {
+        const int declared = scalar(QStringLiteral("SELECT COL_LENGTH(") + db::Quote(doc().table) + QLatin1Char(',') + db::Quote(column) +
+                                    QStringLiteral(")")).toInt();
+        if (column == QLatin1String("Remarks") || column == QLatin1String("TransDate"))
+            continue; // unlimited text, and a date-time
+        EXPECT_LE(stored(QStringLiteral("LEN(") + column + QLatin1Char(')')).toInt(), declared) << qPrintable(column);
+    }
+}
+
+TEST_P(PreOpDocument, TypingMarksTheDocumentUnsavedUntilItIsSaved)
+{
+    auto form = open();
+    ASSERT_TRUE(form);
+    EXPECT_FALSE(form->hasUnsavedChanges()) << "a freshly loaded document holds nothing new";
+    EXPECT_EQ(form->unsavedWorkTitle(), form->windowTitle());
+    QTest::keyClicks(form->txtOperation, QStringLiteral("cholecystectomy"));
+    EXPECT_TRUE(form->hasUnsavedChanges());
+    signAs();
+    EXPECT_TRUE(form->saveUnsavedChanges());
+    EXPECT_EQ(prompts.texts(), QStringList{doc().saved});
+    EXPECT_EQ(stored(QStringLiteral("Operation")), QStringLiteral("CHOLECYSTECTOMY"));
+    EXPECT_FALSE(form->hasUnsavedChanges());
+
+    option(*form, 2)->click();
+    EXPECT_TRUE(form->hasUnsavedChanges()) << "an answer chosen is typing too";
+    leaveUnsigned();
+    prompts.answer(false);
+    EXPECT_FALSE(form->saveUnsavedChanges()) << "not signed: nothing was saved";
+    EXPECT_TRUE(form->hasUnsavedChanges());
+
+    auto again = open();
+    EXPECT_FALSE(again->hasUnsavedChanges()) << "loading a stored record is not typing";
 }
 
 INSTANTIATE_TEST_SUITE_P(Both, PreOpDocument, ::testing::Values(kChecklist, kEvaluation),

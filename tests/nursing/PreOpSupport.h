@@ -6,12 +6,14 @@
 #include "app_support/AppFixture.h"
 #include "reports/Report.h"
 #include "shell/Globals.h"
+#include "shell/fields/ColumnLength.h"
 
 #include <QDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QDir>
+#include <QRegularExpression>
 
 #include <ostream>
 #include <vector>
@@ -29,6 +31,7 @@ protected:
     void SetUp() override
     {
         AppFixture::SetUp();
+        shell::ForgetColumnLengths();
         reports::SetProgramFolder(QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../..")));
         reports::SetViewerFactory([this](const reports::ViewerRequest& request) { viewed.push_back(request); });
     }
@@ -79,6 +82,24 @@ protected:
     void leaveUnsigned()
     {
         prompts.onDialog([](QDialog& d) { d.reject(); });
+    }
+
+    // The table as an older server may still have it: `table` is rebuilt
+    // from `create` (its columns a subset of today's), keeping its rows, so
+    // that a statement naming a missing column fails the way the server says.
+    void rebuildTable(const QString& table, const QString& create, const QStringList& columns)
+    {
+        const QString keep = QStringLiteral("STATION..tbRebuildKeep");
+        QString keepCreate = create;
+        keepCreate.replace(table, keep, Qt::CaseInsensitive);
+        keepCreate.replace(QRegularExpression(QStringLiteral(",\\s*PRIMARY KEY \\([^)]*\\)")), QString());
+        conn().execute(keepCreate);
+        conn().execute(QStringLiteral("INSERT INTO ") + keep + QStringLiteral(" SELECT ") + columns.join(QStringLiteral(", ")) +
+                       QStringLiteral(" FROM ") + table);
+        conn().execute(QStringLiteral("DROP TABLE ") + table);
+        conn().execute(create);
+        conn().execute(QStringLiteral("INSERT INTO ") + table + QStringLiteral(" SELECT * FROM ") + keep);
+        conn().execute(QStringLiteral("DROP TABLE ") + keep);
     }
 
     std::vector<reports::ViewerRequest> viewed;

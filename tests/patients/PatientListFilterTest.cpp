@@ -3,12 +3,14 @@
 
 #include "patients/PatientListSupport.h"
 #include "patients/frmSearch.h"
+#include "shell/fields/PeriodCheck.h"
 
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 namespace {
 
@@ -213,6 +215,39 @@ TEST_F(PatientListFilterTest, AnEmptyResultKeepsTwoGridRowsAndCountsThem)
     test::keyClick(list.MSHFlexList, Qt::Key_Down);
     EXPECT_EQ(list.lblRecNum->text(), QStringLiteral("3  out of  %1").arg(rows));
     EXPECT_EQ(list.MSHFlexList->Rows(), rows + 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PatientListFilterTest, AdmissionDatesTypedOverTheSelectionAreTakenWholeAndInOrder)
+{
+    frmSearch list;
+    list.cmdAdmDate->click();
+    const auto typeOver = [](QDateEdit* box, const QString& keys) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, keys);
+    };
+    // Typed over the selection, "13/45/2026" once left a year of 5202; an
+    // impossible date is now refused and the box keeps its day.
+    const QDate before = list.dtpStartDate->date();
+    typeOver(list.dtpStartDate, QStringLiteral("13/45/2026"));
+    EXPECT_EQ(list.dtpStartDate->date(), before);
+    typeOver(list.dtpStartDate, QStringLiteral("01152020"));
+    typeOver(list.dtpEndDate, QStringLiteral("01/15/2020"));
+    EXPECT_EQ(list.dtpStartDate->date(), QDate(2020, 1, 15));
+    EXPECT_EQ(list.dtpEndDate->date(), QDate(2020, 1, 15));
+    list.Command1->click();
+    EXPECT_EQ(listed(list.MSHFlexList), QStringList{"9100003"});
+
+    // A range that ends before it starts is refused and the list stays as it was.
+    typeOver(list.dtpStartDate, QStringLiteral("01/16/2020"));
+    prompts.clear();
+    list.Command1->click();
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Notification: ") + shell::PeriodOrderMessage()});
+    EXPECT_EQ(listed(list.MSHFlexList), QStringList{"9100003"});
 }
 
 } // namespace

@@ -6,10 +6,12 @@
 #include "reports/frmReportDate.h"
 #include "reports/frmReportMonth.h"
 #include "shell/Globals.h"
+#include "shell/fields/PeriodCheck.h"
 
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -108,6 +110,51 @@ TEST_F(DatePromptTest, RangeOffersNoDayAfterTheServerDayUnlessAllowed)
         click(d, "cmdOption_0");
     });
     expectPeriod("03/15/2024", "04/30/2024");
+}
+
+TEST_F(DatePromptTest, ADateTypedOverTheSelectionIsTheDayTheReportRunsFor)
+{
+    // Typed over a selected date, Qt's own editing left 03/14/0000 or another
+    // day entirely; the report then ran for a day nobody asked for.
+    const auto typeOver = [](QDateEdit* box, const char* keys) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QString::fromLatin1(keys));
+    };
+    reports::frmReport prompt;
+    const int result = run(prompt, [&](QDialog& d) {
+        typeOver(picker(d, "dtpStartDate"), "03/01/2024");
+        typeOver(picker(d, "dtpEndDate"), "03142024");
+        EXPECT_EQ(picker(d, "dtpStartDate")->date(), QDate(2024, 3, 1));
+        EXPECT_EQ(picker(d, "dtpEndDate")->date(), QDate(2024, 3, 14));
+        // An impossible date and a day after today are refused; the typed end stays.
+        typeOver(picker(d, "dtpEndDate"), "13/45/2024");
+        typeOver(picker(d, "dtpEndDate"), "03/16/2024");
+        EXPECT_EQ(picker(d, "dtpEndDate")->date(), QDate(2024, 3, 14));
+        click(d, "cmdOption_0");
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    expectPeriod("03/01/2024", "03/14/2024");
+    EXPECT_TRUE(prompts.texts().isEmpty());
+}
+
+TEST_F(DatePromptTest, PeriodRefusesAStartAfterItsEndAtTheGrainOfItsMode)
+{
+    reports::frmReportDate prompt;
+    prompt.SetMode = reports::frmReportDate::Month;
+    const int result = run(prompt, [&](QDialog& d) {
+        picker(d, "dtpStartDate")->setDate(QDate(2024, 3, 20));
+        picker(d, "dtpEndDate")->setDate(QDate(2024, 2, 25));
+        click(d, "cmdOption_0");
+        EXPECT_TRUE(d.isVisible()) << "March to February is refused";
+        EXPECT_FALSE(reports::ReportPeriod::IsChosen());
+        // The same month is a period of one month, whatever days the pickers hold.
+        picker(d, "dtpEndDate")->setDate(QDate(2024, 3, 2));
+        click(d, "cmdOption_0");
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Notification: ") + shell::PeriodOrderMessage()});
+    expectPeriod("03/20/2024", "03/02/2024");
 }
 
 // ---- cancelling any prompt ----------------------------------------------------------
