@@ -52,6 +52,8 @@ QDateEdit* DatePrompt::addDatePicker(const QString& objectName, const QString& l
     // The station's date box: a date typed over the selection is read whole,
     // and an impossible one is refused.
     QDateEdit* picker = shell::NewDateField(this, objectName);
+    // A period prompt may look as far ahead as its report allows (frmReport narrows it to today).
+    picker->setMaximumDate(ReportPeriod::LatestDate(true));
     picker->setMinimumWidth(150);
     form_->addRow(label, picker);
     return picker;
