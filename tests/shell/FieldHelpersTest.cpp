@@ -5,7 +5,9 @@
 #include "shell/fields/NumberField.h"
 #include "shell/fields/PeriodCheck.h"
 
+#include <QApplication>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -96,6 +98,14 @@ TEST_F(DateFieldTyping, EscapeGivesThePreviousDateBackAndBackspaceCorrects)
     QTest::keyClick(box.get(), Qt::Key_Backspace);
     QTest::keyClicks(box.get(), QStringLiteral("8/2026"));
     EXPECT_EQ(box->date(), QDate(2026, 11, 28));
+}
+
+TEST_F(DateFieldTyping, AShortcutTakesWhatWasTypedBeforeItActs)
+{
+    typeOver(box.get(), QStringLiteral("3/7/25"));
+    QKeyEvent shortcut(QEvent::ShortcutOverride, Qt::Key_O, Qt::AltModifier, QStringLiteral("o"));
+    QApplication::sendEvent(box.get(), &shortcut);
+    EXPECT_EQ(box->date(), QDate(2025, 3, 7));
 }
 
 TEST_F(DateFieldTyping, ADateOutsideTheBoxsRangeIsRefused)

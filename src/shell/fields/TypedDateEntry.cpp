@@ -73,6 +73,11 @@ protected:
         switch (event->type()) {
         case QEvent::KeyPress:
             return keyPress(static_cast<QKeyEvent*>(event));
+        case QEvent::ShortcutOverride:
+            // A shortcut (Alt+O, Ctrl+S) acts on the box's value: what was typed is taken first.
+            if (typing_ && (static_cast<QKeyEvent*>(event)->modifiers() & (Qt::AltModifier | Qt::ControlModifier)))
+                finish();
+            return false;
         case QEvent::FocusOut:
         case QEvent::MouseButtonPress:
         case QEvent::Wheel:
