@@ -91,7 +91,8 @@ protected:
     }
 
 private:
-    QLineEdit* edit() const { return box_->findChild<QLineEdit*>(); }
+    // The box's own text line, not one inside its calendar pop-up.
+    QLineEdit* edit() const { return box_->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly); }
 
     bool hasTime() const
     {
