@@ -1,7 +1,9 @@
 // The operating-room station.
 #include "db/DbError.h"
 #include "reports/ReportViewers.h"
+#include "shell/ProgramVersion.h"
 #include "shell/Prompts.h"
+#include "shell/StationLogFile.h"
 #include "shell/mdiORMenu.h"
 
 #include <QApplication>
@@ -9,7 +11,10 @@
 
 int main(int argc, char** argv)
 {
+    if (shell::AskedForVersion(argc, argv))
+        return shell::PrintVersion("orstation");
     QApplication application(argc, argv);
+    shell::InstallStationLog();
     reports::InstallReportViewers();
 
     shell::mdiORMenu mainWindow;
@@ -19,6 +24,7 @@ int main(int argc, char** argv)
             return 1;
     } catch (const db::DbError& error) {
         // The database failed under the start-up: the station cannot run without it.
+        qCritical().noquote() << "start-up failed:" << error.message();
         shell::Prompts::current().message(error.message(), QStringLiteral("Warning"), shell::PromptIcon::Critical);
         mainWindow.MDIForm_Unload();
         return 1;

@@ -12,6 +12,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libkainjow-mustache-dev libxlsxwriter-dev
   xvfb xauth imagemagick poppler-utils fonts-dejavu-core unzip
+  dpkg-dev file
 )
 
 missing=()

@@ -146,8 +146,8 @@ Report* CurrentSubreport();
 db::Connection* ReportConnection();
 void SetReportConnection(db::Connection* connection);
 
-// Where report files are looked for: the program folder (the running
-// program's directory) unless a test or tool set another.
+// Where report files are looked for: the program's shipped-files folder
+// (shell::ShippedFilesFolder) unless a test or tool set another.
 QString ProgramFolder();
 void SetProgramFolder(const QString& folder);
 // The file a program path like "\Reports\NurseLogs.RPT" names under the

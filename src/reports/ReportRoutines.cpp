@@ -2,8 +2,8 @@
 
 #include "shell/Globals.h"
 #include "shell/Prompts.h"
+#include "shell/ShippedFiles.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
@@ -100,7 +100,7 @@ void SetReportConnection(db::Connection* connection)
 
 QString ProgramFolder()
 {
-    return state().folder.isEmpty() ? QCoreApplication::applicationDirPath() : state().folder;
+    return state().folder.isEmpty() ? shell::ShippedFilesFolder() : state().folder;
 }
 
 void SetProgramFolder(const QString& folder)

@@ -5,12 +5,16 @@
 #include "shell/Globals.h"
 #include "shell/Prompts.h"
 
+#include <QDebug>
+
 namespace shell {
 
 namespace {
 
 void Tell(const QString& serverText)
 {
+    // The workstation's log keeps it for IT staff (its quoted values blanked).
+    qWarning().noquote() << "save failed:" << serverText;
     Prompts::current().message(SaveTransaction::FailureText(serverText), QStringLiteral("Notification"),
                                PromptIcon::Critical);
 }

@@ -11,13 +11,13 @@
 #include "shell/ProgramVersion.h"
 #include "shell/Prompts.h"
 #include "shell/SaveTransaction.h"
+#include "shell/ShippedFiles.h"
 #include "shell/AssistantCharacter.h"
 #include "shell/StartupHelpers.h"
 #include "shell/StatusPanels.h"
 #include "shell/mdiORMenu.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QDir>
 #include <QLockFile>
 #include <QMenu>
@@ -46,7 +46,7 @@ void setVisible(QAction* item, bool visible)
 StartupSequence::StartupSequence(mdiORMenu& window, StartupOptions options)
     : window_(window), options_(std::move(options))
 {
-    folder_ = options_.programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options_.programFolder;
+    folder_ = options_.programFolder.isEmpty() ? ShippedFilesFolder() : options_.programFolder;
     if (options_.lockFilePath.isEmpty())
         options_.lockFilePath = defaultLockFilePath();
     if (!options_.logIn)

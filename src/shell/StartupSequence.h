@@ -19,7 +19,7 @@ class mdiORMenu;
 // Where the start-up finds what it needs. The defaults are the program's own.
 struct StartupOptions {
     // The folder holding the background picture, the assistant character and
-    // the reports; the program's own folder when empty.
+    // the reports; the program's shipped-files folder when empty.
     QString programFolder;
     // The lock that keeps a second copy of the program from starting; one per
     // user of the workstation when empty.

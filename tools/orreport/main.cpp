@@ -12,6 +12,7 @@
 #include "server/EmbeddedServer.h"
 #include "settings/HospitalInfo.h"
 #include "shell/Globals.h"
+#include "shell/ProgramVersion.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>
@@ -70,10 +71,12 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orreport"));
+    QCoreApplication::setApplicationVersion(shell::ProgramVersionText());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Renders a report file of the station to PDF from an embedded hospital database."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption dbOption(QStringLiteral("db"), QStringLiteral("The embedded database file."), QStringLiteral("FILE"));
     const QCommandLineOption reportOption(QStringLiteral("report"), QStringLiteral("The report file (.RPT)."), QStringLiteral("PATH"));
     const QCommandLineOption paramOption(QStringLiteral("param"), QStringLiteral("The next parameter's value, in the report's order (repeat)."), QStringLiteral("VALUE"));

@@ -5,12 +5,16 @@
 //   orsql --db FILE -i script.sql           run a script of GO-separated batches
 //   orsql --db FILE --translate -Q "T-SQL"  print the SQLite text instead of running it
 //   orsql --db FILE                         read batches from standard input, each ended by GO
+//   orsql --db FILE --backup OUT            copy the database while stations work on it
+//   orsql --db FILE --check                 check the file's integrity; exit 1 when damaged
 
 #include "ResultPrinter.h"
 
 #include "db/DbError.h"
 #include "db/ScriptBatches.h"
+#include "server/DatabaseUpkeep.h"
 #include "server/EmbeddedServer.h"
+#include "shell/ProgramVersion.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -108,23 +112,54 @@ int interactive(db::Connection& connection)
     return failures == 0 ? 0 : 1;
 }
 
+// Backs up and/or checks; the backup is checked before it is called done
+// when both are asked.
+int upkeep(const QString& path, const QString& backup, bool check)
+{
+    try {
+        if (!backup.isEmpty()) {
+            server::BackupDatabase(path, backup);
+            write(stdout, QStringLiteral("%1 backed up to %2\n").arg(path, backup));
+        }
+    } catch (const db::DbError& error) {
+        fail(error.message());
+    }
+    if (!check)
+        return 0;
+    const QString checked = backup.isEmpty() ? path : backup;
+    const server::IntegrityReport report = server::CheckDatabase(checked);
+    if (report.sound) {
+        write(stdout, QStringLiteral("%1 is sound: the integrity check found no problem.\n").arg(checked));
+        return 0;
+    }
+    write(stdout, QStringLiteral("%1 is DAMAGED: the integrity check found these problems:\n").arg(checked));
+    for (const QString& problem : report.problems)
+        write(stdout, QStringLiteral("  ") + problem + QLatin1Char('\n'));
+    write(stdout, QStringLiteral("Restore the last sound backup, or ask IT staff before the stations use this file again.\n"));
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orsql"));
+    QCoreApplication::setApplicationVersion(shell::ProgramVersionText());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Runs T-SQL on the station's embedded hospital database."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption dbOption(QStringLiteral("db"), QStringLiteral("The database file."), QStringLiteral("FILE"));
     const QCommandLineOption demoOption(QStringLiteral("demo"), QStringLiteral("Create the demo hospital at FILE, replacing it."));
     const QCommandLineOption scaleOption(QStringLiteral("scale"), QStringLiteral("Size of the demo hospital (1 is the demo for people)."), QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption queryOption(QStringLiteral("Q"), QStringLiteral("T-SQL text to run."), QStringLiteral("text"));
     const QCommandLineOption inputOption(QStringLiteral("i"), QStringLiteral("A script of batches separated by GO lines."), QStringLiteral("script"));
     const QCommandLineOption translateOption(QStringLiteral("translate"), QStringLiteral("Print the SQLite text instead of running it."));
-    parser.addOptions({dbOption, demoOption, scaleOption, queryOption, inputOption, translateOption});
+    const QCommandLineOption backupOption(QStringLiteral("backup"), QStringLiteral("Copy the database to OUT while stations keep working on it."), QStringLiteral("OUT"));
+    const QCommandLineOption checkOption(QStringLiteral("check"), QStringLiteral("Check the database file's integrity; exit 1 when it is damaged."));
+    parser.addOptions({dbOption, demoOption, scaleOption, queryOption, inputOption, translateOption, backupOption, checkOption});
     // Single-letter options as sqlcmd writes them: -Q, -i.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.process(app);
@@ -138,6 +173,16 @@ int main(int argc, char* argv[])
         fail(QStringLiteral("nothing to do: give --db FILE with --demo, -Q or -i, or alone to type batches (see --help)"));
     if (parser.isSet(translateOption) && !hasText)
         fail(QStringLiteral("--translate needs -Q or -i"));
+
+    // Upkeep works on the file as it is: it neither creates nor upgrades it.
+    if (parser.isSet(backupOption) || parser.isSet(checkOption)) {
+        if (parser.isSet(demoOption) || hasText || parser.isSet(translateOption))
+            fail(QStringLiteral("--backup and --check go with --db FILE alone"));
+        if (!parser.isSet(dbOption))
+            fail(QStringLiteral("--db FILE is required"));
+        return upkeep(parser.value(dbOption), parser.isSet(backupOption) ? parser.value(backupOption) : QString(),
+                      parser.isSet(checkOption));
+    }
 
     bool scaleOk = false;
     const int scale = parser.value(scaleOption).toInt(&scaleOk);
