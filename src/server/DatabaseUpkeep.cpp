@@ -149,9 +149,10 @@ IntegrityReport CheckDatabase(const QString& path)
         }
         int code;
         while ((code = sqlite3_step(statement)) == SQLITE_ROW) {
-            QString line = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
-            line.replace(QLatin1String("__"), QLatin1String(".."));
-            report.problems << line;
+            QString text = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+            text.replace(QLatin1String("__"), QLatin1String(".."));
+            // One row may hold several problems, a line each.
+            report.problems << text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         }
         sqlite3_finalize(statement);
         if (code != SQLITE_DONE)

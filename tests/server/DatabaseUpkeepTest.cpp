@@ -39,29 +39,27 @@ int number(db::Connection& connection, const QString& sql)
     return connection.open(sql).field(QStringLiteral("n")).toInt();
 }
 
-// A database with two probe tables that every write fills together, closed so
-// that the processes below are its only users.
+// A database with a probe table, closed so that the processes below are its
+// only users.
 QString probeDatabase()
 {
     auto connection = test::FreshDatabase();
-    connection->execute(QStringLiteral("CREATE TABLE STATION..tbProbeA (Seq INT NOT NULL PRIMARY KEY, Name VARCHAR(40))"));
-    connection->execute(QStringLiteral("CREATE TABLE STATION..tbProbeB (Seq INT NOT NULL PRIMARY KEY, Name VARCHAR(40))"));
-    connection->execute(QStringLiteral("CREATE INDEX IX_tbProbeA_Name ON STATION..tbProbeA (Name)"));
+    connection->execute(QStringLiteral("CREATE TABLE STATION..tbProbe (Seq INT NOT NULL PRIMARY KEY, Name VARCHAR(40))"));
+    connection->execute(QStringLiteral("CREATE INDEX IX_tbProbe_Name ON STATION..tbProbe (Name)"));
     return test::LastDatabasePath();
 }
 
-// A script for orsql: each batch writes one row into both tables in one
-// transaction, so a consistent copy has as many rows in one as in the other.
-QString writerScript(int count)
+// A script for orsql: each batch is one statement writing a pair of rows, so a
+// consistent copy holds an unbroken run of whole pairs.
+QString writerScript(int pairs)
 {
     const QString path = QDir(test::TempDir()).filePath(QStringLiteral("writer.sql"));
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     QByteArray text;
-    for (int i = 1; i <= count; ++i)
-        text += QStringLiteral("BEGIN TRANSACTION\nINSERT INTO STATION..tbProbeA (Seq, Name) VALUES (%1, 'Patient %1')\n"
-                               "INSERT INTO STATION..tbProbeB (Seq, Name) VALUES (%1, 'Patient %1')\nCOMMIT TRANSACTION\nGO\n")
-                    .arg(i).toUtf8();
+    for (int i = 1; i <= pairs; ++i)
+        text += QStringLiteral("INSERT INTO STATION..tbProbe (Seq, Name) SELECT %1, 'Patient %1' UNION ALL SELECT %2, 'Patient %2'\nGO\n")
+                    .arg(2 * i - 1).arg(2 * i).toUtf8();
     file.write(text);
     return path;
 }
@@ -80,7 +78,7 @@ TEST(DatabaseUpkeepTest, ABackupTakenWhileAnotherProcessWritesIsOneSoundMoment)
     int before = 0;
     QElapsedTimer waited;
     waited.start();
-    while ((before = number(*watcher, QStringLiteral("SELECT COUNT(*) AS n FROM STATION..tbProbeA"))) < 200 && waited.elapsed() < 60000)
+    while ((before = number(*watcher, QStringLiteral("SELECT COUNT(*) AS n FROM STATION..tbProbe"))) < 200 && waited.elapsed() < 60000)
         QThread::msleep(20);
     ASSERT_GE(before, 200) << "the writer committed nothing: " << writer.readAllStandardError().constData();
 
@@ -103,13 +101,13 @@ TEST(DatabaseUpkeepTest, ABackupTakenWhileAnotherProcessWritesIsOneSoundMoment)
     EXPECT_EQ(check.exitCode, 0) << qPrintable(check.out + check.err);
     EXPECT_EQ(check.out, QStringLiteral("%1 is sound: the integrity check found no problem.\n").arg(copy));
 
-    // Every transaction committed before the copy, whole; none half done.
+    // Every write committed before the copy began, whole; none half done.
     auto restored = server::OpenEmbedded(copy);
-    const int a = number(*restored, QStringLiteral("SELECT COUNT(*) AS n FROM STATION..tbProbeA"));
-    EXPECT_EQ(a, number(*restored, QStringLiteral("SELECT COUNT(*) AS n FROM STATION..tbProbeB")));
-    EXPECT_GE(a, before);
-    EXPECT_EQ(number(*restored, QStringLiteral("SELECT MAX(Seq) AS n FROM STATION..tbProbeA")), a);
-    EXPECT_EQ(number(*restored, QStringLiteral("SELECT COUNT(*) AS n FROM STATION..tbProbeA WHERE Name = 'PATIENT 7  '")), 1);
+    const int rows = number(*restored, QStringLiteral("SELECT COUNT(*) AS n FROM STATION..tbProbe"));
+    EXPECT_GE(rows, before);
+    EXPECT_EQ(rows % 2, 0) << "a pair was copied half written";
+    EXPECT_EQ(number(*restored, QStringLiteral("SELECT MAX(Seq) AS n FROM STATION..tbProbe")), rows);
+    EXPECT_EQ(number(*restored, QStringLiteral("SELECT COUNT(*) AS n FROM STATION..tbProbe WHERE Name = 'PATIENT 7  '")), 1);
 }
 
 TEST(DatabaseUpkeepTest, ADamagedFileIsReportedAndASoundOneIsNot)
@@ -118,7 +116,7 @@ TEST(DatabaseUpkeepTest, ADamagedFileIsReportedAndASoundOneIsNot)
     {
         auto connection = server::OpenEmbedded(sound);
         for (int i = 1; i <= 300; ++i)
-            connection->execute(QStringLiteral("INSERT INTO STATION..tbProbeA (Seq, Name) VALUES (%1, 'Patient %1')").arg(i));
+            connection->execute(QStringLiteral("INSERT INTO STATION..tbProbe (Seq, Name) VALUES (%1, 'Patient %1')").arg(i));
     }
     // Text indexes are ordered by the server's comparison: the check must know it.
     const Result good = orsql({QStringLiteral("--db"), sound, QStringLiteral("--check")});
@@ -153,6 +151,12 @@ TEST(DatabaseUpkeepTest, ADamagedFileIsReportedAndASoundOneIsNot)
     EXPECT_EQ(garbage.exitCode, 1);
     EXPECT_TRUE(garbage.out.contains(QStringLiteral("is DAMAGED"))) << qPrintable(garbage.out);
     EXPECT_TRUE(garbage.out.contains(QStringLiteral("not a database"))) << qPrintable(garbage.out);
+
+    const QString none = QDir(test::TempDir()).filePath(QStringLiteral("none.db"));
+    const Result missing = orsql({QStringLiteral("--db"), none, QStringLiteral("--check")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err, QStringLiteral("error: no database file at %1\n").arg(none));
+    EXPECT_FALSE(QFileInfo::exists(none)) << "the check created the file it was to check";
 }
 
 TEST(DatabaseUpkeepTest, ABackupThatCannotBeMadeLeavesNothingBehind)

@@ -19,6 +19,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <QTextStream>
@@ -127,6 +128,8 @@ int upkeep(const QString& path, const QString& backup, bool check)
     if (!check)
         return 0;
     const QString checked = backup.isEmpty() ? path : backup;
+    if (!QFileInfo(checked).isFile())
+        fail(QStringLiteral("no database file at %1").arg(checked));
     const server::IntegrityReport report = server::CheckDatabase(checked);
     if (report.sound) {
         write(stdout, QStringLiteral("%1 is sound: the integrity check found no problem.\n").arg(checked));
