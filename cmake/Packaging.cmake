@@ -55,11 +55,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # The libraries the programs link, with the versions they need, come from
-# dpkg-shlibdeps. Qt loads the embedded database's driver and the screen's
-# platform plugin at run time, so those are named here; SQL Server is reached
-# through the ODBC driver, wanted where the hospital's server is used.
+# dpkg-shlibdeps (the screen's platform plugin comes with libqt6gui6). Qt
+# loads the embedded database's driver at run time, so it is named here; SQL
+# Server is reached through the ODBC driver, wanted where the hospital's
+# server is used.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-odbc, tdsodbc, fonts-dejavu-core")
 set(CPACK_SOURCE_GENERATOR "")
 include(CPack)

@@ -40,7 +40,7 @@ if grep -E 'test_|gtest|\.a$|\.h$|/include/|/lib/cmake' "$work/files"; then fail
 # The programs are executable and stripped.
 dpkg-deb -c "$deb" | grep -E ' \./usr/bin/orstation$' | grep -q '^-rwxr-xr-x root/root' || fail "orstation is not root-owned 0755"
 
-# The control fields; Depends from dpkg-shlibdeps plus the run-time plugins.
+# The control fields; Depends from dpkg-shlibdeps plus the database driver Qt loads at run time.
 dpkg-deb -I "$deb" >"$work/info"
 [ "$(dpkg-deb -f "$deb" Package)" = orstation ] || fail "wrong package name"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "wrong version"
@@ -48,9 +48,10 @@ dpkg-deb -I "$deb" >"$work/info"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for wanted in libc6 'libstdc\+\+6' libqt6core6 libqt6gui6 libqt6widgets6 libqt6sql6 libqt6printsupport6 \
-              libqt6pdf6 libqt6pdfwidgets6 libsqlite3-0 'libxlsxwriter[0-9]*' libqt6sql6-sqlite qt6-qpa-plugins; do
+              libqt6pdf6 libqt6pdfwidgets6 libsqlite3-0 'libxlsxwriter[0-9]*' libqt6sql6-sqlite; do
   echo "$depends" | grep -Eq "(^|, )$wanted( \(|,|$)" || fail "Depends lacks $wanted"
 done
+dpkg-deb -f "$deb" Recommends | grep -q 'libqt6sql6-odbc' || fail "Recommends lacks the ODBC driver for SQL Server"
 # shlibdeps gives the versions the build needs.
 echo "$depends" | grep -Eq 'libqt6core6 \(>= 6\.' || fail "Depends gives no Qt version"
 
