@@ -113,8 +113,8 @@ int interactive(db::Connection& connection)
     return failures == 0 ? 0 : 1;
 }
 
-// Backs up and/or checks; the backup is checked before it is called done
-// when both are asked.
+// Backs up, checks, or both: with both the check reads the new copy, so a
+// backup that is kept has been proven sound.
 int upkeep(const QString& path, const QString& backup, bool check)
 {
     try {
