@@ -13,8 +13,8 @@ int main(int argc, char** argv)
 {
     if (shell::AskedForVersion(argc, argv))
         return shell::PrintVersion("orstation");
+    shell::InstallStationLog(); // before Qt looks for a display, so a missing one is logged too
     QApplication application(argc, argv);
-    shell::InstallStationLog();
     reports::InstallReportViewers();
 
     shell::mdiORMenu mainWindow;
