@@ -40,14 +40,14 @@ set(CPACK_PACKAGE_NAME orstation)
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_VENDOR "Hospital IT department")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Operating-room station of the hospital information system")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Operating-room station of the hospital information system
- The desktop program of the nurses, clerks and supervisors of the operating-room
- complex: patients, schedules, charges, consents and nursing records, on the
- hospital's SQL Server or on its own embedded hospital database.
- .
- Also holds orsql, the command-line client of the embedded database (T-SQL,
- online backups, integrity checks), and orreport, which renders a report file
- to PDF.")
+# CPack puts the summary first and indents the rest as Debian wants it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "The desktop program of the nurses, clerks and supervisors of the operating-room
+complex: patients, schedules, charges, consents and nursing records, on the
+hospital's SQL Server or on its own embedded hospital database.
+
+Also holds orsql, the command-line client of the embedded database (T-SQL,
+online backups, integrity checks), and orreport, which renders a report file
+to PDF.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Hospital IT department <it@hospital.invalid>")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
