@@ -42,7 +42,14 @@ private:
         switch (s.kind) {
         case Statement::Kind::Select:
             query(emitter_.select(*s.select, nullptr), true);
+            program_->ops.back().rowCount = Op::RowCount::Rows;
             return;
+        case Statement::Kind::SetOption: {
+            Op op;
+            op.kind = Op::Kind::SetOption;
+            add(std::move(op));
+            return;
+        }
         case Statement::Kind::Insert:
             insert(s);
             return;
@@ -136,6 +143,10 @@ private:
             text = QStringLiteral("INSERT INTO ") + Emitter::quoteName(t.sqliteName) + QStringLiteral(" DEFAULT VALUES");
         }
         query(text, false);
+        Op& op = program_->ops.back();
+        op.rowCount = Op::RowCount::Changes;
+        op.insert = true;
+        op.identityTable = std::any_of(t.columns.begin(), t.columns.end(), [](const ColumnInfo& c) { return c.identity; });
     }
 
     QString target(const Statement& s, Scope& scope)
@@ -164,6 +175,7 @@ private:
         if (s.where)
             text += QStringLiteral(" WHERE ") + emitter_.expr(*s.where, scope).sql;
         query(text, false);
+        program_->ops.back().rowCount = Op::RowCount::Changes;
     }
 
     void remove(const Statement& s)
@@ -175,6 +187,7 @@ private:
         if (s.where)
             text += QStringLiteral(" WHERE ") + emitter_.expr(*s.where, scope).sql;
         query(text, false);
+        program_->ops.back().rowCount = Op::RowCount::Changes;
     }
 
     void branch(const Statement& s)
