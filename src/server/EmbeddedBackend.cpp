@@ -397,6 +397,10 @@ db::ResultSets EmbeddedBackend::runProgram(const tsql::ProgramPtr& programPtr, c
     const bool cacheable = program.cacheable;
     size_t pc = 0;
     while (pc < program.ops.size()) {
+        // Short steps may never reach the progress handler: a procedure or a
+        // function running many of them is stopped here once its time is up.
+        if (commandTimer_.isValid() && commandTimer_.elapsed() > timeoutSeconds_ * 1000LL)
+            throw db::DbError(serverMessage(QStringLiteral("interrupted")));
         const tsql::Op& op = program.ops[pc];
         switch (op.kind) {
         case tsql::Op::Kind::Jump:
