@@ -48,6 +48,10 @@ QString serverMessage(const QString& sqliteMessage)
     if (sqliteMessage.startsWith(QLatin1String("duplicate column name: ")))
         return QStringLiteral("Column names in each table must be unique. Column name '%1' is specified more than once.")
             .arg(sqliteMessage.section(QLatin1String(": "), 1));
+    // The file engine's parser is shallower than the server's: its limits
+    // answer as the server answers a statement nested beyond its own.
+    if (sqliteMessage == QLatin1String("parser stack overflow") || sqliteMessage.startsWith(QLatin1String("Expression tree is too large")))
+        return QStringLiteral("Some part of your SQL statement is nested too deeply. Rewrite the query or break it up into smaller queries.");
     if (sqliteMessage == QLatin1String("interrupted"))
         return QStringLiteral("Query timeout expired");
     if (sqliteMessage.startsWith(QLatin1String("database is locked")))
