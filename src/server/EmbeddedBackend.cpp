@@ -296,6 +296,20 @@ void EmbeddedBackend::executeNative(const QString& sqliteText)
     }
 }
 
+QStringList EmbeddedBackend::checkIntegrity()
+{
+    QStringList out;
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(handle_, "PRAGMA integrity_check", -1, &stmt, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        fail(0);
+    }
+    while (sqlite3_step(stmt) == SQLITE_ROW)
+        out << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+    sqlite3_finalize(stmt);
+    return out;
+}
+
 tsql::ProgramPtr EmbeddedBackend::program(const QString& sql)
 {
     const tsql::LexResult lexed = tsql::Lex(sql);

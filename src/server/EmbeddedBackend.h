@@ -48,6 +48,9 @@ public:
 
     // Runs plain SQLite text (schema upkeep, demo data in bulk).
     void executeNative(const QString& sqliteText);
+    // SQLite's integrity check of the whole file: {"ok"} when sound. Run here,
+    // where the collation the indexes use is known.
+    QStringList checkIntegrity();
 
     // A module of the server's (a batch, a procedure, a function): the scope
     // SCOPE_IDENTITY() answers for. Held for as long as the module runs.
