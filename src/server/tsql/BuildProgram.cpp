@@ -164,6 +164,8 @@ private:
         Scope scope;
         const QString table = target(s, scope);
         const TableInfo* t = scope.entries.front().table;
+        if (!t) // a view of the catalog, not a table
+            throw db::DbError(QStringLiteral("Invalid object name '%1'.").arg(s.table.join(QLatin1Char('.'))));
         QStringList sets;
         for (const auto& [name, value] : s.sets) {
             const ColumnInfo* c = t->column(name.last());
