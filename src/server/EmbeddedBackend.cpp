@@ -1,5 +1,6 @@
 #include "server/EmbeddedBackend.h"
 
+#include "db/DatabaseFiles.h"
 #include "db/DbError.h"
 #include "server/procedures/Procedure.h"
 #include "server/schema/SchemaUpgrade.h"
@@ -243,6 +244,7 @@ EmbeddedBackend::EmbeddedBackend(const QString& path, const EmbeddedOptions& opt
         sqlite3_create_function_v2(handle_, name.constData(), f.argCount, SQLITE_UTF8, new FunctionBinding{this, &f},
                                    callUserFunction, nullptr, nullptr, deleteBinding);
     }
+    db::RegisterOpenDatabaseFile(path_);
 }
 
 EmbeddedBackend::~EmbeddedBackend()
@@ -255,6 +257,7 @@ EmbeddedBackend::~EmbeddedBackend()
     database_handle_.close();
     database_handle_ = QSqlDatabase();
     QSqlDatabase::removeDatabase(connectionName_);
+    db::UnregisterOpenDatabaseFile(path_);
 }
 
 void EmbeddedBackend::createParameterTable()
