@@ -9,6 +9,14 @@ namespace db {
 // value that enters a statement goes through here.
 QString Quote(const QString& value);
 
+// Typed text inside a LIKE pattern, taken literally: its own "%", "_" and "["
+// are bracketed so that they match only themselves. Not quoted.
+QString LikeLiteral(const QString& typed);
+// A quoted LIKE pattern matching what starts with the typed text.
+QString LikeStartingWith(const QString& typed);
+// A quoted LIKE pattern matching what holds the typed text anywhere.
+QString LikeContaining(const QString& typed);
+
 // A number for a statement: numbers go unquoted.
 QString SqlNumber(double value);
 QString SqlNumber(qlonglong value);

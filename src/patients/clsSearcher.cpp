@@ -29,7 +29,7 @@ bool clsSearcher::SearchAdmissionType(QString& code)
 bool clsSearcher::SearchVessel(QString& code)
 {
     return search({QStringLiteral("SELECT vesselcode,vesselname FROM BUILD_FILE..tbCoVessel WHERE vesselname like  ")
-                       + db::Quote(code) + QStringLiteral(" + '%'"),
+                       + db::LikeStartingWith(code),
                    QStringLiteral("vesselcode"), QStringLiteral("vesselname"), kInvalidCode, QStringLiteral("Vessels"),
                    QStringLiteral("SELECT vesselname,vesselcode FROM BUILD_FILE..tbCoVessel "
                                   "WHERE vesselname like  '##' + '%'ORDER BY vesselcode"),
@@ -40,7 +40,7 @@ bool clsSearcher::SearchVessel(QString& code)
 bool clsSearcher::SearchHospital(QString& code)
 {
     return search({QStringLiteral("SELECT HospitalID,HospitalName FROM BUILD_FILE..tbcoHospital where HospitalName like  ")
-                       + db::Quote(code) + QStringLiteral(" + '%'"),
+                       + db::LikeStartingWith(code),
                    QStringLiteral("HospitalID"), QStringLiteral("HospitalName"), QStringLiteral("No record found."),
                    QStringLiteral("Hospitals"),
                    QStringLiteral("SELECT HospitalName,HospitalID FROM BUILD_FILE..tbcoHospital "
@@ -65,11 +65,11 @@ bool clsSearcher::SearchORProcedure(QString& code)
 {
     // The look-up accepts a code of any section: the "or" on the code stands
     // outside the operating-room conditions.
-    const QString text = db::Quote(code);
+    const QString pattern = db::LikeStartingWith(code);
     return search({QStringLiteral("Select OtherRevenue, OtherRevenueID  From Build_File..TbCoOtherRevenue "
                                   "Where OtherSectionID = 'OR' and (SectionID is not null and SectionID <> '') "
-                                  "and (OtherRevenue like  %1 + '%')  or OtherRevenueID like %1 + '%' ")
-                       .arg(text),
+                                  "and (OtherRevenue like  %1)  or OtherRevenueID like %1 ")
+                       .arg(pattern),
                    QStringLiteral("OtherRevenueID"), QStringLiteral("OtherRevenue"), kInvalidCode,
                    QStringLiteral("OR Procedures"),
                    QStringLiteral("SELECT OtherRevenue, OtherRevenueID FROM Build_File..TbCoOtherRevenue "

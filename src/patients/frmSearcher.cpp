@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -100,10 +101,21 @@ frmSearcher::frmSearcher(QWidget* parent) : QDialog(parent)
 QString frmSearcher::statementFor(const QString& text) const
 {
     // The query keeps its own quotes around "##"; only the text's inner
-    // apostrophes need doubling.
-    const QString quoted = db::Quote(text);
-    QString statement = Query;
-    return statement.replace(QStringLiteral("##"), quoted.mid(1, quoted.size() - 2));
+    // apostrophes need doubling. Where "##" stands in a LIKE pattern
+    // (like '##' + '%', like '%' + '##' + '%') the text is taken literally too.
+    static const QRegularExpression likeBefore(QStringLiteral("like\\s*(?:'%'\\s*\\+\\s*)?'$"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    const auto inner = [](const QString& quoted) { return quoted.mid(1, quoted.size() - 2); };
+    const QString plain = inner(db::Quote(text));
+    const QString literal = inner(db::Quote(db::LikeLiteral(text)));
+    QString statement;
+    qsizetype from = 0;
+    for (qsizetype at = Query.indexOf(QStringLiteral("##")); at >= 0; at = Query.indexOf(QStringLiteral("##"), from)) {
+        statement += Query.mid(from, at - from);
+        statement += likeBefore.match(statement).hasMatch() ? literal : plain;
+        from = at + 2;
+    }
+    return statement + Query.mid(from);
 }
 
 void frmSearcher::showEvent(QShowEvent* event)

@@ -1,15 +1,22 @@
 #include "server/EmbeddedBackend.h"
 
+#include "db/DatabaseFiles.h"
 #include "db/DbError.h"
 #include "server/procedures/Procedure.h"
 #include "server/schema/SchemaUpgrade.h"
 #include "server/tsql/Lexer.h"
 
+#include <QFile>
 #include <QSysInfo>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QUuid>
+#include <optional>
 #include <sqlite3.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace server {
 
@@ -47,6 +54,10 @@ QString serverMessage(const QString& sqliteMessage)
     if (sqliteMessage.startsWith(QLatin1String("duplicate column name: ")))
         return QStringLiteral("Column names in each table must be unique. Column name '%1' is specified more than once.")
             .arg(sqliteMessage.section(QLatin1String(": "), 1));
+    // The file engine's parser is shallower than the server's: its limits
+    // answer as the server answers a statement nested beyond its own.
+    if (sqliteMessage == QLatin1String("parser stack overflow") || sqliteMessage.startsWith(QLatin1String("Expression tree is too large")))
+        return QStringLiteral("Some part of your SQL statement is nested too deeply. Rewrite the query or break it up into smaller queries.");
     if (sqliteMessage == QLatin1String("interrupted"))
         return QStringLiteral("Query timeout expired");
     if (sqliteMessage.startsWith(QLatin1String("database is locked")))
@@ -100,6 +111,7 @@ struct FunctionBinding {
 void callUserFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
     auto* binding = static_cast<FunctionBinding*>(sqlite3_user_data(ctx));
+    EmbeddedBackend::Scope scope(*binding->backend);
     QVariantList args;
     for (int i = 0; i < argc; ++i) {
         switch (sqlite3_value_type(argv[i])) {
@@ -127,7 +139,59 @@ void callUserFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     }
 }
 
+// Patient data: the file and its companions are the owner's alone. SQLite
+// gives the log and shared-memory files the mode of the database file, so it
+// is enough to create that one so. Only paths are used, never a descriptor:
+// closing any descriptor of an open database file would drop the locks every
+// connection of this process holds on it.
+void restrictToOwner(const QString& path)
+{
+    if (path.isEmpty() || path == QLatin1String(":memory:") || path.startsWith(QLatin1String("file:")))
+        return;
+    const QByteArray local = QFile::encodeName(path);
+    struct stat info;
+    if (::stat(local.constData(), &info) != 0) {
+        const int fd = ::open(local.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0)
+            ::close(fd); // a new, empty file no one else has open yet
+        return;
+    }
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+        const QByteArray name = local + suffix;
+        if (::stat(name.constData(), &info) == 0 && info.st_uid == ::getuid() && (info.st_mode & 077) != 0)
+            ::chmod(name.constData(), info.st_mode & 0700);
+    }
+}
+
 void deleteBinding(void* p) { delete static_cast<FunctionBinding*>(p); }
+
+EmbeddedBackend* backendOf(sqlite3_context* ctx) { return static_cast<EmbeddedBackend*>(sqlite3_user_data(ctx)); }
+
+void resultVariant(sqlite3_context* ctx, const QVariant& v)
+{
+    if (v.isNull())
+        sqlite3_result_null(ctx);
+    else
+        sqlite3_result_int64(ctx, v.toLongLong());
+}
+
+void rowcountFunction(sqlite3_context* ctx, int, sqlite3_value**) { sqlite3_result_int64(ctx, backendOf(ctx)->rowCount()); }
+void identityFunction(sqlite3_context* ctx, int, sqlite3_value**) { resultVariant(ctx, backendOf(ctx)->sessionIdentity()); }
+void scopeIdentityFunction(sqlite3_context* ctx, int, sqlite3_value**) { resultVariant(ctx, backendOf(ctx)->scopeIdentity()); }
+
+void identCurrentFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL)
+        return sqlite3_result_null(ctx);
+    const QString name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(argv[0])));
+    const QString database = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(argv[1])));
+    try {
+        resultVariant(ctx, backendOf(ctx)->identCurrent(name, database));
+    } catch (const db::DbError& e) {
+        const QByteArray utf8 = e.message().toUtf8();
+        sqlite3_result_error(ctx, utf8.constData(), utf8.size());
+    }
+}
 
 } // namespace
 
@@ -136,6 +200,7 @@ EmbeddedBackend::EmbeddedBackend(const QString& path, const EmbeddedOptions& opt
     RegisterAllProcedures();
     connectionName_ = QStringLiteral("orstation-embedded-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     database_handle_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+    restrictToOwner(path);
     database_handle_.setDatabaseName(path);
     if (!database_handle_.open())
         throw db::DbError(QStringLiteral("Cannot open the database file %1: %2").arg(path, database_handle_.lastError().text()));
@@ -149,12 +214,19 @@ EmbeddedBackend::EmbeddedBackend(const QString& path, const EmbeddedOptions& opt
     host_.catalog = &catalog_;
     host_.handle = handle_;
     RegisterSqlFunctions(handle_, &host_);
+    sqlite3_create_function_v2(handle_, "tsql_rowcount", 0, SQLITE_UTF8, this, rowcountFunction, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(handle_, "tsql_identity", 0, SQLITE_UTF8, this, identityFunction, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(handle_, "tsql_scope_identity", 0, SQLITE_UTF8, this, scopeIdentityFunction, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(handle_, "tsql_ident_current", 2, SQLITE_UTF8, this, identCurrentFunction, nullptr, nullptr, nullptr);
     // A misspelt name in double quotes must fail, not turn into a string.
     sqlite3_db_config(handle_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     sqlite3_db_config(handle_, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
 
     executeNative(QStringLiteral("PRAGMA journal_mode = WAL"));
-    executeNative(QStringLiteral("PRAGMA synchronous = NORMAL"));
+    // With the write-ahead log, NORMAL syncs only at checkpoints: a power cut
+    // could lose saves the station already reported. FULL syncs at every
+    // commit, as the server's log does (bench_save gives the cost per save).
+    executeNative(QStringLiteral("PRAGMA synchronous = FULL"));
     executeNative(QStringLiteral("PRAGMA cache_size = -32000"));
     executeNative(QStringLiteral("PRAGMA temp_store = MEMORY"));
     setCommandTimeout(timeoutSeconds_);
@@ -172,16 +244,20 @@ EmbeddedBackend::EmbeddedBackend(const QString& path, const EmbeddedOptions& opt
         sqlite3_create_function_v2(handle_, name.constData(), f.argCount, SQLITE_UTF8, new FunctionBinding{this, &f},
                                    callUserFunction, nullptr, nullptr, deleteBinding);
     }
+    db::RegisterOpenDatabaseFile(path_);
 }
 
 EmbeddedBackend::~EmbeddedBackend()
 {
     clearStatements();
+    for (sqlite3_stmt* stmt : std::as_const(orphans_))
+        sqlite3_finalize(stmt);
     if (sqlite3_get_autocommit(handle_) == 0)
         sqlite3_exec(handle_, "ROLLBACK", nullptr, nullptr, nullptr);
     database_handle_.close();
     database_handle_ = QSqlDatabase();
     QSqlDatabase::removeDatabase(connectionName_);
+    db::UnregisterOpenDatabaseFile(path_);
 }
 
 void EmbeddedBackend::createParameterTable()
@@ -206,6 +282,26 @@ void EmbeddedBackend::createParameterTable()
         }
     }
     sqlite3_finalize(insert);
+}
+
+QVariant EmbeddedBackend::identCurrent(const QString& writtenName, const QString& database)
+{
+    const QStringList parts = writtenName.split(QLatin1Char('.'));
+    const QString db = parts.size() >= 3 && !parts[0].isEmpty() ? parts[0] : database;
+    const tsql::TableInfo* table = tsql::Catalog::isDatabase(db) ? catalog_.table(db, parts.last()) : nullptr;
+    const bool hasIdentity = table && std::any_of(table->columns.begin(), table->columns.end(), [](const tsql::ColumnInfo& c) { return c.identity; });
+    if (!hasIdentity)
+        return QVariant();
+    sqlite3_stmt* stmt = nullptr;
+    QVariant out = 1LL; // the seed, before any row was inserted
+    if (sqlite3_prepare_v2(handle_, "SELECT seq FROM sqlite_sequence WHERE name = ?", -1, &stmt, nullptr) == SQLITE_OK) {
+        const QByteArray name = table->sqliteName.toUtf8();
+        sqlite3_bind_text(stmt, 1, name.constData(), name.size(), SQLITE_TRANSIENT);
+        if (sqlite3_step(stmt) == SQLITE_ROW)
+            out = static_cast<qlonglong>(sqlite3_column_int64(stmt, 0));
+    }
+    sqlite3_finalize(stmt);
+    return out;
 }
 
 tsql::Catalog& EmbeddedBackend::catalog()
@@ -234,6 +330,20 @@ void EmbeddedBackend::executeNative(const QString& sqliteText)
         sqlite3_free(error);
         throw db::DbError(serverMessage(message));
     }
+}
+
+QStringList EmbeddedBackend::checkIntegrity()
+{
+    QStringList out;
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(handle_, "PRAGMA integrity_check", -1, &stmt, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        fail(0);
+    }
+    while (sqlite3_step(stmt) == SQLITE_ROW)
+        out << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+    sqlite3_finalize(stmt);
+    return out;
 }
 
 tsql::ProgramPtr EmbeddedBackend::program(const QString& sql)
@@ -273,36 +383,32 @@ db::ResultSets EmbeddedBackend::run(const QString& sql, qlonglong* recordsAffect
         translator_.clear();
     }
     const tsql::ProgramPtr p = translator_.translate(lexed, sql, database_);
-    const bool outermost = !commandTimer_.isValid();
-    if (outermost)
-        commandTimer_.start();
-    try {
-        db::ResultSets sets = runProgram(*p, lexed.literals, recordsAffected);
-        if (outermost)
-            commandTimer_.invalidate();
-        return sets;
-    } catch (...) {
-        if (outermost)
-            commandTimer_.invalidate();
-        throw;
-    }
+    CommandClock clock(commandTimer_);
+    // A batch sent by the program is a scope of its own; statements a
+    // procedure or function runs belong to that procedure's or function's.
+    std::optional<Scope> batch;
+    if (scopes_.empty())
+        batch.emplace(*this);
+    return runProgram(p, lexed.literals, recordsAffected);
 }
 
-sqlite3_stmt* EmbeddedBackend::prepare(const tsql::Op& op, bool* borrowed)
+sqlite3_stmt* EmbeddedBackend::prepare(const tsql::ProgramPtr& program, const tsql::Op& op, bool* borrowed)
 {
     *borrowed = false;
-    auto it = statements_.constFind(&op);
-    if (it != statements_.constEnd() && !inUse_.value(&op)) {
-        inUse_[&op] = true;
-        return it.value();
+    auto it = statements_.find(&op);
+    if (it != statements_.end() && !it->inUse) {
+        it->inUse = true;
+        return it->stmt;
     }
     sqlite3_stmt* stmt = nullptr;
     const QByteArray text = op.sql.toUtf8();
-    if (sqlite3_prepare_v2(handle_, text.constData(), text.size(), &stmt, nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v2(handle_, text.constData(), text.size(), &stmt, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(stmt);
         fail(0);
-    if (it == statements_.constEnd() && !op.changesSchema) {
-        statements_.insert(&op, stmt);
-        inUse_[&op] = true;
+    }
+    if (it == statements_.end() && !op.changesSchema) {
+        statements_.insert(&op, CachedStatement{stmt, true});
+        statementPrograms_.insert(program.get(), program);
     } else {
         *borrowed = true; // used once, then finalized
     }
@@ -311,29 +417,44 @@ sqlite3_stmt* EmbeddedBackend::prepare(const tsql::Op& op, bool* borrowed)
 
 void EmbeddedBackend::release(const tsql::Op& op, sqlite3_stmt* stmt, bool borrowed)
 {
-    if (borrowed) {
-        sqlite3_finalize(stmt);
-        return;
+    if (!borrowed) {
+        auto it = statements_.find(&op);
+        if (it != statements_.end() && it->stmt == stmt) {
+            sqlite3_reset(stmt);
+            sqlite3_clear_bindings(stmt);
+            it->inUse = false;
+            return;
+        }
+        orphans_.remove(stmt);
     }
-    sqlite3_reset(stmt);
-    sqlite3_clear_bindings(stmt);
-    inUse_[&op] = false;
+    sqlite3_finalize(stmt);
 }
 
 void EmbeddedBackend::clearStatements()
 {
-    for (sqlite3_stmt* stmt : std::as_const(statements_))
-        sqlite3_finalize(stmt);
+    // A statement still stepping (a function it calls ran this) is finalized
+    // by its own runner when it finishes, never under its feet.
+    for (const CachedStatement& cached : std::as_const(statements_)) {
+        if (cached.inUse)
+            orphans_.insert(cached.stmt);
+        else
+            sqlite3_finalize(cached.stmt);
+    }
     statements_.clear();
-    inUse_.clear();
+    statementPrograms_.clear();
 }
 
-db::ResultSets EmbeddedBackend::runProgram(const tsql::Program& program, const QStringList& literals, qlonglong* recordsAffected)
+db::ResultSets EmbeddedBackend::runProgram(const tsql::ProgramPtr& programPtr, const QStringList& literals, qlonglong* recordsAffected)
 {
+    const tsql::Program& program = *programPtr;
     db::ResultSets out;
     const bool cacheable = program.cacheable;
     size_t pc = 0;
     while (pc < program.ops.size()) {
+        // Short steps may never reach the progress handler: a procedure or a
+        // function running many of them is stopped here once its time is up.
+        if (commandTimer_.isValid() && commandTimer_.elapsed() > timeoutSeconds_ * 1000LL)
+            throw db::DbError(serverMessage(QStringLiteral("interrupted")));
         const tsql::Op& op = program.ops[pc];
         switch (op.kind) {
         case tsql::Op::Kind::Jump:
@@ -341,6 +462,11 @@ db::ResultSets EmbeddedBackend::runProgram(const tsql::Program& program, const Q
             continue;
         case tsql::Op::Kind::Use:
             database_ = op.database;
+            rowCount_ = 0;
+            ++pc;
+            continue;
+        case tsql::Op::Kind::SetOption:
+            rowCount_ = 0;
             ++pc;
             continue;
         case tsql::Op::Kind::Exec: {
@@ -370,12 +496,21 @@ db::ResultSets EmbeddedBackend::runProgram(const tsql::Program& program, const Q
         }
 
         bool borrowed = false;
-        sqlite3_stmt* stmt = cacheable ? prepare(op, &borrowed) : nullptr;
-        if (!cacheable) {
-            const QByteArray text = op.sql.toUtf8();
-            if (sqlite3_prepare_v2(handle_, text.constData(), text.size(), &stmt, nullptr) != SQLITE_OK)
-                fail(0);
-            borrowed = true;
+        sqlite3_stmt* stmt = nullptr;
+        try {
+            if (cacheable) {
+                stmt = prepare(programPtr, op, &borrowed);
+            } else {
+                const QByteArray text = op.sql.toUtf8();
+                if (sqlite3_prepare_v2(handle_, text.constData(), text.size(), &stmt, nullptr) != SQLITE_OK) {
+                    sqlite3_finalize(stmt);
+                    fail(0);
+                }
+                borrowed = true;
+            }
+        } catch (...) {
+            rowCount_ = 0;
+            throw;
         }
         for (size_t i = 0; i < op.parameters.size(); ++i) {
             const QByteArray utf8 = literals.value(op.parameters[i]).toUtf8();
@@ -403,10 +538,25 @@ db::ResultSets EmbeddedBackend::runProgram(const tsql::Program& program, const Q
         if (rc != SQLITE_DONE) {
             const QString message = serverMessage(QString::fromUtf8(sqlite3_errmsg(handle_)));
             release(op, stmt, borrowed);
+            rowCount_ = 0;
             throw db::DbError(message);
         }
         if (op.kind == tsql::Op::Kind::Query && !op.returnsRows && recordsAffected)
             *recordsAffected = sqlite3_changes(handle_);
+        switch (op.rowCount) {
+        case tsql::Op::RowCount::Zero: rowCount_ = 0; break;
+        case tsql::Op::RowCount::Rows: rowCount_ = static_cast<qlonglong>(set.rows.size()); break;
+        case tsql::Op::RowCount::Changes: rowCount_ = sqlite3_changes(handle_); break;
+        }
+        if (op.insert) {
+            // An insert into a table without identity leaves both answers NULL.
+            const QVariant identity = op.identityTable && sqlite3_changes(handle_) > 0
+                                          ? QVariant(static_cast<qlonglong>(sqlite3_last_insert_rowid(handle_)))
+                                          : QVariant();
+            identity_ = identity;
+            if (!scopes_.empty())
+                scopes_.back() = identity;
+        }
         release(op, stmt, borrowed);
 
         if (op.changesSchema) {
@@ -466,6 +616,8 @@ db::ResultSets EmbeddedBackend::callRegistered(const QString& database, const QS
         values[static_cast<int>(i)] = def->params[i].defaultValue;
     }
 
+    CommandClock clock(commandTimer_);
+    Scope scope(*this);
     // The whole procedure succeeds or leaves nothing behind.
     const QString savepoint = QStringLiteral("proc_%1").arg(++savepoint_);
     executeNative(QStringLiteral("SAVEPOINT ") + savepoint);

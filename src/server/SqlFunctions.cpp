@@ -70,69 +70,112 @@ int collate(void*, int aLen, const void* a, int bLen, const void* b)
     return CompareServerText(static_cast<const char*>(a), aLen, static_cast<const char*>(b), bLen);
 }
 
-bool likeFrom(const QString& v, int vi, const QString& p, int pi, QChar escape)
+// A LIKE pattern read once into steps that each match one character, or any
+// run of characters (%).
+struct LikeStep {
+    enum class Kind { Char, Any, Set, Star } kind;
+    QChar ch;       // Char: case-folded
+    QString set;    // Set: its single members, case-folded
+    std::vector<std::pair<QChar, QChar>> ranges;
+    bool negate = false;
+
+    bool matches(QChar c) const
+    {
+        switch (kind) {
+        case Kind::Any: return true;
+        case Kind::Char: return c.toCaseFolded() == ch;
+        case Kind::Set: {
+            const QChar f = c.toCaseFolded();
+            bool found = set.contains(f);
+            for (const auto& [lo, hi] : ranges)
+                found = found || (f >= lo && f <= hi);
+            return found != negate;
+        }
+        case Kind::Star: return false;
+        }
+        return false;
+    }
+};
+
+std::vector<LikeStep> compileLike(const QString& p, QChar escape)
 {
+    std::vector<LikeStep> steps;
+    int pi = 0;
     while (pi < p.size()) {
         const QChar c = p.at(pi);
         if (!escape.isNull() && c == escape && pi + 1 < p.size()) {
-            if (vi >= v.size() || v.at(vi).toCaseFolded() != p.at(pi + 1).toCaseFolded())
-                return false;
-            ++vi;
+            steps.push_back({LikeStep::Kind::Char, p.at(pi + 1).toCaseFolded(), {}, {}, false});
             pi += 2;
             continue;
         }
         if (c == QLatin1Char('%')) {
-            while (pi < p.size() && p.at(pi) == QLatin1Char('%'))
-                ++pi;
-            if (pi == p.size())
-                return true;
-            for (int k = vi; k <= v.size(); ++k)
-                if (likeFrom(v, k, p, pi, escape))
-                    return true;
-            return false;
+            if (steps.empty() || steps.back().kind != LikeStep::Kind::Star)
+                steps.push_back({LikeStep::Kind::Star, QChar(), {}, {}, false});
+            ++pi;
+            continue;
         }
-        if (vi >= v.size())
-            return false;
         if (c == QLatin1Char('_')) {
-            ++vi;
+            steps.push_back({LikeStep::Kind::Any, QChar(), {}, {}, false});
             ++pi;
             continue;
         }
         if (c == QLatin1Char('[')) {
             const int close = p.indexOf(QLatin1Char(']'), pi + 2);
             if (close > 0) {
+                LikeStep step{LikeStep::Kind::Set, QChar(), {}, {}, false};
                 int k = pi + 1;
-                bool negate = false;
                 if (p.at(k) == QLatin1Char('^')) {
-                    negate = true;
+                    step.negate = true;
                     ++k;
                 }
-                const QChar ch = v.at(vi).toCaseFolded();
-                bool found = false;
                 for (; k < close; ++k) {
                     if (k + 2 < close && p.at(k + 1) == QLatin1Char('-')) {
-                        const QChar lo = p.at(k).toCaseFolded();
-                        const QChar hi = p.at(k + 2).toCaseFolded();
-                        if (ch >= lo && ch <= hi)
-                            found = true;
+                        step.ranges.emplace_back(p.at(k).toCaseFolded(), p.at(k + 2).toCaseFolded());
                         k += 2;
-                    } else if (p.at(k).toCaseFolded() == ch) {
-                        found = true;
+                    } else {
+                        step.set += p.at(k).toCaseFolded();
                     }
                 }
-                if (found == negate)
-                    return false;
-                ++vi;
+                steps.push_back(std::move(step));
                 pi = close + 1;
                 continue;
             }
         }
-        if (v.at(vi).toCaseFolded() != c.toCaseFolded())
-            return false;
-        ++vi;
+        steps.push_back({LikeStep::Kind::Char, c.toCaseFolded(), {}, {}, false});
         ++pi;
     }
-    return vi == v.size();
+    return steps;
+}
+
+// Every step but % takes exactly one character, so when a match fails only the
+// last % needs to take one more character: the earlier ones can never do
+// better. No backtracking beyond that, so the time is bounded by the value's
+// length times the pattern's, never exponential.
+bool likeMatch(const QString& v, const std::vector<LikeStep>& steps)
+{
+    const int n = v.size();
+    const int m = static_cast<int>(steps.size());
+    int vi = 0, si = 0;
+    int starStep = -1, starValue = 0;
+    while (vi < n) {
+        if (si < m && steps[si].kind == LikeStep::Kind::Star) {
+            starStep = si++;
+            starValue = vi;
+            continue;
+        }
+        if (si < m && steps[si].matches(v.at(vi))) {
+            ++si;
+            ++vi;
+            continue;
+        }
+        if (starStep < 0)
+            return false;
+        si = starStep + 1;
+        vi = ++starValue;
+    }
+    while (si < m && steps[si].kind == LikeStep::Kind::Star)
+        ++si;
+    return si == m;
 }
 
 void likeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv)
@@ -615,12 +658,13 @@ int CompareServerText(const char* a, int aLength, const char* b, int bLength)
 
 bool ServerLike(const QString& value, const QString& pattern, QChar escape)
 {
-    if (likeFrom(value, 0, pattern, 0, escape))
+    const std::vector<LikeStep> steps = compileLike(pattern, escape);
+    if (likeMatch(value, steps))
         return true;
     QString trimmed = value;
     while (trimmed.endsWith(QLatin1Char(' ')))
         trimmed.chop(1);
-    return trimmed.size() != value.size() && likeFrom(trimmed, 0, pattern, 0, escape);
+    return trimmed.size() != value.size() && likeMatch(trimmed, steps);
 }
 
 void RegisterSqlFunctions(sqlite3* handle, FunctionHost* host)

@@ -1,5 +1,8 @@
 #include "shell/Prompts.h"
 
+#include "db/DatabaseFiles.h"
+#include "shell/FileDialog.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
@@ -54,28 +57,20 @@ int QtPrompts::exec(QDialog& dialog)
     return dialog.exec();
 }
 
-// The program writes filters as "description|pattern|description|pattern";
-// the file dialog wants "description (pattern);;...".
-static QString dialogFilter(const QString& filter)
-{
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    if (parts.size() < 2)
-        return filter;
-    QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        const QString& description = parts[i];
-        const QString pattern = parts[i + 1];
-        out << (description.contains(QLatin1Char('(')) ? description : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
-    }
-    return out.join(QStringLiteral(";;"));
-}
-
 QString QtPrompts::chooseFile(const QString& title, const QString& filter, bool forSaving)
 {
-    QWidget* parent = QApplication::activeWindow();
-    const QString qtFilter = dialogFilter(filter);
-    return forSaving ? QFileDialog::getSaveFileName(parent, title, QString(), qtFilter)
-                     : QFileDialog::getOpenFileName(parent, title, QString(), qtFilter);
+    const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(QApplication::activeWindow(), title, filter, forSaving);
+    for (;;) {
+        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+            return QString();
+        const QString path = dialog->selectedFiles().first();
+        // A typed name can still reach the database or its companions.
+        if (forSaving && (db::IsOpenDatabaseFile(path) || db::IsDatabaseCompanionName(path))) {
+            message(DatabaseFileRefusal(path), QStringLiteral("Notification"), PromptIcon::Exclamation);
+            continue;
+        }
+        return path;
+    }
 }
 
 } // namespace shell

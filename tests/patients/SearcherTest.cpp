@@ -106,6 +106,10 @@ TEST_F(SearcherTest, NoMatchShowsItsMessageAndKeepsTheCode)
         // An operating-room charge that is not a tagged procedure is not one.
         {"OR charge that is no procedure", &patients::clsSearcher::SearchORProcedure, QStringLiteral("ANESTHESIA"),
          invalid},
+        // Typed wildcards match only themselves: no "%" or "_" lists every row.
+        {"vessel typed as %", &patients::clsSearcher::SearchVessel, QStringLiteral("%"), invalid},
+        {"hospital typed as _", &patients::clsSearcher::SearchHospital, QStringLiteral("_"), QStringLiteral("No record found.")},
+        {"OR procedure typed as [A-Z]%", &patients::clsSearcher::SearchORProcedure, QStringLiteral("[A-Z]%"), invalid},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -274,6 +278,20 @@ TEST_F(SearcherTest, TheQueryTakesTheTextEverywhereTheMarkerStands)
     EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Critical);
     EXPECT_TRUE(prompts.last().text.contains(QStringLiteral("tbNoSuchTable"), Qt::CaseInsensitive))
         << prompts.last().text.toStdString();
+}
+
+// The dialog's own search puts the typed text in place of "##": literally
+// inside a LIKE pattern, with only its apostrophes doubled elsewhere.
+TEST_F(SearcherTest, TheDialogTakesTypedWildcardsLiterally)
+{
+    patients::frmSearcher dialog;
+    dialog.Query = QStringLiteral("SELECT vesselname,vesselcode FROM BUILD_FILE..tbCoVessel WHERE vesselname like  '##' + '%'ORDER BY vesselcode");
+    EXPECT_EQ(dialog.statementFor(QStringLiteral("5%_O'[A]")),
+              QStringLiteral("SELECT vesselname,vesselcode FROM BUILD_FILE..tbCoVessel WHERE vesselname like  '5[%][_]O''[[]A]' + '%'ORDER BY vesselcode"));
+    dialog.Query = QStringLiteral("SELECT D FROM T WHERE Status = 1 and D like '%' + '##' + '%' OR C = '##'");
+    EXPECT_EQ(dialog.statementFor(QStringLiteral("a_b")), QStringLiteral("SELECT D FROM T WHERE Status = 1 and D like '%' + 'a[_]b' + '%' OR C = 'a_b'"));
+    dialog.Query = QStringLiteral("Patient_Data..sp_Adm_SearchAdmissionType '##'");
+    EXPECT_EQ(dialog.statementFor(QStringLiteral("E%")), QStringLiteral("Patient_Data..sp_Adm_SearchAdmissionType 'E%'"));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "server/EmbeddedServer.h"
 
+#include "server/EmbeddedBackend.h"
+
 #include "server/demo/DemoCatalog.h"
 #include "server/demo/DemoSteps.h"
 
@@ -16,9 +18,15 @@ QDate serverDay(db::Connection& connection)
     return day.isValid() ? day : QDate::currentDate();
 }
 
-} // namespace
+// Demo rows are made from nothing and made again after a crash, so their
+// many commits need not wait for the disk as a nurse's saves do.
+void setSynchronous(db::Connection& connection, const char* mode)
+{
+    if (EmbeddedBackend* backend = AsEmbedded(connection))
+        backend->executeNative(QStringLiteral("PRAGMA synchronous = ") + QLatin1String(mode));
+}
 
-void CreateDemoHospital(db::Connection& connection, int scale)
+void fill(db::Connection& connection, int scale)
 {
     const demo::DemoCatalog catalog = demo::DemoCatalog::Build(scale, serverDay(connection));
     const demo::DemoContext context{connection, catalog};
@@ -39,6 +47,20 @@ void CreateDemoHospital(db::Connection& connection, int scale)
     demo::WriteNursingPreOpDocuments(context);
     demo::WriteConsents(context);
     demo::WriteSurgicalSafetyChecklists(context);
+}
+
+} // namespace
+
+void CreateDemoHospital(db::Connection& connection, int scale)
+{
+    setSynchronous(connection, "OFF");
+    try {
+        fill(connection, scale);
+    } catch (...) {
+        setSynchronous(connection, "FULL");
+        throw;
+    }
+    setSynchronous(connection, "FULL");
 }
 
 } // namespace server

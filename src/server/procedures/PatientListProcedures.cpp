@@ -68,14 +68,6 @@ QString stamp(const QDate& day)
     return db::Quote(day.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 00:00:00.000"));
 }
 
-// LIKE pattern for a name prefix: the typed text taken literally.
-QString prefixPattern(const QString& text)
-{
-    QString escaped = text.trimmed();
-    escaped.replace(QLatin1Char('['), QStringLiteral("[[]")).replace(QLatin1Char('%'), QStringLiteral("[%]")).replace(QLatin1Char('_'), QStringLiteral("[_]"));
-    return db::Quote(escaped + QLatin1Char('%'));
-}
-
 struct ListRequest {
     Kind kind = Kind::InPatient;
     QString lastName;
@@ -123,9 +115,9 @@ QString listStatement(const ListRequest& r)
         where << (r.kind == Kind::Emergency ? QStringLiteral("ISNULL(P.ERNum, '') <> ''") : QStringLiteral("ISNULL(P.ERNum, '') = ''"));
     }
     if (!r.lastName.isEmpty())
-        where << QStringLiteral("M.Lastname LIKE ") + prefixPattern(r.lastName);
+        where << QStringLiteral("M.Lastname LIKE ") + db::LikeStartingWith(r.lastName.trimmed());
     if (!r.firstName.isEmpty())
-        where << QStringLiteral("M.Firstname LIKE ") + prefixPattern(r.firstName);
+        where << QStringLiteral("M.Firstname LIKE ") + db::LikeStartingWith(r.firstName.trimmed());
     if (!r.number.isEmpty())
         where << QStringLiteral("(P.HospNum = %1 OR P.IDNUM = %1)").arg(db::Quote(r.number));
     if (!r.station.isEmpty()) {

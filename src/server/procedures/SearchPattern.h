@@ -6,15 +6,11 @@
 
 namespace server {
 
-// A quoted LIKE pattern that matches what starts with the typed text, the
-// text taken literally: its own "%", "_" and "[" match only themselves.
+// A quoted LIKE pattern that matches what starts with the typed text (its
+// blanks around trimmed), the text taken literally.
 inline QString PrefixPattern(const QString& text)
 {
-    QString escaped = text.trimmed();
-    escaped.replace(QLatin1Char('['), QStringLiteral("[[]"))
-        .replace(QLatin1Char('%'), QStringLiteral("[%]"))
-        .replace(QLatin1Char('_'), QStringLiteral("[_]"));
-    return db::Quote(escaped + QLatin1Char('%'));
+    return db::LikeStartingWith(text.trimmed());
 }
 
 } // namespace server

@@ -14,9 +14,9 @@ void searchAdmissionType(ProcContext& ctx)
     const QString text = ctx.text("@SearchString").trimmed();
     ctx.addResult(ctx.open(QStringLiteral("SELECT AdmissionType, AdmissionTypeID FROM BUILD_FILE..tbCoAdmissionType "
                                           "WHERE ISNULL(Status, 'A') = 'A' "
-                                          "AND (AdmissionTypeID = %1 OR AdmissionType LIKE %1 + '%') "
+                                          "AND (AdmissionTypeID = %1 OR AdmissionType LIKE %2) "
                                           "ORDER BY AdmissionType")
-                               .arg(db::Quote(text))));
+                               .arg(db::Quote(text), db::LikeStartingWith(text))));
 }
 
 } // namespace

@@ -18,7 +18,7 @@ void getCMRemarks(ProcContext& ctx)
 // "last, first" name ("N") starts with the text typed.
 void searchNurseUsers(ProcContext& ctx)
 {
-    const QString pattern = db::Quote(ctx.text("@SearchText").trimmed() + QLatin1Char('%'));
+    const QString pattern = db::LikeStartingWith(ctx.text("@SearchText").trimmed());
     const QString match = ctx.text("@SearchMode").trimmed().compare(QLatin1String("C"), Qt::CaseInsensitive) == 0
                               ? QStringLiteral("M.EmployeeID LIKE ") + pattern
                               : QStringLiteral("ISNULL(M.lastname, '') + ', ' + ISNULL(M.firstname, '') LIKE ") + pattern;

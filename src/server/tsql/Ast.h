@@ -112,7 +112,7 @@ struct Statement;
 using StatementPtr = std::unique_ptr<Statement>;
 
 struct Statement {
-    enum class Kind { Select, Insert, Update, Delete, If, Block, Use, CreateTable, CreateIndex, AlterAdd, DropTable, Exec, Truncate };
+    enum class Kind { Select, Insert, Update, Delete, If, Block, Use, CreateTable, CreateIndex, AlterAdd, DropTable, Exec, Truncate, SetOption };
     Kind kind;
 
     // Select, and the source of INSERT ... SELECT
@@ -131,7 +131,7 @@ struct Statement {
     StatementPtr elseBranch;
     // Block
     std::vector<StatementPtr> body;
-    // Use: the database; CreateIndex: the index name
+    // Use: the database; CreateIndex: the index name; SetOption: the option
     QString name;
     bool unique = false;
     // CreateTable / AlterAdd

@@ -42,7 +42,14 @@ private:
         switch (s.kind) {
         case Statement::Kind::Select:
             query(emitter_.select(*s.select, nullptr), true);
+            program_->ops.back().rowCount = Op::RowCount::Rows;
             return;
+        case Statement::Kind::SetOption: {
+            Op op;
+            op.kind = Op::Kind::SetOption;
+            add(std::move(op));
+            return;
+        }
         case Statement::Kind::Insert:
             insert(s);
             return;
@@ -136,6 +143,10 @@ private:
             text = QStringLiteral("INSERT INTO ") + Emitter::quoteName(t.sqliteName) + QStringLiteral(" DEFAULT VALUES");
         }
         query(text, false);
+        Op& op = program_->ops.back();
+        op.rowCount = Op::RowCount::Changes;
+        op.insert = true;
+        op.identityTable = std::any_of(t.columns.begin(), t.columns.end(), [](const ColumnInfo& c) { return c.identity; });
     }
 
     QString target(const Statement& s, Scope& scope)
@@ -153,6 +164,8 @@ private:
         Scope scope;
         const QString table = target(s, scope);
         const TableInfo* t = scope.entries.front().table;
+        if (!t) // a view of the catalog, not a table
+            throw db::DbError(QStringLiteral("Invalid object name '%1'.").arg(s.table.join(QLatin1Char('.'))));
         QStringList sets;
         for (const auto& [name, value] : s.sets) {
             const ColumnInfo* c = t->column(name.last());
@@ -164,6 +177,7 @@ private:
         if (s.where)
             text += QStringLiteral(" WHERE ") + emitter_.expr(*s.where, scope).sql;
         query(text, false);
+        program_->ops.back().rowCount = Op::RowCount::Changes;
     }
 
     void remove(const Statement& s)
@@ -175,6 +189,7 @@ private:
         if (s.where)
             text += QStringLiteral(" WHERE ") + emitter_.expr(*s.where, scope).sql;
         query(text, false);
+        program_->ops.back().rowCount = Op::RowCount::Changes;
     }
 
     void branch(const Statement& s)

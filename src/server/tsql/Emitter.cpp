@@ -73,6 +73,8 @@ QString PlaceParameters(const QString& marked, std::vector<int>* order)
             continue;
         }
         const int end = marked.indexOf(QChar(0x02), i);
+        if (end < 0)
+            throw db::DbError(QStringLiteral("Invalid control character in the statement."));
         order->push_back(marked.mid(i + 1, end - i - 1).toInt());
         out += QLatin1Char('?');
         i = end;
@@ -90,6 +92,9 @@ QString Emitter::quoteName(const QString& name)
 QString Emitter::literalText(int index) const
 {
     QString v = literals_.value(index);
+    // Written into the text itself, a marker character would read as a parameter.
+    if (v.contains(QChar(0x01)) || v.contains(QChar(0x02)))
+        throw db::DbError(QStringLiteral("Invalid control character in a constant."));
     v.replace(QLatin1Char('\''), QStringLiteral("''"));
     return QLatin1Char('\'') + v + QLatin1Char('\'');
 }
@@ -172,6 +177,7 @@ QString Emitter::select(const Select& s, const Scope* parent)
         return selectCore(m, parent, false);
     };
     QString text = member(s);
+    const ValueType firstType = firstColumnType_;
     for (const auto& [op, next] : s.compound)
         text += QLatin1Char(' ') + op + QLatin1Char(' ') + member(*next);
     if (!s.orderBy.empty()) {
@@ -188,6 +194,7 @@ QString Emitter::select(const Select& s, const Scope* parent)
         }
         text += QStringLiteral(" ORDER BY ") + terms.join(QStringLiteral(", "));
     }
+    firstColumnType_ = firstType;
     return text;
 }
 
@@ -200,8 +207,11 @@ QString Emitter::selectCore(const Select& s, const Scope* parent, bool withOrder
         from = fromClause(s.from, scope);
 
     QStringList items;
+    ValueType firstType = ValueType::Unknown;
     for (const SelectItem& item : s.items) {
         const Emitted e = expr(*item.expr, scope);
+        if (items.isEmpty())
+            firstType = e.type;
         if (item.hasAlias) {
             items << e.sql + QStringLiteral(" AS ") + quoteName(item.alias);
             scope.itemAliases.insert(item.alias.toUpper(), e.type);
@@ -230,6 +240,8 @@ QString Emitter::selectCore(const Select& s, const Scope* parent, bool withOrder
     }
     if (s.having)
         text += QStringLiteral(" HAVING ") + expr(*s.having, scope).sql;
+    // Set last: the clauses above may hold queries of their own.
+    firstColumnType_ = firstType;
     if (!withOrderAndLimit)
         return text;
     if (!s.orderBy.empty()) {
@@ -252,6 +264,7 @@ QString Emitter::selectCore(const Select& s, const Scope* parent, bool withOrder
     }
     if (s.top)
         text += QStringLiteral(" LIMIT ") + expr(*s.top, scope).sql;
+    firstColumnType_ = firstType;
     return text;
 }
 
@@ -393,16 +406,19 @@ Emitted Emitter::function(const Expr& e, const Scope& scope)
         const QString second = a.type == ValueType::DateTime ? Emitter::storeAs(b, ValueType::DateTime) : b.sql;
         return {QStringLiteral("ifnull(%1, %2)").arg(a.sql, second), a.type == ValueType::Unknown ? b.type : a.type, false};
     }
-    if (name == QLatin1String("COALESCE")) {
+    // Each argument is emitted once: nested calls must not double the work.
+    if (name == QLatin1String("COALESCE") || name == QLatin1String("NULLIF")) {
+        if (name == QLatin1String("NULLIF"))
+            argCount(2, 2);
         ValueType t = ValueType::Unknown;
-        for (const ExprPtr& a : e.args)
-            if (t == ValueType::Unknown)
-                t = expr(*a, scope).type;
-        return call("coalesce", t);
-    }
-    if (name == QLatin1String("NULLIF")) {
-        argCount(2, 2);
-        return call("nullif", expr(*e.args[0], scope).type);
+        QStringList parts;
+        for (const ExprPtr& a : e.args) {
+            const Emitted emitted = expr(*a, scope);
+            if (t == ValueType::Unknown && (parts.isEmpty() || name == QLatin1String("COALESCE")))
+                t = emitted.type;
+            parts << emitted.sql;
+        }
+        return {name.toLower() + QLatin1Char('(') + parts.join(QStringLiteral(", ")) + QLatin1Char(')'), t, false};
     }
     if (name == QLatin1String("GETDATE") || name == QLatin1String("SYSDATETIME") || name == QLatin1String("CURRENT_TIMESTAMP")) {
         argCount(0, 0);
@@ -416,8 +432,16 @@ Emitted Emitter::function(const Expr& e, const Scope& scope)
         argCount(0, 0);
         return {QLatin1Char('\'') + database_.toUpper() + QLatin1Char('\''), ValueType::Text, false};
     }
-    if (name == QLatin1String("SCOPE_IDENTITY") || name == QLatin1String("IDENT_CURRENT"))
-        return {QStringLiteral("last_insert_rowid()"), ValueType::Number, false};
+    // Identities as the server keeps them: per scope (the batch, procedure or
+    // function), per session, and per table.
+    if (name == QLatin1String("SCOPE_IDENTITY")) {
+        argCount(0, 0);
+        return {QStringLiteral("tsql_scope_identity()"), ValueType::Number, false};
+    }
+    if (name == QLatin1String("IDENT_CURRENT")) {
+        argCount(1, 1);
+        return {QStringLiteral("tsql_ident_current(%1, '%2')").arg(args(), database_.toUpper()), ValueType::Number, false};
+    }
     if (name == QLatin1String("NEWID"))
         return {QStringLiteral("tsql_newid()"), ValueType::Text, false};
     if (name == QLatin1String("DATEADD")) {
@@ -528,9 +552,9 @@ Emitted Emitter::expr(const Expr& e, const Scope& scope)
     case Expr::Kind::Variable: {
         const QString v = e.text.toUpper();
         if (v == QLatin1String("@@IDENTITY"))
-            return {QStringLiteral("last_insert_rowid()"), ValueType::Number, false};
+            return {QStringLiteral("tsql_identity()"), ValueType::Number, false};
         if (v == QLatin1String("@@ROWCOUNT"))
-            return {QStringLiteral("changes()"), ValueType::Number, false};
+            return {QStringLiteral("tsql_rowcount()"), ValueType::Number, false};
         throw db::DbError(QStringLiteral("Must declare the scalar variable \"%1\".").arg(e.text));
     }
     case Expr::Kind::Paren: {
@@ -594,20 +618,11 @@ Emitted Emitter::expr(const Expr& e, const Scope& scope)
     case Expr::Kind::Exists:
         return {QStringLiteral("EXISTS (") + select(*e.select, &scope) + QLatin1Char(')'), ValueType::Number, false};
     case Expr::Kind::Subquery: {
-        ValueType t = ValueType::Unknown;
+        // The type of a scalar subquery is the type of its one column, noted
+        // while the query was written: emitting that column a second time
+        // would double the work at every level of nesting.
         const QString text = select(*e.select, &scope);
-        if (!e.select->items.empty() && e.select->compound.empty()) {
-            // The type of a scalar subquery is the type of its one column.
-            Scope probe;
-            probe.parent = &scope;
-            Emitter copy(catalog_, database_, literals_, inline_);
-            for (const FromItem& item : e.select->from) {
-                copy.tableRef(item.first, probe);
-                for (const Join& j : item.joins)
-                    copy.tableRef(j.table, probe);
-            }
-            t = copy.expr(*e.select->items.front().expr, probe).type;
-        }
+        const ValueType t = e.select->compound.empty() ? firstColumnType_ : ValueType::Unknown;
         return {QLatin1Char('(') + text + QLatin1Char(')'), t, false};
     }
     case Expr::Kind::Case: {

@@ -63,6 +63,7 @@ private:
     QString database_;
     const QStringList& literals_;
     bool inline_;
+    ValueType firstColumnType_ = ValueType::Unknown; // of the query select() wrote last
 };
 
 } // namespace server::tsql

@@ -23,6 +23,19 @@ QString excerpt(const QString& text, int from)
     return text.mid(from, 60);
 }
 
+// Names and aliases end up in the translated text, where control characters
+// have no business (and where two of them mark parameters): refuse them.
+bool isControl(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7f;
+}
+
+db::DbError controlCharacterIn(QChar c, const QString& written)
+{
+    return db::DbError(QStringLiteral("Invalid character 0x%1 in the name or alias '%2'.")
+                           .arg(QString::number(c.unicode(), 16).rightJustified(2, QLatin1Char('0')), written.left(60)));
+}
+
 } // namespace
 
 bool IsReservedWord(const QString& word)
@@ -74,10 +87,24 @@ LexResult Lex(const QString& text)
             continue;
         }
         if (c == QLatin1Char('/') && i + 1 < n && text.at(i + 1) == QLatin1Char('*')) {
-            const int end = text.indexOf(QStringLiteral("*/"), i + 2);
-            if (end < 0)
+            // The server nests block comments: "/* a /* b */ c */" is one comment.
+            int depth = 0;
+            int j = i;
+            while (j < n) {
+                if (text.at(j) == QLatin1Char('/') && j + 1 < n && text.at(j + 1) == QLatin1Char('*')) {
+                    ++depth;
+                    j += 2;
+                } else if (text.at(j) == QLatin1Char('*') && j + 1 < n && text.at(j + 1) == QLatin1Char('/')) {
+                    j += 2;
+                    if (--depth == 0)
+                        break;
+                } else {
+                    ++j;
+                }
+            }
+            if (depth > 0)
                 throw db::DbError(QStringLiteral("Missing end comment mark '*/'."));
-            i = end + 2;
+            i = j;
             continue;
         }
 
@@ -111,6 +138,9 @@ LexResult Lex(const QString& text)
             i = j;
             if (wasAs) {
                 // A column alias written as a string is part of the statement's shape.
+                for (int k = 0; k < value.size(); ++k)
+                    if (isControl(value.at(k)))
+                        throw controlCharacterIn(value.at(k), value.left(k));
                 QString quoted = value;
                 quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
                 push(t, QLatin1Char('\'') + quoted + QLatin1Char('\''));
@@ -138,6 +168,8 @@ LexResult Lex(const QString& text)
                     ++j;
                     break;
                 }
+                if (isControl(d))
+                    throw controlCharacterIn(d, value);
                 value += d;
                 ++j;
             }

@@ -6,6 +6,18 @@ namespace server::tsql {
 
 namespace {
 
+// How deep a statement may nest before it is refused, as the server refuses
+// it: a bound on the parser's, the emitter's and the tree's recursion alike.
+// Each nested expression, NOT, sign, statement or link of an operator chain
+// counts one level; queries nest at most 32 deep, as on the server.
+constexpr int kMaxDepth = 500;
+constexpr int kMaxQueryDepth = 32;
+
+[[noreturn]] void tooDeep()
+{
+    throw db::DbError(QStringLiteral("Some part of your SQL statement is nested too deeply. Rewrite the query or break it up into smaller queries."));
+}
+
 class Parser {
 public:
     Parser(const LexResult& lexed, const QString& source) : t_(lexed.tokens), source_(source) {}
@@ -122,6 +134,7 @@ private:
     // ---- statements ---------------------------------------------------------
     StatementPtr statement(bool firstInBatch)
     {
+        Level level(depth_);
         const Token& t = peek();
         if (t.kind == TokenKind::Symbol && t.text == QLatin1String("(") )
             return selectStatement();
@@ -145,6 +158,8 @@ private:
             s->name = word();
             return s;
         }
+        if (isWord("SET"))
+            return setOption();
         if (isWord("CREATE"))
             return createStatement();
         if (isWord("ALTER"))
@@ -172,6 +187,30 @@ private:
         // A procedure name alone starts a call, as the first statement of a batch may.
         Q_UNUSED(firstInBatch);
         return execStatement();
+    }
+
+    // SET <option>[, <option>...] ON|OFF. The embedded database keeps the
+    // server's defaults; the statement is accepted so that batches written for
+    // the server run, and it resets @@ROWCOUNT as there.
+    StatementPtr setOption()
+    {
+        expectWord("SET");
+        static const char* options[] = {"NOCOUNT", "ANSI_NULLS", "ANSI_PADDING", "ANSI_WARNINGS", "ARITHABORT",
+                                        "QUOTED_IDENTIFIER", "XACT_ABORT", "CONCAT_NULL_YIELDS_NULL"};
+        auto s = std::make_unique<Statement>(Statement::Kind::SetOption);
+        do {
+            if (peek().kind != TokenKind::Word || peek().quoted)
+                fail();
+            bool known = false;
+            for (const char* o : options)
+                known = known || isWord(o);
+            if (!known)
+                fail();
+            s->name += next().text.toUpper() + QLatin1Char(' ');
+        } while (acceptSymbol(","));
+        if (!acceptWord("ON") && !acceptWord("OFF"))
+            fail();
+        return s;
     }
 
     StatementPtr execStatement()
@@ -434,6 +473,8 @@ private:
     // ---- select -------------------------------------------------------------
     SelectPtr selectWithUnions()
     {
+        Level level(depth_);
+        Level query(queryDepth_, kMaxQueryDepth);
         SelectPtr first = selectCore();
         while (isWord("UNION") || isWord("EXCEPT") || isWord("INTERSECT")) {
             QString op = next().text.toUpper();
@@ -585,7 +626,11 @@ private:
     }
 
     // ---- expressions ----------------------------------------------------------
-    ExprPtr expression() { return orExpr(); }
+    ExprPtr expression()
+    {
+        Level level(depth_);
+        return orExpr();
+    }
 
     static ExprPtr make(Expr::Kind k) { return std::make_unique<Expr>(k); }
 
@@ -601,22 +646,31 @@ private:
     ExprPtr orExpr()
     {
         ExprPtr left = andExpr();
-        while (acceptWord("OR"))
+        int links = 0;
+        while (acceptWord("OR")) {
+            chainLink(&links);
             left = binary(Expr::Kind::Binary, QStringLiteral("OR"), std::move(left), andExpr());
+        }
+        depth_ -= links;
         return left;
     }
 
     ExprPtr andExpr()
     {
         ExprPtr left = notExpr();
-        while (acceptWord("AND"))
+        int links = 0;
+        while (acceptWord("AND")) {
+            chainLink(&links);
             left = binary(Expr::Kind::Binary, QStringLiteral("AND"), std::move(left), notExpr());
+        }
+        depth_ -= links;
         return left;
     }
 
     ExprPtr notExpr()
     {
         if (acceptWord("NOT")) {
+            Level level(depth_);
             auto e = make(Expr::Kind::Unary);
             e->op = QStringLiteral("NOT");
             e->args.push_back(notExpr());
@@ -636,7 +690,14 @@ private:
             return e;
         }
         ExprPtr left = additive();
+        int links = 0;
+        struct Unwind {
+            int& depth;
+            int& links;
+            ~Unwind() { depth -= links; }
+        } unwind{depth_, links};
         for (;;) {
+            chainLink(&links);
             const Token& t = peek();
             if (t.kind == TokenKind::Symbol &&
                 (t.text == QLatin1String("=") || t.text == QLatin1String("<>") || t.text == QLatin1String("!=") ||
@@ -711,23 +772,26 @@ private:
     ExprPtr additive()
     {
         ExprPtr left = multiplicative();
-        for (;;) {
-            if (isSymbol("+") || isSymbol("-") || isSymbol("&") || isSymbol("|") || isSymbol("^")) {
-                const QString op = next().text;
-                left = binary(Expr::Kind::Binary, op, std::move(left), multiplicative());
-            } else {
-                return left;
-            }
+        int links = 0;
+        while (isSymbol("+") || isSymbol("-") || isSymbol("&") || isSymbol("|") || isSymbol("^")) {
+            chainLink(&links);
+            const QString op = next().text;
+            left = binary(Expr::Kind::Binary, op, std::move(left), multiplicative());
         }
+        depth_ -= links;
+        return left;
     }
 
     ExprPtr multiplicative()
     {
         ExprPtr left = unary();
+        int links = 0;
         while (isSymbol("*") || isSymbol("/") || isSymbol("%")) {
+            chainLink(&links);
             const QString op = next().text;
             left = binary(Expr::Kind::Binary, op, std::move(left), unary());
         }
+        depth_ -= links;
         return left;
     }
 
@@ -740,6 +804,7 @@ private:
                 n->text = QStringLiteral("-") + next().text;
                 return n;
             }
+            Level level(depth_);
             auto e = make(Expr::Kind::Unary);
             e->op = op;
             e->args.push_back(unary());
@@ -878,9 +943,35 @@ private:
         return e;
     }
 
+    // One level deeper for as long as it lives.
+    class Level {
+    public:
+        explicit Level(int& depth, int limit = kMaxDepth) : depth_(depth)
+        {
+            if (++depth_ > limit)
+                tooDeep();
+        }
+        ~Level() { --depth_; }
+        Level(const Level&) = delete;
+        Level& operator=(const Level&) = delete;
+
+    private:
+        int& depth_;
+    };
+
+    // A link of a left-deep operator chain: the tree grows one level with it.
+    void chainLink(int* links)
+    {
+        ++*links;
+        if (++depth_ > kMaxDepth)
+            tooDeep();
+    }
+
     const std::vector<Token>& t_;
     const QString& source_;
     size_t p_ = 0;
+    int depth_ = 0;
+    int queryDepth_ = 0;
 };
 
 } // namespace

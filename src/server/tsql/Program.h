@@ -23,9 +23,19 @@ struct Op {
         JumpIfFalse, // run `sql` (one row, one 0/1 column); go to `target` on 0
         Jump,        // go to `target`
         Use,         // make `database` the connection's current database
-        Exec         // call the procedure database..name with `args`
+        Exec,        // call the procedure database..name with `args`
+        SetOption    // SET NOCOUNT ON and the like: the server's defaults stay
+    };
+    // What @@ROWCOUNT holds after a Query step, as the server counts.
+    enum class RowCount {
+        Zero,    // IF and definitions reset it
+        Rows,    // a SELECT: the rows it returned
+        Changes  // INSERT, UPDATE, DELETE: the rows they touched
     };
     Kind kind = Kind::Query;
+    RowCount rowCount = RowCount::Zero;
+    bool insert = false;        // an INSERT: it sets SCOPE_IDENTITY() and @@IDENTITY
+    bool identityTable = false; // ... into a table with an identity column
     QString sql;
     std::vector<int> parameters; // the literal each "?" of `sql` binds, in order
     bool returnsRows = false;
