@@ -134,29 +134,17 @@ void PatientGrid::fitColumns()
 {
     const QFontMetrics metrics = fontMetrics();
     const QFontMetrics headingMetrics = horizontalHeader()->fontMetrics();
-    const int records = model_->recordCount();
     for (int column = PatientListModel::HospitalNumber; column <= PatientListModel::BillingDate; ++column) {
         int width = std::max(minimumColumnWidth(column),
-                             headingMetrics.horizontalAdvance(model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) + kCellPadding);
-        // Measuring every one of thousands of rows is wasted work: the longest
-        // texts are found by their length and only they are measured.
-        QStringList longest;
-        qsizetype longestLength = 0;
-        for (int row = 0; row < records; ++row) {
-            const QString text = model_->text(row, column);
-            if (text.size() + kLengthSlack < longestLength)
-                continue;
-            if (text.size() > longestLength) {
-                longestLength = text.size();
-                longest.erase(std::remove_if(longest.begin(), longest.end(),
-                                             [&](const QString& t) { return t.size() + kLengthSlack < longestLength; }),
-                              longest.end());
-            }
-            if (longest.size() < kMeasuredTexts && !longest.contains(text))
-                longest << text;
-        }
-        for (const QString& text : longest)
-            width = std::max(width, metrics.horizontalAdvance(text) + kCellPadding);
+                             headingMetrics.horizontalAdvance(model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                                 kCellPadding);
+        // Dates are printed in one format, which the minimum already fits;
+        // numbers and names are measured, but only their longest texts (a
+        // station list may hold thousands of rows).
+        if (column == PatientListModel::HospitalNumber || column == PatientListModel::AdmissionNumber
+            || column == PatientListModel::PatientName)
+            for (const QString& text : model_->longestTexts(column, kLengthSlack, kMeasuredTexts))
+                width = std::max(width, metrics.horizontalAdvance(text) + kCellPadding);
         setColumnWidth(column, std::min(width, kMaxColumnWidth));
     }
 }

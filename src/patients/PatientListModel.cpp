@@ -139,6 +139,25 @@ QString PatientListModel::text(int row, int column) const
     return value;
 }
 
+QStringList PatientListModel::longestTexts(int column, int slack, int limit) const
+{
+    // One pass over the stored values without building the shown texts;
+    // names are tidied only for the few rows kept.
+    const int rows = recordCount();
+    qsizetype longest = 0;
+    for (int row = 0; row < rows; ++row)
+        longest = std::max(longest, raw(row, column).toString().size());
+    QStringList texts;
+    for (int row = 0; row < rows && texts.size() < limit; ++row) {
+        if (raw(row, column).toString().size() + slack < longest)
+            continue;
+        const QString shown = text(row, column);
+        if (!texts.contains(shown))
+            texts << shown;
+    }
+    return texts;
+}
+
 bool PatientListModel::billed(int row) const
 {
     return !raw(row, BillingDate).toString().isEmpty();

@@ -62,6 +62,10 @@ public:
     int recordCount() const;
     // The cell as shown (dates as "MM/dd/yyyy hh:mm AM"); "" outside the data.
     QString text(int row, int column) const;
+    // The texts of a column as shown that are longest in characters (those
+    // within `slack` characters of the longest, at most `limit` of them):
+    // the only ones worth measuring when the grid fits its columns.
+    QStringList longestTexts(int column, int slack, int limit) const;
     // The column headings of the grid (blank for the marker and hidden columns).
     static QStringList Headings();
 
