@@ -2,11 +2,39 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QToolTip>
 
 namespace shell::StationLook {
+
+namespace {
+
+// Fusion with the station's spacing: every layout that does not choose its
+// own spacing and margins takes them from the one scale.
+class StationStyle : public QProxyStyle {
+public:
+    StationStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        switch (metric) {
+        case PM_LayoutHorizontalSpacing:
+        case PM_LayoutVerticalSpacing:
+            return Small;
+        case PM_LayoutLeftMargin:
+        case PM_LayoutRightMargin:
+        case PM_LayoutTopMargin:
+        case PM_LayoutBottomMargin:
+            return Medium;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
+
+} // namespace
 
 QPalette Palette()
 {
@@ -45,8 +73,7 @@ QPalette Palette()
 
 void Apply()
 {
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+    QApplication::setStyle(new StationStyle);
     const QPalette palette = Palette();
     QApplication::setPalette(palette);
     QToolTip::setPalette(palette);

@@ -8,7 +8,9 @@
 #include "shell/frmUser.h"
 #include "shell/frmUserRights.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -291,6 +293,25 @@ TEST_F(RightsWindow, AChangeWhoseLogCannotBeWrittenIsNotKept)
     EXPECT_TRUE(prompts.last().text.endsWith("Please notify your IT department."));
     EXPECT_EQ(storedRights("NURSE1"), "1|3|10|11|25|36|") << "the change went with its log";
     EXPECT_TRUE(ticked(window).contains("29")) << "the ticks stay for another try";
+}
+
+TEST_F(RightsWindow, EnterInTheSearchBoxSearchesAndNeverSaves)
+{
+    logInAs(QStringLiteral("SUPERVISOR"), QStringLiteral("super1"));
+    shell::frmUserRights window;
+    window.show();
+    choose(window, "NURSE1");
+    tick(window, "SUPERVISOR");
+    // The buttons in the station's order: the work, then Close.
+    EXPECT_LT(window.cmdSave->x(), window.cmdClose->x());
+    auto* box = control<QLineEdit>(window, "txtSearch");
+    box->setText(QStringLiteral("NURSE2"));
+    box->setFocus();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(box, &press);
+    EXPECT_EQ(control<QTableWidget>(window, "grdUsers")->item(0, 0)->text(), "NURSE2");
+    EXPECT_TRUE(prompts.texts().isEmpty()) << qPrintable(prompts.texts().join('\n'));
+    EXPECT_EQ(storedRights("NURSE1"), "1|3|10|11|25|36|");
 }
 
 } // namespace
