@@ -39,7 +39,8 @@ frmUserRights::frmUserRights(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmUserRights"));
     setWindowTitle(QStringLiteral("User Rights"));
-    resize(940, 540);
+    // Wide enough for whole names beside the longest right, within a 1366-pixel screen.
+    resize(1140, 560);
 
     auto* usersBox = new QGroupBox(QStringLiteral("Users"), this);
     searchPanel = new UserSearchPanel(usersBox);
