@@ -4,6 +4,7 @@
 #include "shell/ProgramVersion.h"
 #include "shell/Prompts.h"
 #include "shell/StationLogFile.h"
+#include "shell/StationLook.h"
 #include "shell/mdiORMenu.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
         return shell::PrintVersion("orstation");
     shell::InstallStationLog(); // before Qt looks for a display, so a missing one is logged too
     QApplication application(argc, argv);
+    shell::StationLook::Apply();
     reports::InstallReportViewers();
 
     shell::mdiORMenu mainWindow;

@@ -5,6 +5,7 @@
 #include "components/frmLogin.h"
 #include "db/DbError.h"
 #include "shell/Prompts.h"
+#include "shell/StartupHelpers.h"
 
 #include <QHash>
 #include <QSettings>
@@ -82,8 +83,15 @@ bool clsCurrentuser::logIn(std::unique_ptr<db::Connection> connection, const QSt
     return true;
 }
 
-QString clsCurrentuser::tryLogIn(const ConnectionChoice& choice, const QString& userId, const QString& password)
+QString clsCurrentuser::FailedLogInRemark(const QString& userId)
 {
+    return QStringLiteral("Failed Log In: User ID: ") + userId.trimmed();
+}
+
+QString clsCurrentuser::tryLogIn(const ConnectionChoice& choice, const QString& userId, const QString& password, bool* refused)
+{
+    if (refused)
+        *refused = false;
     if (userId.trimmed().isEmpty())
         return QStringLiteral("Please enter your user ID.");
     if (!pending_ || !pendingChoice_ || !pendingChoice_->sameAs(choice)) {
@@ -105,8 +113,19 @@ QString clsCurrentuser::tryLogIn(const ConnectionChoice& choice, const QString& 
         pendingChoice_.reset();
         return QStringLiteral("The user account could not be checked: %1").arg(e.message());
     }
-    if (!holder)
+    if (!holder) {
+        if (refused)
+            *refused = true;
+        // The station log is where a supervisor looks for someone guessing;
+        // the ID and remark are cut to what their columns hold.
+        const QString tried = userId.trimmed();
+        try {
+            shell::WriteStationLog(*pending_, tried.left(20), FailedLogInRemark(tried).left(1000), tried.left(20), LogStationID);
+        } catch (const db::DbError& e) {
+            return refusedText() + QStringLiteral("\n\nThe failed log-in could not be recorded: ") + e.message();
+        }
         return refusedText();
+    }
     pendingChoice_.reset();
     accept(std::move(pending_), *holder);
     return QString();
@@ -139,10 +158,13 @@ void clsCurrentuser::showmain()
     std::unique_ptr<QSettings> settings = WorkstationSettings();
     frmLogin dialog(ConnectionChoice::load(*settings),
                     [this](const ConnectionChoice& choice, const QString& userId, const QString& password) {
-                        return tryLogIn(choice, userId, password);
+                        frmLogin::Outcome outcome;
+                        outcome.refusal = tryLogIn(choice, userId, password, &outcome.failedLogIn);
+                        return outcome;
                     },
                     hwndParentForm);
     const int result = shell::Prompts::current().exec(dialog);
+    cancelled_ = result != QDialog::Accepted && !Connected();
     // A refused try may have left a database open; nobody needs it now.
     pending_.reset();
     pendingChoice_.reset();

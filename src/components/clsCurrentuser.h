@@ -24,6 +24,8 @@ public:
     clsCurrentuser& operator=(const clsCurrentuser&) = delete;
 
     QString PasswordDeptCode = QStringLiteral("29");
+    // The station written into the station log of a failed log-in.
+    QString LogStationID = QStringLiteral("OR");
     QWidget* hwndParentForm = nullptr;
 
     // Shows the log-in dialog modally; on success opens the connection. The
@@ -31,6 +33,9 @@ public:
     // log-in stays in the dialog for another try, Cancel leaves Connected() false.
     void showmain();
     bool Connected() const { return connection_ != nullptr; }
+    // True when the user left the log-in dialog with Cancel or Escape: the
+    // program then ends without a word.
+    bool LogInCancelled() const { return cancelled_; }
     db::Connection* SQLConnection() const { return connection_.get(); }
 
     // Asks the user to type the password again; true when it matches.
@@ -53,8 +58,13 @@ public:
 
     // One try of the log-in dialog: opens the chosen database (reusing the one
     // opened by the previous try when the choice is unchanged) and checks the
-    // account. "" when logged in, else the text the dialog shows.
-    QString tryLogIn(const ConnectionChoice& choice, const QString& userId, const QString& password);
+    // account. "" when logged in, else the text the dialog shows. A refused
+    // account is written to the station log with the user ID tried and the
+    // workstation (refused set true).
+    QString tryLogIn(const ConnectionChoice& choice, const QString& userId, const QString& password, bool* refused = nullptr);
+
+    // The station log's remark for a failed log-in.
+    static QString FailedLogInRemark(const QString& userId);
 
     // The refusal shown in the log-in dialog.
     static QString refusedText();
@@ -66,6 +76,7 @@ private:
     // The database opened by a refused try, kept for the next try.
     std::unique_ptr<db::Connection> pending_;
     std::optional<ConnectionChoice> pendingChoice_;
+    bool cancelled_ = false;
 };
 
 } // namespace components

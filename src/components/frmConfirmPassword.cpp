@@ -1,5 +1,7 @@
 #include "components/frmConfirmPassword.h"
 
+#include "shell/StationLook.h"
+
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,17 +27,13 @@ frmConfirmPassword::frmConfirmPassword(const QString& userId, QWidget* parent) :
 
     cmdOK = new QPushButton(QStringLiteral("OK"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("Cancel"));
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    QHBoxLayout* buttons = shell::StationLook::ButtonRow({cmdOK, cmdCancel});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 18, 20, 18);
-    layout->setSpacing(12);
+    layout->setSpacing(shell::StationLook::Medium);
     layout->addWidget(prompt);
     layout->addLayout(form);
     layout->addLayout(buttons);

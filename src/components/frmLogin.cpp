@@ -1,6 +1,7 @@
 #include "components/frmLogin.h"
 
 #include "shell/Prompts.h"
+#include "shell/StationLook.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace components {
@@ -27,8 +29,8 @@ W* named(W* widget, const char* name)
 
 } // namespace
 
-frmLogin::frmLogin(const ConnectionChoice& initial, Attempt attempt, QWidget* parent)
-    : QDialog(parent), attempt_(std::move(attempt))
+frmLogin::frmLogin(const ConnectionChoice& initial, Attempt attempt, QWidget* parent, LogInThrottle::Clock clock)
+    : QDialog(parent), attempt_(std::move(attempt)), throttle_(std::move(clock))
 {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("Log In"));
@@ -106,16 +108,12 @@ frmLogin::frmLogin(const ConnectionChoice& initial, Attempt attempt, QWidget* pa
     lblMessage->hide();
 
     cmdOK = named(new QPushButton(QStringLiteral("Log In")), "cmdOK");
-    cmdOK->setDefault(true);
     cmdCancel = named(new QPushButton(QStringLiteral("Cancel")), "cmdCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    QHBoxLayout* buttons = shell::StationLook::ButtonRow({cmdOK, cmdCancel});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 20);
-    layout->setSpacing(12);
+    layout->setSpacing(shell::StationLook::Medium);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(title);
     layout->addWidget(subtitle);
@@ -133,6 +131,11 @@ frmLogin::frmLogin(const ConnectionChoice& initial, Attempt attempt, QWidget* pa
     cboDriver->setCurrentIndex(qMax(0, cboDriver->findData(static_cast<int>(initial.server.driver))));
     txtServerUser->setText(initial.server.user);
     showConnectionKind();
+
+    tmrWait = new QTimer(this);
+    tmrWait->setObjectName(QStringLiteral("tmrWait"));
+    tmrWait->setInterval(1000);
+    connect(tmrWait, &QTimer::timeout, this, &frmLogin::tmrWait_Timer);
 
     connect(optEmbedded, &QRadioButton::toggled, this, [this] { showConnectionKind(); });
     connect(txtUserID, &QLineEdit::returnPressed, txtPassword, qOverload<>(&QWidget::setFocus));
@@ -170,25 +173,61 @@ void frmLogin::showMessage(const QString& text)
     lblMessage->setVisible(!text.isEmpty());
 }
 
+QString frmLogin::WaitText(int seconds)
+{
+    return QStringLiteral("Too many failed log-ins. Please wait %1 seconds before trying again.").arg(seconds);
+}
+
 void frmLogin::cmdOK_Click()
 {
+    if (throttle_.secondsToWait() > 0) {
+        tmrWait_Timer();
+        return;
+    }
     showMessage(QString());
-    QString refusal;
+    Outcome outcome;
     {
         // Opening a server can take the log-in timeout; show that work is going on.
         QApplication::setOverrideCursor(Qt::WaitCursor);
         setEnabled(false);
-        refusal = attempt_(choice(), txtUserID->text(), txtPassword->text());
+        outcome = attempt_(choice(), txtUserID->text(), txtPassword->text());
         setEnabled(true);
         QApplication::restoreOverrideCursor();
     }
-    if (refusal.isEmpty()) {
+    if (outcome.refusal.isEmpty()) {
+        throttle_.succeeded();
         accept();
         return;
     }
-    showMessage(refusal);
     txtPassword->clear();
     (txtUserID->text().trimmed().isEmpty() ? txtUserID : txtPassword)->setFocus();
+    if (outcome.failedLogIn) {
+        throttle_.failed();
+        if (throttle_.secondsToWait() > 0) {
+            // The refusal stays readable above the count-down.
+            showMessage(outcome.refusal + QLatin1Char('\n') + WaitText(throttle_.secondsToWait()));
+            cmdOK->setEnabled(false);
+            tmrWait->start();
+            return;
+        }
+    }
+    showMessage(outcome.refusal);
+}
+
+void frmLogin::tmrWait_Timer()
+{
+    const int seconds = throttle_.secondsToWait();
+    if (seconds > 0) {
+        cmdOK->setEnabled(false);
+        showMessage(WaitText(seconds));
+        if (!tmrWait->isActive())
+            tmrWait->start();
+        return;
+    }
+    tmrWait->stop();
+    cmdOK->setEnabled(true);
+    showMessage(QString());
+    txtPassword->setFocus();
 }
 
 void frmLogin::cmdCancel_Click()

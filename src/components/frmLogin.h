@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/ConnectionChoice.h"
+#include "components/LogInThrottle.h"
 
 #include <QDialog>
 #include <functional>
@@ -11,6 +12,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+class QTimer;
 
 namespace components {
 
@@ -18,10 +20,21 @@ namespace components {
 class frmLogin : public QDialog {
     Q_OBJECT
 public:
-    // One try: "" when the user is logged in, else the text to show.
-    using Attempt = std::function<QString(const ConnectionChoice&, const QString& userId, const QString& password)>;
+    // What one try came to: no refusal when the user is logged in; else the
+    // text to show, and whether the account itself was refused (a failed
+    // log-in, which counts towards the wait) rather than, say, the database
+    // being out of reach.
+    struct Outcome {
+        QString refusal;
+        bool failedLogIn = false;
+    };
+    using Attempt = std::function<Outcome(const ConnectionChoice&, const QString& userId, const QString& password)>;
 
-    frmLogin(const ConnectionChoice& initial, Attempt attempt, QWidget* parent = nullptr);
+    // clock: the throttle's clock (tests); the steady clock when empty.
+    frmLogin(const ConnectionChoice& initial, Attempt attempt, QWidget* parent = nullptr, LogInThrottle::Clock clock = {});
+
+    // The text shown while the dialog makes the user wait.
+    static QString WaitText(int seconds);
 
     // The connection as the dialog holds it now (with the typed server password).
     ConnectionChoice choice() const;
@@ -41,17 +54,22 @@ public:
     QLabel* lblMessage;
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
+    // Counts down the wait after too many failed log-ins, once a second.
+    QTimer* tmrWait;
 
 public slots:
     void cmdOK_Click();
     void cmdCancel_Click();
     void cmdBrowse_Click();
+    // Shows the seconds left and lets the user try again when the wait is over.
+    void tmrWait_Timer();
 
 private:
     void showConnectionKind();
     void showMessage(const QString& text);
 
     Attempt attempt_;
+    LogInThrottle throttle_;
     QWidget* embeddedPage_;
     QWidget* serverPage_;
 };

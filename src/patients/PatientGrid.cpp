@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace patients {
 
 namespace {
@@ -13,6 +15,14 @@ namespace {
 // Column widths in twips, as the lists lay them out; fifteen twips to a pixel.
 constexpr int kTwipsPerPixel = 15;
 constexpr int kWidths[PatientListModel::ColumnCount] = {240, 960, 960, 3840, 2160, 2160, 2160, 1, 1};
+// The cell's margins and grid line around its text.
+constexpr int kCellPadding = 18;
+// Texts up to this many characters shorter than the longest are measured too
+// (a proportional font draws "WM" wider than "il").
+constexpr int kLengthSlack = 3;
+constexpr int kMeasuredTexts = 60;
+// A pathological value must not push the rest of the list off the window.
+constexpr int kMaxColumnWidth = 520;
 
 } // namespace
 
@@ -95,6 +105,48 @@ void PatientGrid::listReloaded()
     selectionModel()->clearCurrentIndex();
     setCurrentRow(0);
     scrollToTop();
+    fitColumns();
+}
+
+int PatientGrid::minimumColumnWidth(int column) const
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int padding = kCellPadding;
+    switch (column) {
+    case PatientListModel::Marker:
+        return kWidths[column] / kTwipsPerPixel;
+    case PatientListModel::HospitalNumber:
+        return metrics.horizontalAdvance(QStringLiteral("000000000")) + padding;
+    case PatientListModel::AdmissionNumber:
+        return metrics.horizontalAdvance(QStringLiteral("000000000B")) + padding;
+    case PatientListModel::PatientName:
+        return kWidths[column] / kTwipsPerPixel;
+    case PatientListModel::AdmissionDate:
+    case PatientListModel::DischargeDate:
+    case PatientListModel::BillingDate:
+        return metrics.horizontalAdvance(QStringLiteral("12/31/2026 12:59 PM")) + padding;
+    default:
+        return 0;
+    }
+}
+
+void PatientGrid::fitColumns()
+{
+    const QFontMetrics metrics = fontMetrics();
+    const QFontMetrics headingMetrics = horizontalHeader()->fontMetrics();
+    for (int column = PatientListModel::HospitalNumber; column <= PatientListModel::BillingDate; ++column) {
+        int width = std::max(minimumColumnWidth(column),
+                             headingMetrics.horizontalAdvance(model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                                 kCellPadding);
+        // Dates are printed in one format, which the minimum already fits;
+        // numbers and names are measured, but only their longest texts (a
+        // station list may hold thousands of rows).
+        if (column == PatientListModel::HospitalNumber || column == PatientListModel::AdmissionNumber
+            || column == PatientListModel::PatientName)
+            for (const QString& text : model_->longestTexts(column, kLengthSlack, kMeasuredTexts))
+                width = std::max(width, metrics.horizontalAdvance(text) + kCellPadding);
+        setColumnWidth(column, std::min(width, kMaxColumnWidth));
+    }
 }
 
 void PatientGrid::keyPressEvent(QKeyEvent* event)

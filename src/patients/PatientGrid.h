@@ -28,8 +28,16 @@ public:
     void setCurrentRow(int row);
     // The text shown when the list is empty, over the blank row.
     void setEmptyText(const QString& text);
-    // Called after the model was filled: the first row becomes current.
+    // Called after the model was filled: the first row becomes current and
+    // the columns are fitted to the loaded values.
     void listReloaded();
+    // Sizes each shown column to the widest value of the loaded rows (and its
+    // heading), never below the width its kind of value needs: hospital and
+    // admission numbers (an out-patient number ends in a letter), names, and
+    // dates as the grid prints them.
+    void fitColumns();
+    // The width a column needs at least, whatever the rows hold.
+    int minimumColumnWidth(int column) const;
 
 signals:
     // The current row changed (arrow keys, click): the counter follows.

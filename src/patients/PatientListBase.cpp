@@ -4,6 +4,7 @@
 #include "db/DbError.h"
 #include "patients/ClinicalChartLink.h"
 #include "patients/PatientGrid.h"
+#include "patients/PatientLegend.h"
 #include "patients/PatientListModel.h"
 #include "reports/Report.h"
 #include "reports/XlsxExport.h"
@@ -61,7 +62,7 @@ void PatientListBase::showRows(const db::Recordset& rows)
 {
     PatientListModel* model = listModel();
     model->setRecordset(rows);
-    model->setPrecautionColors(showPrecautions() ? precautionColors() : QHash<QString, QColor>());
+    model->setPrecautions(showPrecautions() ? precautions() : QList<PatientListModel::RowPrecaution>());
     // Making the first row current is the grid's doing, not the user's: the
     // selected patient's numbers stay as the reload left them.
     loading_ = true;
@@ -75,21 +76,28 @@ bool PatientListBase::showPrecautions() const
     return app::Nursing().ShowPrecautions;
 }
 
-QHash<QString, QColor> PatientListBase::precautionColors() const
+QList<PatientListModel::RowPrecaution> PatientListBase::precautions() const
 {
-    QHash<QString, QColor> colors;
+    QList<PatientListModel::RowPrecaution> precautions;
     db::Connection* connection = app::SQLConnection();
     if (!connection)
-        return colors;
+        return precautions;
     try {
         // Five rows at most: read once per load rather than once per patient.
-        for (db::Recordset rs = connection->open(QStringLiteral("SELECT PrecautionID, Color FROM Build_File..tbCoPrecautions"));
+        // Their names go into the legend beside their colours.
+        for (db::Recordset rs = connection->open(QStringLiteral("SELECT PrecautionID, Precaution, Color FROM Build_File..tbCoPrecautions"));
              !rs.eof(); rs.moveNext())
-            colors.insert(rs.text(QStringLiteral("PrecautionID")).trimmed(), storedColor(rs.field(QStringLiteral("Color")).toInt()));
+            precautions.append({rs.text(QStringLiteral("PrecautionID")).trimmed(), rs.text(QStringLiteral("Precaution")).trimmed(),
+                                storedColor(rs.field(QStringLiteral("Color")).toInt())});
     } catch (const db::DbError& error) {
         shell::Notify(error.message(), shell::PromptIcon::Critical);
     }
-    return colors;
+    return precautions;
+}
+
+QWidget* PatientListBase::newLegend(QWidget* parent)
+{
+    return new PatientLegend(listModel(), parent);
 }
 
 void PatientListBase::updateCounter()
@@ -164,7 +172,7 @@ bool PatientListBase::exportToExcel(const QString& title)
     try {
         reports::XlsxExport::Write(reports::XlsxExport::FileName(chosen), title, headings, rows);
     } catch (const reports::ReportError& error) {
-        shell::Prompts::current().message(error.message(), title, shell::PromptIcon::Critical);
+        shell::Notify(error.message(), shell::PromptIcon::Critical);
         return false;
     }
     return true;

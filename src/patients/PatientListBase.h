@@ -1,5 +1,6 @@
 #pragma once
 
+#include "patients/PatientListModel.h"
 #include "patients/PatientSelection.h"
 
 #include <QColor>
@@ -79,6 +80,9 @@ signals:
 protected:
     // The framed panel above the grid that holds a list's search criteria.
     QFrame* newCriteriaFrame();
+    // The legend of the grid's colours ("fraLegend"), kept in step with what
+    // the grid paints; for the list's footer.
+    QWidget* newLegend(QWidget* parent);
     // The counter that shows "row  out of  rows"; optional.
     void setCounterLabel(QLabel* label) { counter_ = label; }
     // Opens what a double click opens (by default the clinical chart's summary).
@@ -88,7 +92,7 @@ protected:
 
 private:
     void updateCounter();
-    QHash<QString, QColor> precautionColors() const;
+    QList<PatientListModel::RowPrecaution> precautions() const;
 
     PatientSelection selection_;
     QLabel* counter_ = nullptr;

@@ -2,6 +2,8 @@
 
 #include <QBrush>
 
+#include <algorithm>
+
 namespace patients {
 
 namespace {
@@ -63,11 +65,38 @@ void PatientListModel::clear()
     setRecordset(db::Recordset());
 }
 
-void PatientListModel::setPrecautionColors(QHash<QString, QColor> colors)
+void PatientListModel::setPrecautions(const QList<RowPrecaution>& precautions)
 {
-    precautionColors_ = std::move(colors);
+    precautions_ = precautions;
+    std::sort(precautions_.begin(), precautions_.end(), [](const RowPrecaution& a, const RowPrecaution& b) {
+        return a.id.size() != b.id.size() ? a.id.size() < b.id.size() : a.id < b.id;
+    });
+    precautionColors_.clear();
+    for (const RowPrecaution& precaution : precautions_)
+        precautionColors_.insert(precaution.id, precaution.color);
     if (rowCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1), {Qt::BackgroundRole});
+    emit legendChanged();
+}
+
+void PatientListModel::setPrecautionColors(QHash<QString, QColor> colors)
+{
+    QList<RowPrecaution> precautions;
+    for (auto it = colors.constBegin(); it != colors.constEnd(); ++it)
+        precautions.append({it.key(), QString(), it.value()});
+    setPrecautions(precautions);
+}
+
+QList<PatientListModel::LegendEntry> PatientListModel::legend() const
+{
+    QList<LegendEntry> entries{{LegendEntry::Paint::Text, BilledColor(), QStringLiteral("Billed Patient")},
+                               {LegendEntry::Paint::Text, CashBasisColor(), QStringLiteral("Cash Basis Patient")}};
+    for (const RowPrecaution& precaution : precautions_) {
+        const QString name = precaution.name.trimmed();
+        entries.append({LegendEntry::Paint::Row, precaution.color,
+                        name.isEmpty() ? QStringLiteral("Precaution ") + precaution.id : name});
+    }
+    return entries;
 }
 
 void PatientListModel::setCurrentRow(int row)
@@ -108,6 +137,25 @@ QString PatientListModel::text(int row, int column) const
     if (column == Precaution)
         return value.trimmed().isEmpty() && row < recordCount() ? QStringLiteral("1") : value.trimmed();
     return value;
+}
+
+QStringList PatientListModel::longestTexts(int column, int slack, int limit) const
+{
+    // One pass over the stored values without building the shown texts;
+    // names are tidied only for the few rows kept.
+    const int rows = recordCount();
+    qsizetype longest = 0;
+    for (int row = 0; row < rows; ++row)
+        longest = std::max(longest, raw(row, column).toString().size());
+    QStringList texts;
+    for (int row = 0; row < rows && texts.size() < limit; ++row) {
+        if (raw(row, column).toString().size() + slack < longest)
+            continue;
+        const QString shown = text(row, column);
+        if (!texts.contains(shown))
+            texts << shown;
+    }
+    return texts;
 }
 
 bool PatientListModel::billed(int row) const

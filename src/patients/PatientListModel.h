@@ -30,12 +30,30 @@ public:
     static QColor BilledColor();
     static QColor CashBasisColor();
 
+    // A precaution the rows may be painted in (background).
+    struct RowPrecaution {
+        QString id;
+        QString name;
+        QColor color;
+    };
+    // One colour the grid paints, and what it means.
+    struct LegendEntry {
+        enum class Paint { Text, Row } paint;
+        QColor color;
+        QString meaning;
+    };
+    // Every colour the grid may paint now, in the legend's order: the text
+    // colours, then the precautions' row colours when they are shown.
+    QList<LegendEntry> legend() const;
+
     explicit PatientListModel(QObject* parent = nullptr);
 
     // Shows the rows of the recordset's current result set.
     void setRecordset(const db::Recordset& rows);
     void clear();
-    // Background colours by precaution id; empty: no precaution colouring.
+    // The precautions rows are painted in; empty: no precaution colouring.
+    void setPrecautions(const QList<RowPrecaution>& precautions);
+    // The same without names (the legend then says "Precaution" and the id).
     void setPrecautionColors(QHash<QString, QColor> colors);
     // The row marked in column 0 (-1 for none).
     void setCurrentRow(int row);
@@ -44,6 +62,10 @@ public:
     int recordCount() const;
     // The cell as shown (dates as "MM/dd/yyyy hh:mm AM"); "" outside the data.
     QString text(int row, int column) const;
+    // The texts of a column as shown that are longest in characters (those
+    // within `slack` characters of the longest, at most `limit` of them):
+    // the only ones worth measuring when the grid fits its columns.
+    QStringList longestTexts(int column, int slack, int limit) const;
     // The column headings of the grid (blank for the marker and hidden columns).
     static QStringList Headings();
 
@@ -51,6 +73,10 @@ public:
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+signals:
+    // The colours the grid may paint changed (the precautions were read again).
+    void legendChanged();
 
 private:
     QVariant raw(int row, int column) const;
@@ -60,6 +86,7 @@ private:
     db::Recordset recordset_;
     const db::ResultSet* rows_ = nullptr;
     QHash<QString, QColor> precautionColors_;
+    QList<RowPrecaution> precautions_;
     int currentRow_ = -1;
 };
 

@@ -107,6 +107,8 @@ frmAdmittedPatients::frmAdmittedPatients(QWidget* parent) : PatientListBase(QStr
     connect(cmdPending, &QPushButton::clicked, this, &frmAdmittedPatients::cmdPending_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     footer->addWidget(cmdPending);
+    footer->addSpacing(10);
+    footer->addWidget(newLegend(this));
     footer->addStretch(1);
     footer->addWidget(SmallCaption(QStringLiteral("Rec. No."), this));
     lblRecNum = ValueLabel("lblRecNum", this);

@@ -68,6 +68,8 @@ frmPatientIndex::frmPatientIndex(QWidget* parent) : PatientListBase(kNotFound, p
     auto* listHeading = new QHBoxLayout;
     listHeading->setContentsMargins(2, 0, 2, 0);
     listHeading->addWidget(SmallCaption(QStringLiteral("Admissions and visits"), this));
+    listHeading->addSpacing(16);
+    listHeading->addWidget(newLegend(this));
     listHeading->addStretch(1);
     listHeading->addWidget(SmallCaption(QStringLiteral("Rec. No."), this));
     lblRecNum = ValueLabel("lblRecNum", this);

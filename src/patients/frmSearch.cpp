@@ -43,23 +43,6 @@ QLabel* caption(const QString& text, QWidget* parent)
     return label;
 }
 
-// A legend entry: a coloured swatch and its meaning.
-QWidget* legendEntry(const QColor& color, const QString& text, QWidget* parent)
-{
-    auto* entry = new QWidget(parent);
-    auto* layout = new QHBoxLayout(entry);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(5);
-    auto* swatch = new QFrame(entry);
-    swatch->setFixedSize(12, 12);
-    swatch->setStyleSheet(QStringLiteral("background: %1; border: 1px solid palette(mid);").arg(color.name()));
-    auto* label = new QLabel(text, entry);
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(color.name()));
-    layout->addWidget(swatch);
-    layout->addWidget(label);
-    return entry;
-}
-
 QDateEdit* dateBox(const char* name, QWidget* parent)
 {
     QDateEdit* box = shell::NewDateField(parent, QLatin1String(name),
@@ -199,20 +182,30 @@ QWidget* frmSearch::buildCriteria()
 QWidget* frmSearch::buildFooter()
 {
     auto* footer = new QWidget(this);
-    auto* row = new QHBoxLayout(footer);
-    row->setContentsMargins(2, 0, 2, 0);
-    row->setSpacing(12);
+    auto* lines = new QVBoxLayout(footer);
+    lines->setContentsMargins(2, 0, 2, 0);
+    lines->setSpacing(4);
 
-    auto* legend = new QLabel(QStringLiteral("LEGEND:"), footer);
-    QFont bold = legend->font();
-    bold.setBold(true);
-    legend->setFont(bold);
-    row->addWidget(legend);
-    row->addWidget(legendEntry(PatientListModel::BilledColor(), QStringLiteral("Billed Patient"), footer));
-    row->addWidget(legendEntry(PatientListModel::CashBasisColor(), QStringLiteral("Cash Basis Patient"), footer));
+    // The legend takes a line of its own (two with the precautions) so that
+    // none of its meanings is cut; the counter stays at the right.
+    auto* row = new QHBoxLayout;
+    row->setSpacing(12);
+    row->addWidget(newLegend(footer), 0, Qt::AlignTop);
     row->addStretch(1);
+    row->addWidget(caption(QStringLiteral("Rec. No."), footer), 0, Qt::AlignTop);
+    lblRecNum = new QLabel(footer);
+    lblRecNum->setObjectName(QStringLiteral("lblRecNum"));
+    QFont bold = lblRecNum->font();
+    bold.setBold(true);
+    lblRecNum->setFont(bold);
+    lblRecNum->setMinimumWidth(96);
+    row->addWidget(lblRecNum, 0, Qt::AlignTop);
+    lines->addLayout(row);
 
     // The links into the selected patient's chart.
+    auto* links = new QHBoxLayout;
+    links->setSpacing(12);
+    links->addStretch(1);
     for (int i = 0; i < 3; ++i) {
         auto* link = new QLabel(footer);
         link->setObjectName(QStringLiteral("lblProcedures_%1").arg(i));
@@ -220,16 +213,9 @@ QWidget* frmSearch::buildFooter()
         link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
         connect(link, &QLabel::linkActivated, this, [this, i] { lblProcedures_Click(i); });
         lblProcedures[static_cast<size_t>(i)] = link;
-        row->addWidget(link);
+        links->addWidget(link);
     }
-    row->addSpacing(10);
-
-    row->addWidget(caption(QStringLiteral("Rec. No."), footer));
-    lblRecNum = new QLabel(footer);
-    lblRecNum->setObjectName(QStringLiteral("lblRecNum"));
-    lblRecNum->setFont(bold);
-    lblRecNum->setMinimumWidth(96);
-    row->addWidget(lblRecNum);
+    lines->addLayout(links);
     return footer;
 }
 

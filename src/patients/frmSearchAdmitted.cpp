@@ -54,6 +54,7 @@ frmSearchAdmitted::frmSearchAdmitted(QWidget* parent) : PatientListBase(QStringL
 
     auto* footer = new QHBoxLayout;
     footer->setContentsMargins(2, 0, 2, 0);
+    footer->addWidget(newLegend(this));
     footer->addStretch(1);
     footer->addWidget(SmallCaption(QStringLiteral("Rec. No."), this));
     lblRecNum = ValueLabel("lblRecNum", this);

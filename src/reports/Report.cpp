@@ -9,7 +9,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 
 namespace reports {
 
@@ -260,7 +263,71 @@ QString Report::html()
 
 std::unique_ptr<QTextDocument> Report::toDocument()
 {
-    return BandDocument::FlowingDocument(html(), rendered().style());
+    return BandDocument::FlowingDocument(rendered().html(true), rendered().style());
+}
+
+namespace {
+
+// The text of a frame's blocks and tables in reading order: a paragraph is a
+// line, a table row is a line of its cells' texts.
+void collectLines(const QTextFrame* frame, QStringList& lines)
+{
+    for (QTextFrame::iterator it = frame->begin(); !it.atEnd(); ++it) {
+        if (QTextFrame* child = it.currentFrame()) {
+            auto* table = qobject_cast<QTextTable*>(child);
+            if (!table) {
+                collectLines(child, lines);
+                continue;
+            }
+            for (int row = 0; row < table->rows(); ++row) {
+                QStringList cells;
+                for (int column = 0; column < table->columns(); ++column) {
+                    const QTextTableCell cell = table->cellAt(row, column);
+                    if (cell.row() != row || cell.column() != column)
+                        continue; // the rest of a spanned cell
+                    QStringList inner;
+                    for (QTextFrame::iterator c = cell.begin(); !c.atEnd(); ++c) {
+                        if (c.currentFrame()) {
+                            QStringList nested;
+                            collectLines(c.currentFrame(), nested);
+                            inner << nested;
+                        } else if (c.currentBlock().isValid()) {
+                            inner << c.currentBlock().text().simplified();
+                        }
+                    }
+                    const QString text = inner.join(QLatin1Char(' ')).simplified();
+                    if (!text.isEmpty())
+                        cells << text;
+                }
+                // A caption ("Patient:") sits beside its value; other cells keep apart.
+                QString line;
+                for (const QString& cell : cells)
+                    line += (line.isEmpty() ? QString() : line.endsWith(QLatin1Char(':')) ? QStringLiteral(" ") : QStringLiteral("  ")) + cell;
+                if (!line.isEmpty())
+                    lines << line;
+            }
+        } else if (it.currentBlock().isValid()) {
+            // A <br> inside a paragraph starts a line of its own.
+            for (const QString& part : it.currentBlock().text().split(QChar::LineSeparator))
+                if (!part.simplified().isEmpty())
+                    lines << part.simplified();
+        }
+    }
+}
+
+} // namespace
+
+QStringList Report::headingLines()
+{
+    RenderedReport& report = rendered();
+    QStringList lines;
+    for (const QString& html : {report.pageHeadingHtml(), report.reportHeadingHtml()}) {
+        if (html.trimmed().isEmpty())
+            continue;
+        const std::unique_ptr<QTextDocument> document = BandDocument::FlowingDocument(html, report.style());
+        collectLines(document->rootFrame(), lines);
+    }
+    return lines;
 }
 
 } // namespace reports

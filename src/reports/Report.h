@@ -114,8 +114,13 @@ public:
     // closing section, without page header and footer) for a rich-text export.
     QString html();
     // The same as a document, owned by the caller (for QTextDocumentWriter or
-    // an RTF writer walking its blocks).
+    // an RTF writer walking its blocks), the page heading of the first page
+    // in front, as the printed page has it.
     std::unique_ptr<QTextDocument> toDocument();
+    // The heading above the rows as lines of text (the page header as the
+    // first page prints it, then the report header), for the spreadsheet:
+    // a row of a heading table is one line, its cells joined.
+    QStringList headingLines();
 
 private:
     Report(std::shared_ptr<const ReportDefinition> definition, int depth);

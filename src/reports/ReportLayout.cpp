@@ -482,9 +482,24 @@ QList<QStringList> RenderedReport::rows() const
     return table;
 }
 
-QString RenderedReport::html() const
+QString RenderedReport::pageHeadingHtml() const
 {
-    QString body;
+    if (pageHeader_.isEmpty())
+        return QString();
+    const TemplateData page = pageScope(0, std::max(1, pageCount()));
+    return pageHeader_.html.render({&globals_, &page});
+}
+
+QString RenderedReport::reportHeadingHtml() const
+{
+    return reportHeader_.isEmpty() ? QString() : reportHeader_.html.render({&globals_});
+}
+
+QString RenderedReport::html(bool withPageHeading) const
+{
+    // An export carries the heading the printed page carries: hospital,
+    // title, patient.
+    QString body = withPageHeading && !pageHeader_.isEmpty() ? pageHeadingHtml() + QLatin1Char('\n') : QString();
     auto add = [&](const Band& band, std::initializer_list<const TemplateData*> scopes) {
         if (!band.isEmpty())
             body += band.html.render(scopes) + QLatin1Char('\n');

@@ -39,8 +39,13 @@ public:
     QList<ReportGroup> groupTree() const { return groupTree_; }
     QStringList columns() const;
     QList<QStringList> rows() const;
-    // Every section but the page header and footer, one after the other.
-    QString html() const;
+    // Every section but the page header and footer, one after the other;
+    // with the heading, the page header as the first page prints it goes first.
+    QString html(bool withPageHeading = false) const;
+    // The page header as the first page prints it ("" when the report has none).
+    QString pageHeadingHtml() const;
+    // The report header, filled ("" when none).
+    QString reportHeadingHtml() const;
     const BandStyle& style() const { return style_; }
 
 private:

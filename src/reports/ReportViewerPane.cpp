@@ -296,7 +296,7 @@ bool ReportViewerPane::setReport(std::shared_ptr<Report> report, const QString& 
     try {
         pdf_ = report_->toPdf();
     } catch (const ReportError& e) {
-        shell::Prompts::current().message(e.message(), this->caption(), shell::PromptIcon::Critical);
+        shell::Notify(e.message(), shell::PromptIcon::Critical);
         return false;
     }
     pdfBuffer_->setData(pdf_);
@@ -305,7 +305,7 @@ bool ReportViewerPane::setReport(std::shared_ptr<Report> report, const QString& 
     if (document_->status() != QPdfDocument::Status::Ready || document_->pageCount() < 1) {
         shell::Prompts::current().message(
             QStringLiteral("The report \"%1\" could not be shown: its pages could not be read.").arg(report_->title()),
-            this->caption(), shell::PromptIcon::Critical);
+            QStringLiteral("Notification"), shell::PromptIcon::Critical);
         return false;
     }
     CRViewer1->setDocument(document_);
@@ -424,7 +424,7 @@ void ReportViewerPane::cmdPrint_Click()
     try {
         report_->printTo(printer, range ? printer.fromPage() : 0, range ? printer.toPage() : 0);
     } catch (const ReportError& e) {
-        shell::Prompts::current().message(e.message(), caption(), shell::PromptIcon::Critical);
+        shell::Notify(e.message(), shell::PromptIcon::Critical);
     }
 }
 
@@ -450,14 +450,15 @@ void ReportViewerPane::exportTo(const QString& filter, const std::function<void(
     try {
         write(chosen);
     } catch (const ReportError& e) {
-        shell::Prompts::current().message(e.message(), caption(), shell::PromptIcon::Critical);
+        shell::Notify(e.message(), shell::PromptIcon::Critical);
     }
 }
 
 void ReportViewerPane::imgExcel_Click()
 {
     exportTo(kExcelFilter, [this](const QString& chosen) {
-        XlsxExport::Write(XlsxExport::FileName(chosen), report_->title(), report_->columns(), report_->rows());
+        XlsxExport::Write(XlsxExport::FileName(chosen), report_->title(), report_->columns(), report_->rows(),
+                          report_->headingLines());
     });
 }
 

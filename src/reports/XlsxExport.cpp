@@ -97,7 +97,7 @@ QString XlsxExport::SheetName(const QString& title)
 }
 
 void XlsxExport::Write(const QString& path, const QString& title, const QStringList& columns,
-                       const QList<QStringList>& rows)
+                       const QList<QStringList>& rows, const QStringList& heading)
 {
     const QByteArray fileName = QFile::encodeName(path);
     lxw_workbook* workbook = workbook_new(fileName.constData());
@@ -137,6 +137,16 @@ void XlsxExport::Write(const QString& path, const QString& title, const QStringL
     };
 
     lxw_row_t line = 0;
+    if (!heading.isEmpty()) {
+        // The heading runs across the columns: it does not widen the first one.
+        lxw_format* first = workbook_add_format(workbook);
+        format_set_bold(first);
+        format_set_font_size(first, 12);
+        for (int i = 0; i < heading.size(); ++i)
+            worksheet_write_string(sheet, line++, 0, heading[i].toUtf8().constData(), i == 0 ? first : nullptr);
+        ++line;
+    }
+    const lxw_row_t headerRow = line;
     if (!columns.isEmpty()) {
         for (int c = 0; c < columns.size(); ++c) {
             worksheet_write_string(sheet, line, lxw_col_t(c), columns[c].toUtf8().constData(), header);
@@ -160,8 +170,8 @@ void XlsxExport::Write(const QString& path, const QString& title, const QStringL
     for (int c = 0; c < columnCount; ++c)
         worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), widths[size_t(c)], nullptr);
     if (!columns.isEmpty()) {
-        worksheet_freeze_panes(sheet, 1, 0);
-        worksheet_autofilter(sheet, 0, 0, line > 1 ? line - 1 : 0, lxw_col_t(columns.size() - 1));
+        worksheet_freeze_panes(sheet, headerRow + 1, 0);
+        worksheet_autofilter(sheet, headerRow, 0, line > headerRow + 1 ? line - 1 : headerRow, lxw_col_t(columns.size() - 1));
     }
 
     const lxw_error error = workbook_close(workbook);

@@ -9,8 +9,9 @@
 namespace reports {
 
 // Writes a report's detail rows as a spreadsheet (.xlsx): one sheet, the
-// column captions as a bold header row with a filter, then one row per
-// detail row. Amounts and counts go in as numbers (keeping the thousands
+// report's heading lines on top (hospital, title, patient, as printed; the
+// first in bold), a blank row, the column captions as a bold header row with
+// a filter, then one row per detail row. Amounts and counts go in as numbers (keeping the thousands
 // separator and decimals they were printed with) so that they can be summed;
 // codes with leading zeros and dates stay text as printed.
 class XlsxExport {
@@ -35,7 +36,7 @@ public:
     // Writes the workbook; throws ReportError with the reason when the file
     // cannot be written.
     static void Write(const QString& path, const QString& title, const QStringList& columns,
-                      const QList<QStringList>& rows);
+                      const QList<QStringList>& rows, const QStringList& heading = {});
 };
 
 } // namespace reports

@@ -2,6 +2,7 @@
 
 #include "db/DbError.h"
 #include "shell/Globals.h"
+#include "shell/Prompts.h"
 
 #include <QtGlobal>
 
@@ -12,8 +13,8 @@ std::optional<components::AccountHolder> CheckDepartmentAccess(const QString& us
     try {
         return components::CheckUserDepartmentAccess(*app::SQLConnection(), userId, password, OperatingRoomDepartment);
     } catch (const db::DbError& e) {
-        // The user sees the refusal; the cause goes to the log for IT staff.
-        qWarning("user account check failed: %s", qPrintable(e.message()));
+        // A database failure is not a wrong password: the user hears what failed.
+        Notify(e.message() + QStringLiteral("\n\nPlease notify your IT department."), PromptIcon::Critical);
         return std::nullopt;
     }
 }

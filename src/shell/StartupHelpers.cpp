@@ -28,9 +28,15 @@ void WriteStationLog(const QString& idNum, const QString& remarks, const QString
     db::Connection* connection = app::SQLConnection();
     if (!connection)
         throw db::DbError(QStringLiteral("The station is not connected to the database."));
-    connection->execute(QStringLiteral("Insert Into STATION..tbStationLogs(Idnum,Transdate,Remarks,UserID,Hostname,StationID) Values(") +
-                        db::Quote(idNum) + QStringLiteral(",GetDate(), ") + db::Quote(remarks) + QLatin1Char(',') +
-                        db::Quote(userId) + QStringLiteral(",Host_Name(),") + db::Quote(stationId) + QLatin1Char(')'));
+    WriteStationLog(*connection, idNum, remarks, userId, stationId);
+}
+
+void WriteStationLog(db::Connection& connection, const QString& idNum, const QString& remarks, const QString& userId,
+                     const QString& stationId)
+{
+    connection.execute(QStringLiteral("Insert Into STATION..tbStationLogs(Idnum,Transdate,Remarks,UserID,Hostname,StationID) Values(") +
+                       db::Quote(idNum) + QStringLiteral(",GetDate(), ") + db::Quote(remarks) + QLatin1Char(',') +
+                       db::Quote(userId) + QStringLiteral(",Host_Name(),") + db::Quote(stationId) + QLatin1Char(')'));
 }
 
 bool CheckHolidayToday()

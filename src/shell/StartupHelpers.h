@@ -5,6 +5,10 @@
 
 class QMainWindow;
 
+namespace db {
+class Connection;
+}
+
 namespace shell {
 
 // Reads the server clock into app::ServerDate and returns it. Every window
@@ -15,6 +19,9 @@ QDateTime ReadServerDate();
 // removal and its log row belong in one SaveTransaction, so neither is kept
 // without the other.
 void WriteStationLog(const QString& idNum, const QString& remarks, const QString& userId, const QString& stationId);
+// The same on a given connection: before log-in there is no shared one yet.
+void WriteStationLog(db::Connection& connection, const QString& idNum, const QString& remarks, const QString& userId,
+                     const QString& stationId);
 
 // Looks up today's holiday on the server into app::HolidayToday,
 // app::HolidayName and app::HolidayGreeting; returns app::HolidayToday.

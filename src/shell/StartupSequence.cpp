@@ -76,9 +76,10 @@ bool StartupSequence::run()
         return refuse(QStringLiteral("Tamsel is already running."), QStringLiteral("Notification"));
     }
 
-    // 2-3. The log-in.
+    // 2-3. The log-in. Leaving the dialog with Cancel or Escape is the
+    // user's choice, not a failure: the program ends without a word.
     if (!logIn())
-        return refuse(QStringLiteral("Login failed."), QStringLiteral("Warning"));
+        return user_ && user_->LogInCancelled() ? false : refuse(QStringLiteral("Login failed."), QStringLiteral("Warning"));
 
     // 4-5. The files the program ships beside itself.
     if (!window_.LoadAgentCharacter(folder_))

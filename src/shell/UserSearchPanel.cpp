@@ -95,7 +95,7 @@ void UserSearchPanel::search()
             grdUsers->setItem(row, 2, new QTableWidgetItem(rs.text(QStringLiteral("Position"))));
         }
     } catch (const db::DbError& e) {
-        Prompts::current().message(e.message(), window()->windowTitle(), PromptIcon::Critical);
+        Notify(e.message(), PromptIcon::Critical);
     }
     if (grdUsers->rowCount() > 0)
         grdUsers->setCurrentCell(0, 0);

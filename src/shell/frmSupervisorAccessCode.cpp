@@ -134,7 +134,7 @@ void frmSupervisorAccessCode::acceptSupervisor()
         if (!supervisor)
             Notify(QStringLiteral("Sorry, you don't have supervisory rights."));
     } catch (const db::DbError& e) {
-        Prompts::current().message(e.message(), windowTitle(), PromptIcon::Critical);
+        Notify(e.message(), PromptIcon::Critical);
     }
     if (!supervisor) {
         app::SupervisorID.clear();

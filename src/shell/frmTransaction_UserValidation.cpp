@@ -1,5 +1,6 @@
 #include "shell/frmTransaction_UserValidation.h"
 
+#include "shell/StationLook.h"
 #include "settings/HospitalInfo.h"
 #include "shell/DepartmentAccess.h"
 #include "shell/Globals.h"
@@ -80,11 +81,7 @@ frmTransaction_UserValidation::frmTransaction_UserValidation(QWidget* parent) : 
 
     cmdOk = new QPushButton(QStringLiteral("&OK"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    cmdOk->setMinimumWidth(96);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOk);
+    QHBoxLayout* buttons = StationLook::ButtonRow({cmdOk});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 14);

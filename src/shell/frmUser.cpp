@@ -1,6 +1,7 @@
 #include "shell/frmUser.h"
 
 #include "shell/UserSearchPanel.h"
+#include "shell/StationLook.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -19,19 +20,15 @@ frmUser::frmUser(QWidget* parent) : QDialog(parent)
 
     cmdOk = new QPushButton(QStringLiteral("&Select"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setAutoDefault(false);
     cmdOk->setEnabled(false);
     cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
+    // Enter belongs to the user search (and a double click picks): no default button.
+    QHBoxLayout* buttons = StationLook::ButtonRow({cmdOk, cmdCancel}, false);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 16, 16, 16);
-    layout->setSpacing(12);
+    layout->setContentsMargins(StationLook::Large, StationLook::Large, StationLook::Large, StationLook::Large);
+    layout->setSpacing(StationLook::Medium);
     layout->addWidget(searchPanel, 1);
     layout->addLayout(buttons);
 

@@ -6,6 +6,8 @@
 #include "db/SqlText.h"
 #include "shell/Globals.h"
 #include "shell/Prompts.h"
+#include "shell/RightsMaintenance.h"
+#include "shell/StationLook.h"
 #include "shell/UserSearchPanel.h"
 
 #include <QCheckBox>
@@ -26,9 +28,9 @@ QString entryCode(const QListWidgetItem* item)
     return item->text().right(2).trimmed();
 }
 
-void showError(QWidget* window, const db::DbError& e)
+void showError(const db::DbError& e)
 {
-    Prompts::current().message(e.message(), window->windowTitle(), PromptIcon::Critical);
+    Notify(e.message(), PromptIcon::Critical);
 }
 
 } // namespace
@@ -37,7 +39,8 @@ frmUserRights::frmUserRights(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmUserRights"));
     setWindowTitle(QStringLiteral("User Rights"));
-    resize(940, 540);
+    // Wide enough for whole names beside the longest right, within a 1366-pixel screen.
+    resize(1140, 560);
 
     auto* usersBox = new QGroupBox(QStringLiteral("Users"), this);
     searchPanel = new UserSearchPanel(usersBox);
@@ -57,30 +60,26 @@ frmUserRights::frmUserRights(QWidget* parent) : QDialog(parent)
     chkSelectAll = new QCheckBox(QStringLiteral("Select &all"), rightsBox);
     chkSelectAll->setObjectName(QStringLiteral("chkSelectAll"));
     auto* rightsLayout = new QVBoxLayout(rightsBox);
-    rightsLayout->setSpacing(8);
+    rightsLayout->setSpacing(StationLook::Small);
     rightsLayout->addWidget(lblUser);
     rightsLayout->addWidget(lstRights, 1);
     rightsLayout->addWidget(chkSelectAll);
 
     cmdSave = new QPushButton(QStringLiteral("&Save"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdSave->setAutoDefault(false);
     cmdSave->setEnabled(false);
     cmdClose = new QPushButton(QStringLiteral("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setAutoDefault(false);
 
     auto* panes = new QHBoxLayout;
-    panes->setSpacing(12);
+    panes->setSpacing(StationLook::Medium);
     panes->addWidget(usersBox, 1);
     panes->addWidget(rightsBox, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdSave);
-    buttons->addWidget(cmdClose);
+    // Enter belongs to the user search: no default button.
+    QHBoxLayout* buttons = StationLook::ButtonRow({cmdSave, cmdClose}, false);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 16, 16, 16);
-    layout->setSpacing(12);
+    layout->setContentsMargins(StationLook::Large, StationLook::Large, StationLook::Large, StationLook::Large);
+    layout->setSpacing(StationLook::Medium);
     layout->addLayout(panes, 1);
     layout->addLayout(buttons);
 
@@ -106,17 +105,24 @@ void frmUserRights::loadCatalogue()
             item->setCheckState(Qt::Unchecked);
         }
     } catch (const db::DbError& e) {
-        showError(this, e);
+        showError(e);
     }
 }
 
 void frmUserRights::grdUsers_Choose(const QString& employeeCode)
 {
     employeeCode_ = employeeCode;
-    cmdSave->setEnabled(!employeeCode.isEmpty());
+    // One's own rights are shown as they are, never changed here.
+    const bool own = !employeeCode.isEmpty() && RightsMaintenance::IsOwn(employeeCode);
+    cmdSave->setEnabled(!employeeCode.isEmpty() && !own);
+    lstRights->setEnabled(!own);
+    chkSelectAll->setEnabled(!own);
     chkSelectAll->setChecked(false);
-    lblUser->setText(employeeCode.isEmpty() ? QStringLiteral("Choose a user on the left.")
-                                            : employeeCode + QStringLiteral(" - ") + searchPanel->selectedName());
+    QString heading = employeeCode.isEmpty() ? QStringLiteral("Choose a user on the left.")
+                                             : employeeCode + QStringLiteral(" - ") + searchPanel->selectedName();
+    if (own)
+        heading += QStringLiteral("\nYour own rights cannot be changed here.");
+    lblUser->setText(heading);
     QStringList codes;
     if (!employeeCode.isEmpty()) {
         try {
@@ -126,7 +132,7 @@ void frmUserRights::grdUsers_Choose(const QString& employeeCode)
                 for (const QString& code : rs.text(QStringLiteral("EmployeeRights")).split(QLatin1Char('|')))
                     codes << code.trimmed();
         } catch (const db::DbError& e) {
-            showError(this, e);
+            showError(e);
         }
     }
     for (int i = 0; i < lstRights->count(); ++i) {
@@ -154,15 +160,8 @@ void frmUserRights::cmdSave_Click()
 {
     if (employeeCode_.isEmpty())
         return;
-    try {
-        app::SQLConnection()->execute(QStringLiteral("STATION..spNurse_SaveUserRights ") + db::Quote(employeeCode_) + QLatin1Char(',') +
-                                      db::Quote(tickedRightsText()) + QLatin1Char(',') +
-                                      db::Quote(app::CurrentUser->EmployeeCode));
-    } catch (const db::DbError& e) {
-        showError(this, e);
-        return;
-    }
-    Notify(QStringLiteral("User rights successfully updated."), PromptIcon::Information);
+    if (RightsMaintenance::Save(employeeCode_, tickedRightsText()))
+        Notify(QStringLiteral("User rights successfully updated."), PromptIcon::Information);
 }
 
 } // namespace shell

@@ -17,7 +17,7 @@
 #include "shell/frmORStationSelect.h"
 #include "shell/frmSplash.h"
 #include "shell/frmUserLogs.h"
-#include "shell/frmUserRights.h"
+#include "shell/RightsMaintenance.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -366,13 +366,7 @@ QAction* mdiORMenu::menuItem(const QString& name) const
 
 void mdiORMenu::mnuUser_Click()
 {
-    if (app::CurrentUser->checkusersettings()) {
-        frmUserRights rights(this);
-        Prompts::current().exec(rights);
-        return;
-    }
-    Prompts::current().message(QStringLiteral("Invalid Password"), QStringLiteral("Notification"), PromptIcon::Critical);
-    app::CurrentUser->checkusersettings();
+    RightsMaintenance::OpenRightsWindow(this);
 }
 
 void mdiORMenu::mnuUserLogs_Click()

@@ -10,6 +10,9 @@
 #include "settings/HospitalInfo.h"
 
 #include <QAction>
+#include <QBrush>
+#include <QHeaderView>
+#include <QSet>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -250,6 +253,96 @@ TEST_F(PatientListSelectTest, RowsShowTheLegendColoursAndThePrecautionWhenAsked)
     list.Command1->click();
     EXPECT_EQ(colour("9100001", Qt::BackgroundRole).value<QBrush>().color(), QColor(0xFF, 0xC0, 0xC0));
     EXPECT_EQ(colour("9100002", Qt::BackgroundRole).value<QBrush>().color(), QColor(0xFF, 0xFF, 0xFF));
+}
+
+// Every colour the grid paints, as (how, colour): "text" or "row".
+QSet<QString> paintedColours(const PatientListModel* model)
+{
+    QSet<QString> painted;
+    for (int row = 0; row < model->rowCount(); ++row)
+        for (int column = 0; column < PatientListModel::ColumnCount; ++column) {
+            const QModelIndex index = model->index(row, column);
+            if (const QVariant text = model->data(index, Qt::ForegroundRole); text.isValid())
+                painted << QStringLiteral("text ") + text.value<QBrush>().color().name();
+            if (const QVariant fill = model->data(index, Qt::BackgroundRole); fill.isValid())
+                painted << QStringLiteral("row ") + fill.value<QBrush>().color().name();
+        }
+    return painted;
+}
+
+// What the legend on the window explains, as (how, colour) -> meaning.
+QHash<QString, QString> legendOf(const QWidget& list)
+{
+    QHash<QString, QString> explained;
+    const QWidget* legend = list.findChild<QWidget*>(QStringLiteral("fraLegend"));
+    if (!legend)
+        return explained;
+    for (const QLabel* label : legend->findChildren<QLabel*>())
+        if (label->objectName().startsWith(QLatin1String("lblLegend_")))
+            explained.insert(label->property("legendPaint").toString() + QLatin1Char(' ') +
+                                 label->property("legendColor").value<QColor>().name(),
+                             label->text());
+    return explained;
+}
+
+TEST_F(PatientListSelectTest, TheLegendExplainsEveryColourTheGridPaints)
+{
+    // The five precautions, with one patient in each.
+    const char* precautions[] = {"2", "3", "5"};
+    for (int i = 0; i < 3; ++i) {
+        Stay stay{now.addDays(-1)};
+        stay.precaution = QLatin1String(precautions[i]);
+        addAdmission(QStringLiteral("91000%1").arg(10 + i), QStringLiteral("9000001"), stay);
+    }
+    for (const bool showPrecautions : {false, true}) {
+        SCOPED_TRACE(showPrecautions ? "precautions shown" : "no precautions");
+        app::Nursing().ShowPrecautions = showPrecautions;
+        frmSearch list;
+        open(list, 0);
+        const QSet<QString> painted = paintedColours(list.listModel());
+        const QHash<QString, QString> legend = legendOf(list);
+        EXPECT_EQ(painted.size(), showPrecautions ? 7 : 2) << qPrintable(QStringList(painted.values()).join(QLatin1Char(',')));
+        for (const QString& colour : painted) {
+            EXPECT_TRUE(legend.contains(colour)) << qPrintable(colour) << " is painted but not explained";
+            EXPECT_FALSE(legend.value(colour).trimmed().isEmpty()) << qPrintable(colour);
+        }
+        EXPECT_EQ(legend.value(QStringLiteral("text ") + PatientListModel::BilledColor().name()), QStringLiteral("Billed Patient"));
+        EXPECT_EQ(legend.value(QStringLiteral("text ") + PatientListModel::CashBasisColor().name()), QStringLiteral("Cash Basis Patient"));
+        if (showPrecautions)
+            EXPECT_EQ(legend.value(QStringLiteral("row ") + QColor(0xFF, 0xC0, 0xC0).name()), QStringLiteral("AIRBORNE PRECAUTION"));
+        else
+            EXPECT_EQ(legend.size(), 2) << "no precaution explained when none is painted";
+    }
+}
+
+TEST_F(PatientListSelectTest, ColumnsFitTheNumbersAndNamesOfTheLoadedRows)
+{
+    // Out-patient numbers as long as their column holds, and a long name.
+    addPerson(QStringLiteral("HN2026-0001234"), QStringLiteral("ZZTEST"), QStringLiteral("MARIA CONCEPCION"),
+              QStringLiteral("VILLANUEVA-BUENAVENTURA"));
+    addVisit(QStringLiteral("OP2026-000123B"), QStringLiteral("HN2026-0001234"), visitTime);
+    frmSearch list;
+    list.resize(1300, 700);
+    open(list, 1);
+    const PatientListModel* model = list.listModel();
+    ASSERT_GE(rowOf(list.MSHFlexList, QStringLiteral("OP2026-000123B")), 0);
+    const QFontMetrics metrics = list.MSHFlexList->fontMetrics();
+    for (int column = PatientListModel::HospitalNumber; column < PatientListModel::BillingDate; ++column) {
+        const int width = list.MSHFlexList->columnWidth(column);
+        for (int row = 0; row < model->recordCount(); ++row)
+            EXPECT_GT(width, metrics.horizontalAdvance(model->text(row, column)) + 8)
+                << "column " << column << " cuts " << qPrintable(model->text(row, column));
+        const QString heading = model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        EXPECT_GT(width, list.MSHFlexList->horizontalHeader()->fontMetrics().horizontalAdvance(heading)) << qPrintable(heading);
+    }
+
+    // An empty list keeps widths that fit the numbers of its kind.
+    test::keyClicks(list.txtSearch[0], QStringLiteral("NOBODY"));
+    list.Command1->click();
+    ASSERT_EQ(model->recordCount(), 0);
+    EXPECT_GE(list.MSHFlexList->columnWidth(PatientListModel::AdmissionNumber), metrics.horizontalAdvance(QStringLiteral("9500001B")) + 8);
+    EXPECT_GE(list.MSHFlexList->columnWidth(PatientListModel::AdmissionDate),
+              metrics.horizontalAdvance(QStringLiteral("12/05/2026 12:30 AM")) + 8);
 }
 
 TEST_F(PatientListSelectTest, ToExcelWritesTheListedRows)

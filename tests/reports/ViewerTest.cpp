@@ -12,7 +12,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QMainWindow>
@@ -286,12 +288,15 @@ TEST_F(ViewerTest, SpreadsheetExportWritesTheDetailRows)
     ASSERT_TRUE(QFile::exists(xlsx));
     const QString sheet = ZipMember(xlsx, QStringLiteral("xl/worksheets/sheet1.xml"));
     const QString strings = ZipMember(xlsx, QStringLiteral("xl/sharedStrings.xml"));
-    EXPECT_EQ(sheet.count(QStringLiteral("<row ")), 101) << "the captions and a hundred rows";
-    for (const char* text : {"Case No.", "Patient", "ROOM 1", "ROOM 10", "PATIENT 1, OR", "PATIENT 100, OR"})
+    // The page heading's two lines, a blank row, the captions and a hundred rows.
+    EXPECT_EQ(sheet.count(QStringLiteral("<row ")), 103);
+    for (const char* text : {"ST. LUKE GENERAL HOSPITAL", "CENSUS OF CASES", "Case No.", "Patient", "ROOM 1", "ROOM 10",
+                             "PATIENT 1, OR", "PATIENT 100, OR"})
         EXPECT_TRUE(strings.contains(QStringLiteral("<t>%1</t>").arg(QLatin1String(text)))) << text;
+    EXPECT_TRUE(sheet.contains(QStringLiteral("<autoFilter ref=\"A4:D104\"/>")));
     // The last case's amount, 100 x 125.50, is a number.
-    EXPECT_TRUE(sheet.contains(QRegularExpression(QStringLiteral("<c r=\"D101\"[^>]*><v>12550</v></c>")))) << "amount not a number";
-    EXPECT_TRUE(sheet.contains(QRegularExpression(QStringLiteral("<c r=\"B101\"[^>]*><v>100</v></c>"))));
+    EXPECT_TRUE(sheet.contains(QRegularExpression(QStringLiteral("<c r=\"D104\"[^>]*><v>12550</v></c>")))) << "amount not a number";
+    EXPECT_TRUE(sheet.contains(QRegularExpression(QStringLiteral("<c r=\"B104\"[^>]*><v>100</v></c>"))));
 }
 
 TEST_F(ViewerTest, RichTextExportWritesTheReport)
@@ -315,6 +320,64 @@ TEST_F(ViewerTest, RichTextExportWritesTheReport)
     EXPECT_GE(rtf.count("\\row"), 100) << "the rows are a table";
 }
 
+TEST_F(ViewerTest, ExportsCarryTheHeadingThePrintedPageCarries)
+{
+    // The fluid sheet as the nursing window prints it: hospital, title, patient and ID above the rows.
+    app::Hospital().Address1 = QStringLiteral("12 RIZAL AVENUE, NAGA CITY");
+    const QString fluid = QFileInfo(QStringLiteral(__FILE__)).dir().absoluteFilePath(QStringLiteral("../../Reports/FluidInOut.RPT"));
+    ASSERT_TRUE(reports::OpenReport(fluid, {QString(), QString(), QStringLiteral("ALL"), QStringLiteral("1000001"),
+                                            QStringLiteral("DELA CRUZ, JUAN")}));
+    ASSERT_TRUE(reports::ShowReport(false, QStringLiteral("Fluid Intake and Output"), false, false, false));
+    reports::frmReportViewer* viewer = findViewer();
+    ASSERT_NE(viewer, nullptr);
+    const QStringList heading = {QStringLiteral("ST. LUKE GENERAL HOSPITAL"), QStringLiteral("12 RIZAL AVENUE, NAGA CITY"),
+                                 QStringLiteral("FLUID INTAKE AND OUTPUT SHEET"),
+                                 QStringLiteral("Patient: DELA CRUZ, JUAN  ID No.: 1000001")};
+    // (a row of the heading's table is one line: a caption ending in ":" beside its value)
+
+    // What Print to PDF has always carried.
+    const QString pdf = dir.filePath(QStringLiteral("fluid.pdf"));
+    reports::CurrentReport()->exportPdf(pdf);
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(20000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    for (const QString& line : heading)
+        for (const QString& part : line.split(QStringLiteral("  ")))
+            EXPECT_TRUE(printed.contains(part)) << qPrintable(part);
+
+    prompts.chooseFileAs(dir.filePath(QStringLiteral("fluid.xlsx")));
+    viewer->imgExcel->click();
+    prompts.chooseFileAs(dir.filePath(QStringLiteral("fluid.rtf")));
+    viewer->imgRTF->click();
+    EXPECT_TRUE(shownOf(ScriptedPrompts::Shown::Kind::Message).empty());
+
+    // The spreadsheet: the heading lines first, in order, above the captions.
+    const QString xlsx = dir.filePath(QStringLiteral("fluid.xlsx"));
+    const QString strings = ZipMember(xlsx, QStringLiteral("xl/sharedStrings.xml"));
+    const QString sheet = ZipMember(xlsx, QStringLiteral("xl/worksheets/sheet1.xml"));
+    QStringList shared;
+    QRegularExpressionMatchIterator it = QRegularExpression(QStringLiteral("<t[^>]*>([^<]*)</t>")).globalMatch(strings);
+    while (it.hasNext())
+        shared << it.next().captured(1);
+    ASSERT_GE(shared.size(), heading.size());
+    EXPECT_EQ(shared.mid(0, heading.size()), heading);
+    for (int row = 1; row <= heading.size(); ++row)
+        EXPECT_TRUE(sheet.contains(QStringLiteral("<c r=\"A%1\"").arg(row))) << row;
+    EXPECT_TRUE(strings.contains(QStringLiteral("<t>Total Intake</t>")));
+
+    // The rich text: the heading before the table of rows.
+    const QByteArray rtf = ReadAll(dir.filePath(QStringLiteral("fluid.rtf")));
+    qsizetype at = 0;
+    for (const char* text : {"ST. LUKE GENERAL HOSPITAL", "12 RIZAL AVENUE, NAGA CITY", "FLUID INTAKE AND OUTPUT SHEET",
+                             "DELA CRUZ, JUAN", "1000001", "No intake or output recorded"}) {
+        const qsizetype found = rtf.indexOf(text, at);
+        EXPECT_GE(found, 0) << text << " missing or out of order";
+        if (found >= 0)
+            at = found;
+    }
+}
+
 TEST_F(ViewerTest, ExportThatFailsIsSaidAndCancelWritesNothing)
 {
     reports::frmReportViewer* viewer = showCensus();
@@ -330,7 +393,7 @@ TEST_F(ViewerTest, ExportThatFailsIsSaidAndCancelWritesNothing)
     const auto messages = shownOf(ScriptedPrompts::Shown::Kind::Message);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].icon, shell::PromptIcon::Critical);
-    EXPECT_EQ(messages[0].title, QStringLiteral("Census of Cases"));
+    EXPECT_EQ(messages[0].title, QStringLiteral("Notification")) << "our own prompts share one title";
     EXPECT_TRUE(messages[0].text.contains(unwritable)) << qPrintable(messages[0].text);
 }
 

@@ -140,10 +140,18 @@ TEST_F(MainWindowTest, WindowMenuListsTheOpenChildWindows)
     EXPECT_EQ(entries, 1);
 }
 
-TEST_F(MainWindowTest, UserSettingsAskThePasswordAgain)
+TEST_F(MainWindowTest, UserSettingsAreForSupervisorsWhoTypeTheirPasswordAgain)
 {
-    // The right password opens the rights window.
-    typePassword(QStringLiteral("nurse1"));
+    // NURSE1 holds no supervisor right: refused before any password is asked.
+    item(QStringLiteral("mnuUser"))->trigger();
+    ASSERT_EQ(prompts.shown().size(), 1u);
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Notification: Sorry, only a supervisor may change user rights.")});
+    EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Exclamation);
+
+    // The supervisor's right password opens the rights window.
+    prompts.clear();
+    logInAs(QStringLiteral("SUPERVISOR"), QStringLiteral("super1"));
+    typePassword(QStringLiteral("super1"));
     prompts.onDialog([](QDialog& dialog) { EXPECT_EQ(dialog.objectName(), QStringLiteral("frmUserRights")); });
     item(QStringLiteral("mnuUser"))->trigger();
     EXPECT_TRUE(prompts.allUsed());
@@ -153,7 +161,7 @@ TEST_F(MainWindowTest, UserSettingsAskThePasswordAgain)
     // whatever the second answer.
     prompts.clear();
     typePassword(QStringLiteral("wrong"));
-    typePassword(QStringLiteral("nurse1"));
+    typePassword(QStringLiteral("super1"));
     item(QStringLiteral("mnuUser"))->trigger();
     ASSERT_EQ(prompts.shown().size(), 3u);
     EXPECT_EQ(prompts.shown()[0].text, QStringLiteral("frmConfirmPassword"));

@@ -3,11 +3,15 @@
 #include "components/clsCurrentuser.h"
 #include "db/SqlText.h"
 #include "db/routines/UserRights.h"
+#include "shell/RightsMaintenance.h"
 #include "shell/UserSearchPanel.h"
 #include "shell/frmUser.h"
 #include "shell/frmUserRights.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -55,6 +59,19 @@ protected:
                 return;
             }
         ADD_FAILURE() << "no right " << qPrintable(description);
+    }
+
+    struct LogRow {
+        QString idNum, remarks, userId, hostName, stationId;
+    };
+    QList<LogRow> rightsLog()
+    {
+        QList<LogRow> out;
+        for (db::Recordset rs = conn().open(QStringLiteral("SELECT Idnum, Remarks, UserID, Hostname, StationID FROM STATION..tbStationLogs "
+                                                          "WHERE Remarks LIKE 'User Rights%' ORDER BY LogID"));
+             !rs.eof(); rs.moveNext())
+            out.append({rs.text("Idnum"), rs.text("Remarks"), rs.text("UserID"), rs.text("Hostname"), rs.text("StationID")});
+        return out;
     }
 
     QString storedRights(const QString& employee, QString* savedBy = nullptr)
@@ -115,6 +132,7 @@ TEST_F(RightsWindow, ChoosingAUserTicksWholeCodesOfTheirRights)
 
 TEST_F(RightsWindow, SavedRightsReadBackAndGrant)
 {
+    logInAs(QStringLiteral("SUPERVISOR"), QStringLiteral("super1"));
     conn().execute(QStringLiteral("DELETE FROM STATION..tbNurseUserRights WHERE EmployeeID = 'NURSE2'"));
     {
         shell::frmUserRights window;
@@ -131,7 +149,7 @@ TEST_F(RightsWindow, SavedRightsReadBackAndGrant)
     }
     QString savedBy;
     EXPECT_EQ(storedRights("NURSE2", &savedBy), "9|29|") << "list order, each code closed by a bar";
-    EXPECT_EQ(savedBy, "NURSE1");
+    EXPECT_EQ(savedBy, "SUPERVISOR");
     EXPECT_TRUE(routines::HasUserRight("29", "NURSE2"));
 
     // Saving over an existing row updates it and keeps the user's station.
@@ -150,6 +168,7 @@ TEST_F(RightsWindow, SavedRightsReadBackAndGrant)
 
 TEST_F(RightsWindow, SelectAllTicksAndClearsEveryRight)
 {
+    logInAs(QStringLiteral("SUPERVISOR"), QStringLiteral("super1"));
     shell::frmUserRights window;
     choose(window, "NURSE1");
     auto* all = control<QCheckBox>(window, "chkSelectAll");
@@ -161,7 +180,7 @@ TEST_F(RightsWindow, SelectAllTicksAndClearsEveryRight)
     EXPECT_TRUE(ticked(window).isEmpty());
     window.cmdSave->click();
     EXPECT_EQ(storedRights("NURSE1"), "");
-    EXPECT_FALSE(routines::HasUserRight("1"));
+    EXPECT_FALSE(routines::HasUserRight("1", "NURSE1"));
 }
 
 TEST_F(RightsWindow, UserPickerReturnsTheChosenUser)
@@ -176,6 +195,123 @@ TEST_F(RightsWindow, UserPickerReturnsTheChosenUser)
     shell::frmUser nobody;
     EXPECT_TRUE(search(nobody, "ZZZ", false).isEmpty());
     EXPECT_FALSE(nobody.cmdOk->isEnabled());
+}
+
+// ---- rights are kept by supervisors, never by a user for themselves ---------------------------
+
+TEST_F(RightsWindow, OnlyASupervisorSavesRights)
+{
+    // NURSE1 (no supervisor right) got the window some other way: the save is still refused.
+    {
+        shell::frmUserRights window;
+        choose(window, "NURSE2");
+        tick(window, "SUPERVISOR");
+        window.cmdSave->click();
+        EXPECT_EQ(prompts.texts(), QStringList{"Notification: Sorry, only a supervisor may change user rights."});
+        EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Exclamation);
+        EXPECT_EQ(storedRights("NURSE2"), "");
+    }
+
+    // A supervisor whose right is taken away while the window is open can no longer save.
+    logInAs(QStringLiteral("SUPERVISOR"), QStringLiteral("super1"));
+    prompts.clear();
+    shell::frmUserRights window;
+    choose(window, "NURSE2");
+    tick(window, "SUPERVISOR");
+    conn().execute(QStringLiteral("UPDATE STATION..tbNurseUserRights SET EmployeeRights = '1|2|' WHERE EmployeeID = 'SUPERVISOR'"));
+    window.cmdSave->click();
+    EXPECT_EQ(prompts.texts(), QStringList{"Notification: Sorry, only a supervisor may change user rights."});
+    EXPECT_EQ(storedRights("NURSE2"), "");
+    EXPECT_TRUE(rightsLog().isEmpty());
+}
+
+TEST_F(RightsWindow, NobodyChangesTheirOwnRights)
+{
+    logInAs(QStringLiteral("SUPERVISOR"), QStringLiteral("super1"));
+    const QString before = storedRights("SUPERVISOR");
+    shell::frmUserRights window;
+    choose(window, "SUPERVISOR");
+    // Shown as they are, but nothing there can be changed or saved.
+    EXPECT_TRUE(ticked(window).contains("29"));
+    EXPECT_FALSE(window.cmdSave->isEnabled());
+    EXPECT_FALSE(window.lstRights->isEnabled());
+    EXPECT_FALSE(window.chkSelectAll->isEnabled());
+    EXPECT_TRUE(control<QLabel>(window, "lblUser")->text().contains("Your own rights cannot be changed"));
+
+    // The rule holds whatever the window does, however the code is spelled.
+    for (const char* self : {"SUPERVISOR", " supervisor "}) {
+        prompts.clear();
+        EXPECT_FALSE(shell::RightsMaintenance::Save(QLatin1String(self), QString()));
+        EXPECT_EQ(prompts.texts(), QStringList{"Notification: Sorry, you cannot change your own rights. Please ask another supervisor."});
+    }
+    EXPECT_EQ(storedRights("SUPERVISOR"), before);
+    EXPECT_TRUE(rightsLog().isEmpty());
+
+    // Another user's rights are open to the supervisor again.
+    choose(window, "NURSE1");
+    EXPECT_TRUE(window.cmdSave->isEnabled());
+    EXPECT_TRUE(window.lstRights->isEnabled());
+}
+
+TEST_F(RightsWindow, EveryChangeIsLoggedWithWhoWhoseAndFromWhatToWhat)
+{
+    logInAs(QStringLiteral("SUPERVISOR"), QStringLiteral("super1"));
+    conn().execute(QStringLiteral("DELETE FROM STATION..tbNurseUserRights WHERE EmployeeID = 'NURSE2'"));
+    shell::frmUserRights window;
+    choose(window, "NURSE1");
+    tick(window, "SUPERVISOR");
+    window.cmdSave->click();
+    choose(window, "NURSE2");
+    tick(window, "ASSESSMENT ENTRY");
+    window.cmdSave->click();
+    // Saving what is already stored changes nothing and logs nothing.
+    window.cmdSave->click();
+    EXPECT_EQ(storedRights("NURSE1"), "1|3|10|11|25|29|36|");
+
+    const QList<LogRow> log = rightsLog();
+    ASSERT_EQ(log.size(), 2);
+    EXPECT_EQ(log[0].idNum, "NURSE1");
+    EXPECT_EQ(log[0].userId, "SUPERVISOR");
+    EXPECT_EQ(log[0].remarks, "User Rights of NURSE1 changed by SUPERVISOR from 1|3|10|11|25|36| to 1|3|10|11|25|29|36|");
+    EXPECT_EQ(log[0].stationId, "OR");
+    EXPECT_FALSE(log[0].hostName.isEmpty()) << "the workstation";
+    EXPECT_EQ(log[1].idNum, "NURSE2");
+    EXPECT_EQ(log[1].remarks, "User Rights of NURSE2 changed by SUPERVISOR from (none) to 9|");
+}
+
+TEST_F(RightsWindow, AChangeWhoseLogCannotBeWrittenIsNotKept)
+{
+    logInAs(QStringLiteral("SUPERVISOR"), QStringLiteral("super1"));
+    shell::frmUserRights window;
+    choose(window, "NURSE1");
+    tick(window, "SUPERVISOR");
+    conn().execute(QStringLiteral("DROP TABLE STATION..tbStationLogs"));
+    window.cmdSave->click();
+    ASSERT_EQ(prompts.shown().size(), 1u);
+    EXPECT_EQ(prompts.last().title, "Notification");
+    EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Critical);
+    EXPECT_TRUE(prompts.last().text.endsWith("Please notify your IT department."));
+    EXPECT_EQ(storedRights("NURSE1"), "1|3|10|11|25|36|") << "the change went with its log";
+    EXPECT_TRUE(ticked(window).contains("29")) << "the ticks stay for another try";
+}
+
+TEST_F(RightsWindow, EnterInTheSearchBoxSearchesAndNeverSaves)
+{
+    logInAs(QStringLiteral("SUPERVISOR"), QStringLiteral("super1"));
+    shell::frmUserRights window;
+    window.show();
+    choose(window, "NURSE1");
+    tick(window, "SUPERVISOR");
+    // The buttons in the station's order: the work, then Close.
+    EXPECT_LT(window.cmdSave->x(), window.cmdClose->x());
+    auto* box = control<QLineEdit>(window, "txtSearch");
+    box->setText(QStringLiteral("NURSE2"));
+    box->setFocus();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(box, &press);
+    EXPECT_EQ(control<QTableWidget>(window, "grdUsers")->item(0, 0)->text(), "NURSE2");
+    EXPECT_TRUE(prompts.texts().isEmpty()) << qPrintable(prompts.texts().join('\n'));
+    EXPECT_EQ(storedRights("NURSE1"), "1|3|10|11|25|36|");
 }
 
 } // namespace

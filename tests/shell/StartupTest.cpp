@@ -9,7 +9,10 @@
 #include "shell/PictureMdiArea.h"
 #include "shell/StatusPanels.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QSettings>
 #include <QEvent>
 #include <QLabel>
 #include <QPointer>
@@ -82,7 +85,7 @@ TEST_F(StartupTest, RefusalsEndTheProgramWithTheirMessages)
         QString expected;
     };
     const Case cases[] = {
-        {"log-in cancelled", [this] { logInAllowed = false; }, QStringLiteral("Warning: Login failed.")},
+        {"log-in refused", [this] { logInAllowed = false; }, QStringLiteral("Warning: Login failed.")},
         {"assistant missing",
          [this] { QFile::remove(QDir(folder).filePath(QStringLiteral("merlin.acs"))); },
          QStringLiteral("Warning: There's something wrong with Microsoft Agent Merlin.") + crlf + crlf +
@@ -123,6 +126,26 @@ TEST_F(StartupTest, RefusalsEndTheProgramWithTheirMessages)
         prompts.clear();
         SetUp();
     }
+}
+
+TEST_F(StartupTest, EscapeInTheLogInDialogEndsTheProgramWithoutAWord)
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    shell::StartupOptions o = options();
+    o.logIn = nullptr; // the real log-in dialog
+    prompts.onDialog([](QDialog& d) {
+        EXPECT_EQ(d.objectName(), QStringLiteral("frmLogin"));
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&d, &press);
+    });
+    window = std::make_unique<shell::mdiORMenu>();
+    EXPECT_FALSE(window->MDIForm_Load(o));
+    EXPECT_TRUE(prompts.allUsed());
+    ASSERT_EQ(prompts.shown().size(), 1u) << "the dialog alone, no message";
+    EXPECT_FALSE(app::StartupCompleted);
+    EXPECT_EQ(app::CurrentUser, nullptr);
+    QLockFile again(lockPath);
+    EXPECT_TRUE(again.tryLock(0));
 }
 
 TEST_F(StartupTest, SecondCopyIsRefusedAndTheFirstKeepsRunning)

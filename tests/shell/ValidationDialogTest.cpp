@@ -74,6 +74,23 @@ TEST_F(ValidationDialog, RefusesWrongPasswordOtherDepartmentAndQuotedIds)
     }
 }
 
+TEST_F(ValidationDialog, AnAccountCheckThatFailsIsToldAsSuchNotAsAWrongPassword)
+{
+    conn().execute(QStringLiteral("DROP TABLE PASSWORD..tbPasswordMaster"));
+    const int result = run(0, [&](QDialog& d) {
+        type(d, QStringLiteral("SUPERVISOR"), QStringLiteral("super1"));
+        control<QPushButton>(d, "cmdOk")->click();
+    });
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_TRUE(app::ValidatedUserID.isEmpty());
+    ASSERT_EQ(prompts.shown().size(), 3u) << qPrintable(prompts.texts().join('\n'));
+    EXPECT_EQ(prompts.shown()[1].title, "Notification");
+    EXPECT_EQ(prompts.shown()[1].icon, PromptIcon::Critical);
+    EXPECT_TRUE(prompts.shown()[1].text.contains("tbPasswordMaster", Qt::CaseInsensitive)) << qPrintable(prompts.shown()[1].text);
+    EXPECT_TRUE(prompts.shown()[1].text.endsWith("Please notify your IT department."));
+    EXPECT_EQ(prompts.texts().last(), unauthorized);
+}
+
 TEST_F(ValidationDialog, OpeningClearsThePreviousValidation)
 {
     app::ValidatedUserID = QStringLiteral("CHARGE1");
