@@ -42,8 +42,9 @@ PatientListModel* PatientListBase::listModel() const
 
 bool PatientListBase::loadList(const QString& statement)
 {
-    app::HospNum.clear();
-    app::IdNum.clear();
+    // A reloaded list has no selected patient: the globals and every banner
+    // showing them are cleared together.
+    PatientSelection::Clear();
     db::Connection* connection = app::SQLConnection();
     try {
         if (!connection)
@@ -109,11 +110,22 @@ void PatientListBase::MSHFlexList_EnterCell(int row)
     const QString idNum = model->text(row, PatientListModel::AdmissionNumber).trimmed();
     if (idNum == app::IdNum && row + 1 == app::SelectedRow)
         return;
-    PatientSelection::Clear();
-    app::HospNum = model->text(row, PatientListModel::HospitalNumber).trimmed();
-    app::IdNum = idNum;
-    app::PatientType = listPatientType();
-    app::SelectedRow = row + 1;
+    if (!PatientSelection::MayChangeTo(idNum)) {
+        // Cancelled for unsaved work: the old patient stays, and so does the row.
+        refusedIdNum_ = idNum;
+        loading_ = true;
+        MSHFlexList->setCurrentRow(app::SelectedRow - 1);
+        loading_ = false;
+        updateCounter();
+        return;
+    }
+    refusedIdNum_.clear();
+    SelectedPatient numbers;
+    numbers.HospNum = model->text(row, PatientListModel::HospitalNumber).trimmed();
+    numbers.IdNum = idNum;
+    numbers.PatientType = listPatientType();
+    numbers.SelectedRow = row + 1;
+    PatientSelection::Apply(numbers);
 }
 
 void PatientListBase::MSHFlexList_Click(int row)
@@ -132,6 +144,11 @@ void PatientListBase::MSHFlexList_DblClick(int row)
 bool PatientListBase::selectRow(int row)
 {
     const PatientListModel* model = listModel();
+    // The click that follows a cancelled row change selects nothing.
+    if (!refusedIdNum_.isEmpty() && model->text(row, PatientListModel::AdmissionNumber).trimmed() == refusedIdNum_) {
+        refusedIdNum_.clear();
+        return false;
+    }
     const bool selected = selection_.Select(model->text(row, PatientListModel::HospitalNumber),
                                             model->text(row, PatientListModel::AdmissionNumber), listPatientType(), row + 1);
     if (selected)

@@ -3,7 +3,6 @@
 #include "reports/Report.h"
 #include "reports/ReportViewerPane.h"
 
-#include <QMdiSubWindow>
 #include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -47,12 +46,8 @@ void frmReportViewer::Form_Load()
     pane_->setPrintExportEnabled(!DisablePrintExport);
     if (!pane_->setReport(std::move(pending_), caption)) {
         // Nothing to look at: the message was shown, the window goes.
-        QTimer::singleShot(0, this, [this] {
-            if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-                frame->close();
-            else
-                close();
-        });
+        // Inside the main window the frame goes with it.
+        QTimer::singleShot(0, this, &QWidget::close);
         return;
     }
     if (DirectPrint)
