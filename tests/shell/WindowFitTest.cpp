@@ -123,7 +123,9 @@ QStringList FitProblems(const QString& windowName, QWidget* top, const QRect& vi
                 continue;
             const bool rich = label->textFormat() == Qt::RichText
                               || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
-            const int needed = TextWidth(label, rich ? label->text() : label->text(), rich) + label->margin() * 2
+            // With a buddy the "&" marks the mnemonic and is not drawn.
+            const QString text = label->buddy() && !rich ? PlainText(label->text()) : label->text();
+            const int needed = TextWidth(label, text, rich) + label->margin() * 2
                                + std::max(0, label->indent());
             if (needed > label->contentsRect().width())
                 problems << where + QStringLiteral(" is cut (%1 of %2 pixels)").arg(label->contentsRect().width()).arg(needed);
@@ -137,6 +139,25 @@ QStringList FitProblems(const QString& windowName, QWidget* top, const QRect& vi
         }
     }
     return problems;
+}
+
+TEST(WindowFitCheck, FindsACutCaptionAndAWidgetOutsideItsWindow)
+{
+    QWidget window;
+    window.resize(200, 100);
+    auto* cut = new QLabel(QStringLiteral("Known allergy to latex"), &window);
+    cut->setObjectName(QStringLiteral("lblCut"));
+    cut->setGeometry(0, 0, 40, 20);
+    auto* outside = new QPushButton(QStringLiteral("OK"), &window);
+    outside->setObjectName(QStringLiteral("cmdOutside"));
+    outside->setGeometry(180, 80, 60, 30);
+    auto* fits = new QLabel(QStringLiteral("Fits"), &window);
+    fits->setGeometry(0, 40, 100, 20);
+    window.show();
+    const QStringList problems = FitProblems(QStringLiteral("frmTest"), &window, window.rect());
+    ASSERT_EQ(problems.size(), 2) << qPrintable(problems.join(QLatin1Char('\n')));
+    EXPECT_TRUE(problems[0].startsWith(QStringLiteral("frmTest: lblCut")) || problems[1].startsWith(QStringLiteral("frmTest: lblCut")));
+    EXPECT_TRUE(problems.filter(QStringLiteral("cmdOutside \"OK\" lies outside")).size() == 1);
 }
 
 class WindowFitTest : public test::PatientListFixture {
@@ -180,7 +201,8 @@ protected:
             QWidget* form = ChildWindows::formOf(frame);
             const QString name = form->objectName();
             checked << name;
-            const QRect area = QRect(viewport->mapTo(frame, QPoint(0, 0)), viewport->size());
+            // The work area in the frame's coordinates (the frame lies on the area's viewport).
+            const QRect area = viewport->rect().translated(-frame->pos());
             const QRect shown = frame->contentsRect().intersected(area);
             if (!area.contains(frame->geometry().translated(-frame->pos())))
                 problems << name + QStringLiteral(": its frame is larger than the work area or lies outside it");
@@ -245,7 +267,7 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
         frame->showMaximized();
         QCoreApplication::processEvents();
         const QString name = ChildWindows::formOf(frame)->objectName() + QStringLiteral(" (maximised)");
-        const QRect area(window->mdiArea->viewport()->mapTo(frame, QPoint(0, 0)), window->mdiArea->viewport()->size());
+        const QRect area = window->mdiArea->viewport()->rect().translated(-frame->pos());
         problems << FitProblems(name, frame, frame->contentsRect().intersected(area));
         frame->showNormal();
     }
