@@ -43,8 +43,10 @@ PatientListModel* PatientListBase::listModel() const
 bool PatientListBase::loadList(const QString& statement)
 {
     // A reloaded list has no selected patient: the globals and every banner
-    // showing them are cleared together.
-    PatientSelection::Clear();
+    // showing them are cleared together. The kind of patient listed stays.
+    SelectedPatient none;
+    none.PatientType = app::PatientType;
+    PatientSelection::Apply(none);
     db::Connection* connection = app::SQLConnection();
     try {
         if (!connection)

@@ -15,7 +15,8 @@ frmReportViewer::frmReportViewer(std::shared_ptr<Report> report, QWidget* parent
     setObjectName(QStringLiteral("frmReportViewer"));
     setWindowTitle(QStringLiteral("Report"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(980, 720);
+    // Wide enough for a page at 100% beside the group tree.
+    resize(1120, 720);
 
     pane_ = new ReportViewerPane(this);
     CRViewer1 = pane_->CRViewer1;

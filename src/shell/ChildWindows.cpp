@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
@@ -142,6 +143,12 @@ QMdiSubWindow* ChildWindows::open(QWidget* form, Instances instances)
 
     auto* frame = new ChildFrame(this, form, name, patient, instances);
     frame->setWindowIcon(area_->window()->windowIcon());
+    // A maximised frame puts its system menu into the menu bar, and with it a
+    // Close key that would clash with each form's own Ctrl+W: the form's wins.
+    if (QMenu* system = frame->systemMenu())
+        for (QAction* action : system->actions())
+            if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+                action->setShortcuts({});
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->installEventFilter(this);
     ApplyStandardShortcuts(form);

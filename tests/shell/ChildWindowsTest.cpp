@@ -119,7 +119,12 @@ TEST_F(ChildWindowsTest, OpeningMaximisingAndClosingLeavesNoFrameBehind)
     EXPECT_EQ(windowMenu(), (QStringList{QStringLiteral("Third"), QStringLiteral("Fourth")}));
     EXPECT_EQ(framesInArea(), 2);
 
-    // Ctrl+W closes the active window the same way.
+    // Ctrl+W closes the active window the same way; no frame's system menu
+    // (in the menu bar while maximised) claims the key as well.
+    frameC->showMaximized();
+    for (QAction* action : window->findChildren<QAction*>())
+        EXPECT_FALSE(action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W))) << qPrintable(action->text());
+    frameC->showNormal();
     EXPECT_TRUE(press(d, QKeySequence(Qt::CTRL | Qt::Key_W)));
     deleteClosed();
     EXPECT_EQ(windowMenu(), QStringList{QStringLiteral("Third")});
