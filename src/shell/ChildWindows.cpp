@@ -19,6 +19,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <map>
 
 namespace shell {
 
@@ -432,13 +433,16 @@ void ApplyStandardShortcuts(QWidget* form)
     if (form->property("standardShortcuts").toBool())
         return;
     form->setProperty("standardShortcuts", true);
-    QList<ButtonRole> taken;
-    for (QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
-        const ButtonRole role = RoleOf(button);
-        // One button per key: the first in the form's order.
-        if (role == ButtonRole::None || taken.contains(role))
+    std::map<ButtonRole, QList<QAbstractButton*>> byRole;
+    for (QAbstractButton* button : form->findChildren<QAbstractButton*>())
+        if (const ButtonRole role = RoleOf(button); role != ButtonRole::None)
+            byRole[role] << button;
+    for (const auto& [role, buttons] : byRole) {
+        // Several Save buttons (one per shift, say): the key could only guess
+        // which one is meant, so none gets it.
+        if (buttons.size() != 1)
             continue;
-        taken << role;
+        QAbstractButton* button = buttons.front();
         const QKeySequence key = KeyOf(role);
         auto* shortcut = new QShortcut(key, form);
         shortcut->setObjectName(QStringLiteral("shortcut_") + button->objectName());

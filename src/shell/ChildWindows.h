@@ -111,7 +111,8 @@ private:
 
 // Gives the buttons of a form the usual shortcuts, found by caption or
 // objectName: Save (Ctrl+S), Print (Ctrl+P), Close (Escape), Search or Find
-// (Ctrl+F). Captions stay as they are; the key goes into the tool tip.
+// (Ctrl+F); a role with several buttons gets no key. Captions stay as they
+// are; the key goes into the tool tip. Ctrl+W closes the form.
 // Applied by the framework when a form opens; once per form.
 void ApplyStandardShortcuts(QWidget* form);
 

@@ -18,6 +18,7 @@
 #include "shell/ChildWindows.h"
 #include "shell/PictureMdiArea.h"
 #include "shell/frmCMRemarks.h"
+#include "shell/frmSplash.h"
 #include "shell/frmSupervisorAccessCode.h"
 #include "shell/frmTransaction_UserValidation.h"
 #include "shell/frmUser.h"
@@ -278,6 +279,8 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
         checkDialog(rights);
         shell::frmUser users;
         checkDialog(users);
+        shell::frmSplash splash;
+        checkDialog(splash);
         shell::frmCMRemarks remarks;
         checkDialog(remarks);
         shell::frmSupervisorAccessCode code;
