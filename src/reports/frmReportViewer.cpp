@@ -16,7 +16,7 @@ frmReportViewer::frmReportViewer(std::shared_ptr<Report> report, QWidget* parent
     setWindowTitle(QStringLiteral("Report"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Wide enough for a page at 100% beside the group tree.
-    resize(1120, 720);
+    resize(1240, 720);
 
     pane_ = new ReportViewerPane(this);
     CRViewer1 = pane_->CRViewer1;

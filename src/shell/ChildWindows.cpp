@@ -103,6 +103,8 @@ ChildWindows::ChildWindows(QMdiArea* area) : QObject(area), area_(area)
     // Qt maximises every window activated after a maximised one; a nurse who
     // maximised a report expects the next form at its own size.
     area_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
+    // Closing a window brings back the one used before it, not the next one opened.
+    area_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     registry().append(this);

@@ -132,6 +132,17 @@ TEST_F(ChildWindowsTest, OpeningMaximisingAndClosingLeavesNoFrameBehind)
     EXPECT_EQ(framesInArea(), 1);
 }
 
+TEST_F(ChildWindowsTest, ClosingAWindowBringsBackTheOneUsedBeforeIt)
+{
+    NoteForm* a = note(QStringLiteral("First"));
+    note(QStringLiteral("Second"));
+    NoteForm* c = note(QStringLiteral("Third"));
+    window->mdiArea->setActiveSubWindow(ChildWindows::frameOf(a));
+    a->cmdClose->click();
+    deleteClosed();
+    EXPECT_EQ(ChildWindows::formOf(window->mdiArea->activeSubWindow()), c);
+}
+
 TEST_F(ChildWindowsTest, MaximiseAllIsTheNursesChoiceAndUndone)
 {
     note(QStringLiteral("First"));
