@@ -66,16 +66,11 @@ bool Scrolls(const QWidget* widget, const QWidget* top)
     return false;
 }
 
-// The parts of Qt's own widgets that are drawn partly outside on purpose.
+// The parts of Qt's own widgets that are drawn partly outside on purpose
+// (scroll bars and their containers, the mdi frame's buttons).
 bool QtInternal(const QWidget* widget)
 {
-    const QWidget* parent = widget->parentWidget();
-    if (qobject_cast<const QScrollBar*>(widget))
-        return true;
-    if (parent && qobject_cast<const QAbstractScrollArea*>(parent) && !qobject_cast<const QAbstractScrollArea*>(widget)
-        && widget != static_cast<const QAbstractScrollArea*>(parent)->viewport())
-        return widget->objectName().startsWith(QLatin1String("qt_")) || widget->inherits("QHeaderView") == false;
-    return widget->objectName().startsWith(QLatin1String("qt_"));
+    return qobject_cast<const QScrollBar*>(widget) || widget->objectName().startsWith(QLatin1String("qt_"));
 }
 
 QString PlainText(QString text)
