@@ -157,7 +157,6 @@ QMdiSubWindow* ChildWindows::open(QWidget* form, Instances instances)
     ApplyStandardShortcuts(form);
     connect(frame, &QObject::destroyed, this, &ChildWindows::framesChanged);
     place(frame, form);
-    ++opened_;
     emit framesChanged();
     return frame;
 }

@@ -106,7 +106,6 @@ private:
 
     QPointer<QMdiArea> area_;
     bool maximiseAll_ = false;
-    int opened_ = 0;
 };
 
 // Gives the buttons of a form the usual shortcuts, found by caption or
