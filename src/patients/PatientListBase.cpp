@@ -13,6 +13,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QTimer>
 
 namespace patients {
 
@@ -112,13 +113,27 @@ void PatientListBase::MSHFlexList_EnterCell(int row)
     const QString idNum = model->text(row, PatientListModel::AdmissionNumber).trimmed();
     if (idNum == app::IdNum && row + 1 == app::SelectedRow)
         return;
-    if (!PatientSelection::MayChangeTo(idNum)) {
+    bool asked = false;
+    if (!PatientSelection::MayChangeTo(idNum, &asked)) {
         // Cancelled for unsaved work: the old patient stays, and so does the row.
         refusedIdNum_ = idNum;
+        const int keep = app::SelectedRow - 1;
         loading_ = true;
-        MSHFlexList->setCurrentRow(app::SelectedRow - 1);
+        MSHFlexList->setCurrentRow(keep);
         loading_ = false;
         updateCounter();
+        // The mouse press goes on to highlight the row it hit: put the
+        // highlight back on the selected patient once it is done.
+        QTimer::singleShot(0, this, [this, keep] {
+            refusedIdNum_.clear();
+            loading_ = true;
+            if (keep >= 0)
+                MSHFlexList->selectRow(keep);
+            else
+                MSHFlexList->clearSelection();
+            loading_ = false;
+            updateCounter();
+        });
         return;
     }
     refusedIdNum_.clear();
@@ -128,6 +143,14 @@ void PatientListBase::MSHFlexList_EnterCell(int row)
     numbers.PatientType = listPatientType();
     numbers.SelectedRow = row + 1;
     PatientSelection::Apply(numbers);
+    if (asked) {
+        // The question took the mouse release that would have selected the
+        // row: once the press is done, finish what the click began.
+        QTimer::singleShot(0, this, [this, idNum, row] {
+            if (app::IdNum == idNum && app::SelectedRow == row + 1 && app::PatientName.isEmpty())
+                selectRow(row);
+        });
+    }
 }
 
 void PatientListBase::MSHFlexList_Click(int row)

@@ -85,9 +85,9 @@ bool PatientSelection::Read(const QString& hospNum, const QString& idNum, const 
     return true;
 }
 
-bool PatientSelection::MayChangeTo(const QString& idNum)
+bool PatientSelection::MayChangeTo(const QString& idNum, bool* asked)
 {
-    return shell::ChildWindows::SettleForPatientChange(idNum.trimmed());
+    return shell::ChildWindows::SettleForPatientChange(idNum.trimmed(), asked);
 }
 
 bool PatientSelection::Select(const QString& hospNum, const QString& idNum, const QString& patientType, int row)

@@ -58,7 +58,8 @@ public:
     // Before another patient becomes the selected one: the open forms that
     // hold unsaved work for a different patient are asked to save it (Save,
     // Discard, Cancel). False when the nurse cancelled: nothing may change.
-    static bool MayChangeTo(const QString& idNum);
+    // `asked` (optional) tells whether a question was shown.
+    static bool MayChangeTo(const QString& idNum, bool* asked = nullptr);
 
     // Clears every selected-patient global.
     static void Clear();

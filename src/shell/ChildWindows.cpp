@@ -325,7 +325,7 @@ bool ChildWindows::settle(QMdiSubWindow* frame)
     return false;
 }
 
-bool ChildWindows::settleForPatient(const QString& idNum)
+bool ChildWindows::settleForPatient(const QString& idNum, bool* asked)
 {
     for (QMdiSubWindow* frame : frames()) {
         const QString patient = patientOf(frame);
@@ -334,6 +334,8 @@ bool ChildWindows::settleForPatient(const QString& idNum)
         auto* work = dynamic_cast<UnsavedWork*>(formOf(frame));
         if (!work || !work->hasUnsavedChanges())
             continue;
+        if (asked)
+            *asked = true;
         if (!settle(frame))
             return false;
         static_cast<ChildFrame*>(frame)->markSettled();
@@ -356,10 +358,10 @@ bool ChildWindows::settleAll()
     return true;
 }
 
-bool ChildWindows::SettleForPatientChange(const QString& idNum)
+bool ChildWindows::SettleForPatientChange(const QString& idNum, bool* asked)
 {
     ChildWindows* windows = main();
-    return windows ? windows->settleForPatient(idNum) : true;
+    return windows ? windows->settleForPatient(idNum, asked) : true;
 }
 
 // ---- the Window menu ------------------------------------------------------------------

@@ -79,12 +79,13 @@ public:
     // Before another patient is selected: every form holding unsaved work for
     // a patient other than `idNum` is asked; Save and Discard close it. False
     // when the user cancelled (or a save failed): the old patient stays.
-    bool settleForPatient(const QString& idNum);
+    // `asked` (optional) tells whether a question was shown.
+    bool settleForPatient(const QString& idNum, bool* asked = nullptr);
     // At exit: every form holding unsaved work is asked and closed. False
     // when the user cancelled: the program keeps running.
     bool settleAll();
     // The same for the newest main window's work area; true without one.
-    static bool SettleForPatientChange(const QString& idNum);
+    static bool SettleForPatientChange(const QString& idNum, bool* asked = nullptr);
 
     // ---- the Window menu --------------------------------------------------------------
     bool maximiseAll() const { return maximiseAll_; }

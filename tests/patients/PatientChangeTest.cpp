@@ -74,6 +74,11 @@ TEST_F(PatientChangeTest, UnsavedTypingForThePatientBeforeIsSettledFirst)
     EXPECT_EQ(app::PatientName, first);
     EXPECT_TRUE(list->lblPatient->text().contains(first.toHtmlEscaped()));
     EXPECT_EQ(list->MSHFlexList->Row(), 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list->MSHFlexList->Row(), 1);
+    const QModelIndexList highlighted = list->MSHFlexList->selectionModel()->selectedRows();
+    ASSERT_EQ(highlighted.size(), 1);
+    EXPECT_EQ(highlighted.front().row(), 0) << "the highlight stays on the selected patient";
     ASSERT_FALSE(form.isNull());
     EXPECT_EQ(form->txtNote->text(), QStringLiteral("IV 1 L"));
 
@@ -102,6 +107,21 @@ TEST_F(PatientChangeTest, UnsavedTypingForThePatientBeforeIsSettledFirst)
     prompts.clear();
     clickRow(list->MSHFlexList, 0);
     EXPECT_TRUE(prompts.shown().empty()) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
+}
+
+TEST_F(PatientChangeTest, APressWhoseReleaseTheQuestionTookStillSelects)
+{
+    clickRow(list->MSHFlexList, 0);
+    typedNote(QStringLiteral("IV 1 L"));
+    // The real question is modal: the mouse release goes to it, not to the grid.
+    prompts.answerSave(SaveChoice::Discard);
+    const QRect cell = list->MSHFlexList->visualRect(list->listModel()->index(1, patients::PatientListModel::PatientName));
+    test::sendMouse(list->MSHFlexList->viewport(), QEvent::MouseButtonPress, cell.center());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(app::IdNum, idAt(1));
+    EXPECT_FALSE(app::PatientName.isEmpty()) << "the row the nurse pressed is selected";
+    EXPECT_TRUE(list->lblPatient->text().contains(app::PatientName.toHtmlEscaped()));
+    EXPECT_TRUE(prompts.allUsed());
 }
 
 TEST_F(PatientChangeTest, BannerAndGlobalsChangeTogether)
