@@ -14,6 +14,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QTimer>
 
 namespace patients {
 
@@ -43,8 +44,11 @@ PatientListModel* PatientListBase::listModel() const
 
 bool PatientListBase::loadList(const QString& statement)
 {
-    app::HospNum.clear();
-    app::IdNum.clear();
+    // A reloaded list has no selected patient: the globals and every banner
+    // showing them are cleared together. The kind of patient listed stays.
+    SelectedPatient none;
+    none.PatientType = app::PatientType;
+    PatientSelection::Apply(none);
     db::Connection* connection = app::SQLConnection();
     try {
         if (!connection)
@@ -117,11 +121,44 @@ void PatientListBase::MSHFlexList_EnterCell(int row)
     const QString idNum = model->text(row, PatientListModel::AdmissionNumber).trimmed();
     if (idNum == app::IdNum && row + 1 == app::SelectedRow)
         return;
-    PatientSelection::Clear();
-    app::HospNum = model->text(row, PatientListModel::HospitalNumber).trimmed();
-    app::IdNum = idNum;
-    app::PatientType = listPatientType();
-    app::SelectedRow = row + 1;
+    bool asked = false;
+    if (!PatientSelection::MayChangeTo(idNum, &asked)) {
+        // Cancelled for unsaved work: the old patient stays, and so does the row.
+        refusedIdNum_ = idNum;
+        const int keep = app::SelectedRow - 1;
+        loading_ = true;
+        MSHFlexList->setCurrentRow(keep);
+        loading_ = false;
+        updateCounter();
+        // The mouse press goes on to highlight the row it hit: put the
+        // highlight back on the selected patient once it is done.
+        QTimer::singleShot(0, this, [this, keep] {
+            refusedIdNum_.clear();
+            loading_ = true;
+            if (keep >= 0)
+                MSHFlexList->selectRow(keep);
+            else
+                MSHFlexList->clearSelection();
+            loading_ = false;
+            updateCounter();
+        });
+        return;
+    }
+    refusedIdNum_.clear();
+    SelectedPatient numbers;
+    numbers.HospNum = model->text(row, PatientListModel::HospitalNumber).trimmed();
+    numbers.IdNum = idNum;
+    numbers.PatientType = listPatientType();
+    numbers.SelectedRow = row + 1;
+    PatientSelection::Apply(numbers);
+    if (asked) {
+        // The question took the mouse release that would have selected the
+        // row: once the press is done, finish what the click began.
+        QTimer::singleShot(0, this, [this, idNum, row] {
+            if (app::IdNum == idNum && app::SelectedRow == row + 1 && app::PatientName.isEmpty())
+                selectRow(row);
+        });
+    }
 }
 
 void PatientListBase::MSHFlexList_Click(int row)
@@ -140,6 +177,11 @@ void PatientListBase::MSHFlexList_DblClick(int row)
 bool PatientListBase::selectRow(int row)
 {
     const PatientListModel* model = listModel();
+    // The click that follows a cancelled row change selects nothing.
+    if (!refusedIdNum_.isEmpty() && model->text(row, PatientListModel::AdmissionNumber).trimmed() == refusedIdNum_) {
+        refusedIdNum_.clear();
+        return false;
+    }
     const bool selected = selection_.Select(model->text(row, PatientListModel::HospitalNumber),
                                             model->text(row, PatientListModel::AdmissionNumber), listPatientType(), row + 1);
     if (selected)

@@ -97,6 +97,8 @@ private:
     PatientSelection selection_;
     QLabel* counter_ = nullptr;
     bool loading_ = false;
+    QString refusedIdNum_; // the row a Cancel kept the old patient from
+
 };
 
 } // namespace patients

@@ -4,6 +4,7 @@
 #include "components/clsPatientSearch.h"
 #include "db/DbError.h"
 #include "patients/PatientMenuItems.h"
+#include "shell/ChildWindows.h"
 #include "shell/Globals.h"
 #include "shell/Prompts.h"
 
@@ -33,6 +34,12 @@ QString companyOf(const components::AccountRecord& account)
 }
 
 } // namespace
+
+SelectedPatientChanges& SelectedPatientChanges::instance()
+{
+    static SelectedPatientChanges changes;
+    return changes;
+}
 
 PatientSelection::PatientSelection(QString failureText) : failureText_(std::move(failureText)) {}
 
@@ -78,8 +85,15 @@ bool PatientSelection::Read(const QString& hospNum, const QString& idNum, const 
     return true;
 }
 
+bool PatientSelection::MayChangeTo(const QString& idNum, bool* asked)
+{
+    return shell::ChildWindows::SettleForPatientChange(idNum.trimmed(), asked);
+}
+
 bool PatientSelection::Select(const QString& hospNum, const QString& idNum, const QString& patientType, int row)
 {
+    if (!MayChangeTo(idNum))
+        return false;
     Clear();
     SelectedPatient patient;
     bool found = false;
@@ -119,6 +133,7 @@ void PatientSelection::Apply(const SelectedPatient& p)
     app::AdmissionDate = p.AdmissionDate;
     app::PatientCompany = p.PatientCompany;
     app::SelectedRow = p.SelectedRow;
+    emit SelectedPatientChanges::instance().changed();
 }
 
 SelectedPatient PatientSelection::Current()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 namespace patients {
@@ -20,6 +21,17 @@ struct SelectedPatient {
     int SelectedRow = 0;
 };
 
+// Announces every change of the selected-patient globals, so that whatever
+// shows the selected patient (the patient list's banner, the main window's
+// patient items) follows the globals and never shows another patient.
+class SelectedPatientChanges : public QObject {
+    Q_OBJECT
+public:
+    static SelectedPatientChanges& instance();
+signals:
+    void changed();
+};
+
 // The one rule by which a patient list makes a row the selected patient.
 // Every list (the station list and its twins) selects through here, so the
 // globals are written in one place and always together: a patient either
@@ -35,15 +47,24 @@ public:
     // sets every selected-patient global and refreshes the main window's
     // patient items. Otherwise reports the failure text (title
     // "Notification") and leaves the globals cleared. True when selected.
+    // When the nurse keeps unsaved work for the patient before (Cancel), the
+    // old selection stays and false is returned without a message.
     bool Select(const QString& hospNum, const QString& idNum, const QString& patientType, int row);
 
     // Reads what selecting would set, without touching the globals; false
     // when the patient fails validation. Throws db::DbError on a database error.
     static bool Read(const QString& hospNum, const QString& idNum, const QString& patientType, SelectedPatient& out);
 
+    // Before another patient becomes the selected one: the open forms that
+    // hold unsaved work for a different patient are asked to save it (Save,
+    // Discard, Cancel). False when the nurse cancelled: nothing may change.
+    // `asked` (optional) tells whether a question was shown.
+    static bool MayChangeTo(const QString& idNum, bool* asked = nullptr);
+
     // Clears every selected-patient global.
     static void Clear();
-    // Writes every selected-patient global.
+    // Writes every selected-patient global, then announces the change. The
+    // only place the globals are written.
     static void Apply(const SelectedPatient& patient);
     // The selected-patient globals as they are.
     static SelectedPatient Current();

@@ -160,9 +160,8 @@ void frmAdmittedPatients::cmdRefresh_Click()
 void frmAdmittedPatients::loadPatients()
 {
     const db::Recordset rows = OpenListReported(ListStatement());
-    // A new list starts with no patient's numbers, as every list load does.
-    app::HospNum.clear();
-    app::IdNum.clear();
+    // A new list starts with no selected patient, as every list load does.
+    PatientSelection::Clear();
     showRows(narrowed(rows, cboBySearch->currentIndex(), txtSearch->text().trimmed()));
     addCheckBoxes();
     showSchedule(0);

@@ -83,8 +83,8 @@ frmSearch::frmSearch(QWidget* parent) : PatientListBase(QStringLiteral("No recor
     layout->addWidget(buildFooter());
     setCounterLabel(lblRecNum);
 
-    connect(this, &PatientListBase::patientSelected, this, &frmSearch::showSelectedPatient);
-    connect(MSHFlexList, &PatientGrid::EnterCell, this, [this] { showSelectedPatient(); });
+    // The banner shows what the globals hold, whoever changed them.
+    connect(&SelectedPatientChanges::instance(), &SelectedPatientChanges::changed, this, &frmSearch::showSelectedPatient);
     Form_Load();
 }
 

@@ -3,28 +3,14 @@
 #include "reports/Report.h"
 #include "reports/frmReportMedicationsheet.h"
 #include "reports/frmReportViewer.h"
+#include "shell/ChildWindows.h"
 #include "shell/Prompts.h"
 
 #include <QApplication>
-#include <QMainWindow>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 
 namespace reports {
 
 namespace {
-
-QMdiArea* WorkArea()
-{
-    if (auto* active = qobject_cast<QMainWindow*>(QApplication::activeWindow()))
-        if (auto* area = qobject_cast<QMdiArea*>(active->centralWidget()))
-            return area;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* main = qobject_cast<QMainWindow*>(top); main && main->isVisible())
-            if (auto* area = qobject_cast<QMdiArea*>(main->centralWidget()))
-                return area;
-    return nullptr;
-}
 
 void OpenViewer(const ViewerRequest& request)
 {
@@ -50,14 +36,10 @@ void OpenViewer(const ViewerRequest& request)
 
 void ShowViewerWindow(QWidget* viewer)
 {
-    if (QMdiArea* area = WorkArea()) {
-        QMdiSubWindow* frame = area->addSubWindow(viewer);
-        frame->setAttribute(Qt::WA_DeleteOnClose);
-        frame->setWindowIcon(area->window()->windowIcon());
-        // A report reads best with all the room the work area has.
-        viewer->show();
-        frame->showMaximized();
-        area->setActiveSubWindow(frame);
+    // A report opens at a size it reads well at (the viewer's own), not
+    // maximised: the forms it was printed from stay in sight.
+    if (shell::ChildWindows* windows = shell::ChildWindows::main()) {
+        windows->open(viewer);
         return;
     }
     viewer->show();

@@ -3,7 +3,6 @@
 #include "reports/Report.h"
 #include "reports/ReportViewerPane.h"
 
-#include <QMdiSubWindow>
 #include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -16,7 +15,8 @@ frmReportViewer::frmReportViewer(std::shared_ptr<Report> report, QWidget* parent
     setObjectName(QStringLiteral("frmReportViewer"));
     setWindowTitle(QStringLiteral("Report"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(980, 720);
+    // Wide enough for a page at 100% beside the group tree.
+    resize(1240, 720);
 
     pane_ = new ReportViewerPane(this);
     CRViewer1 = pane_->CRViewer1;
@@ -47,12 +47,8 @@ void frmReportViewer::Form_Load()
     pane_->setPrintExportEnabled(!DisablePrintExport);
     if (!pane_->setReport(std::move(pending_), caption)) {
         // Nothing to look at: the message was shown, the window goes.
-        QTimer::singleShot(0, this, [this] {
-            if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-                frame->close();
-            else
-                close();
-        });
+        // Inside the main window the frame goes with it.
+        QTimer::singleShot(0, this, &QWidget::close);
         return;
     }
     if (DirectPrint)

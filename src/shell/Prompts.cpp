@@ -52,6 +52,19 @@ bool QtPrompts::ask(const QString& text, const QString& title, PromptIcon icon)
     return box.exec() == QMessageBox::Yes;
 }
 
+SaveChoice QtPrompts::askSave(const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save: return SaveChoice::Save;
+    case QMessageBox::Discard: return SaveChoice::Discard;
+    default: return SaveChoice::Cancel;
+    }
+}
+
 int QtPrompts::exec(QDialog& dialog)
 {
     return dialog.exec();

@@ -9,6 +9,9 @@ namespace shell {
 
 enum class PromptIcon { None, Information, Exclamation, Critical, Question };
 
+// The answer to "Save changes to ...?".
+enum class SaveChoice { Save, Discard, Cancel };
+
 // Every message box, Yes/No question and modal dialog of the program goes
 // through here. The program shows real Qt dialogs; tests install a scripted
 // service that answers in order and records what was asked.
@@ -20,6 +23,8 @@ public:
     virtual void message(const QString& text, const QString& title, PromptIcon icon) = 0;
     // A Yes/No question; true for Yes.
     virtual bool ask(const QString& text, const QString& title, PromptIcon icon) = 0;
+    // A question about unsaved work with Save, Discard and Cancel buttons.
+    virtual SaveChoice askSave(const QString& text, const QString& title) = 0;
     // Shows a modal dialog and returns its result (QDialog::Accepted or Rejected).
     virtual int exec(QDialog& dialog) = 0;
     // A file to open or save; "" when cancelled.
@@ -46,6 +51,7 @@ class QtPrompts : public Prompts {
 public:
     void message(const QString& text, const QString& title, PromptIcon icon) override;
     bool ask(const QString& text, const QString& title, PromptIcon icon) override;
+    SaveChoice askSave(const QString& text, const QString& title) override;
     int exec(QDialog& dialog) override;
     QString chooseFile(const QString& title, const QString& filter, bool forSaving) override;
 };

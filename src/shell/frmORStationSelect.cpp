@@ -6,7 +6,6 @@
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -84,10 +83,7 @@ void frmORStationSelect::mshStations_DblClick()
     app::ORStationName = cell(2);
     emit stationChosen(app::ORStationID, app::ORStationName);
     // Inside the main window the frame closes with the form.
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        frame->close();
-    else
-        close();
+    close();
 }
 
 } // namespace shell

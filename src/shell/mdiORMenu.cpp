@@ -28,6 +28,7 @@
 #include <QLocale>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -51,6 +52,7 @@ mdiORMenu::mdiORMenu(QWidget* parent) : QMainWindow(parent)
 
     mdiArea = new PictureMdiArea(this);
     setCentralWidget(mdiArea);
+    children = new ChildWindows(mdiArea);
 
     buildMenus();
     wireMenus();
@@ -118,6 +120,11 @@ void mdiORMenu::MDIForm_Unload()
 
 void mdiORMenu::closeEvent(QCloseEvent* event)
 {
+    // Nothing typed goes without a question; Cancel keeps the station running.
+    if (!unloaded_ && !children->settleAll()) {
+        event->ignore();
+        return;
+    }
     MDIForm_Unload();
     QMainWindow::closeEvent(event);
 }
@@ -226,9 +233,9 @@ void mdiORMenu::Toolbar1_ButtonClick(const QString& key)
     } else if (key == QLatin1String("Operation")) {
         // The patient index opens on the patient selected in the patient list.
         if (CheckItemRight(key)) {
-            auto* index = new patients::frmPatientIndex;
-            showChild(index);
-            if (!app::HospNum.isEmpty())
+            QMdiSubWindow* frame = children->open(new patients::frmPatientIndex, ChildWindows::Instances::One);
+            auto* index = qobject_cast<patients::frmPatientIndex*>(ChildWindows::formOf(frame));
+            if (index && !app::HospNum.isEmpty())
                 index->ShowPatient(app::HospNum);
         }
     } else if (key == QLatin1String("Audit")) {
@@ -308,33 +315,21 @@ void mdiORMenu::MDIForm_Activate()
 
 void mdiORMenu::showPatientList()
 {
-    for (QMdiSubWindow* frame : mdiArea->subWindowList()) {
-        if (qobject_cast<patients::frmSearch*>(frame->widget())) {
-            frame->showNormal();
-            mdiArea->setActiveSubWindow(frame);
-            return;
-        }
-    }
-    showChild(new patients::frmSearch);
+    if (!children->bringToFront(QStringLiteral("frmSearch")))
+        children->open(new patients::frmSearch, ChildWindows::Instances::One);
 }
 
-QMdiSubWindow* mdiORMenu::showChild(QWidget* form)
+QMdiSubWindow* mdiORMenu::showChild(QWidget* form, ChildWindows::Instances instances)
 {
-    // Each new window opens a step below and right of the one before it.
-    const int open = static_cast<int>(mdiArea->subWindowList().size());
-    const bool sized = form->testAttribute(Qt::WA_Resized);
-    const QSize wanted = form->size();
-    QMdiSubWindow* frame = mdiArea->addSubWindow(form);
-    frame->setAttribute(Qt::WA_DeleteOnClose);
-    frame->setWindowIcon(windowIcon());
-    form->show();
-    // A form that chose its own size keeps it inside the frame.
-    if (sized)
-        frame->resize(wanted + (frame->size() - form->size()));
-    frame->move(24 + 28 * (open % 8), 20 + 28 * (open % 8));
-    frame->show();
-    mdiArea->setActiveSubWindow(frame);
-    return frame;
+    return children->open(form, instances);
+}
+
+void mdiORMenu::showPatientForm(const QString& formName, const std::function<QWidget*()>& create)
+{
+    if (!app::IdNum.isEmpty() && !app::PatientName.isEmpty() && children->bringToFront(formName, app::IdNum))
+        return;
+    if (QWidget* form = create())
+        children->open(form, ChildWindows::Instances::OnePerPatient);
 }
 
 void mdiORMenu::fillWindowMenu()
@@ -345,15 +340,25 @@ void mdiORMenu::fillWindowMenu()
         mnuWindow->removeAction(actions[i]);
         actions[i]->deleteLater();
     }
-    const QList<QMdiSubWindow*> windows = mdiArea->subWindowList(QMdiArea::CreationOrder);
+    const QList<QMdiSubWindow*> windows = children->frames();
     mnuWindowBar0->setVisible(!windows.isEmpty());
+    WindowCascade->setEnabled(!windows.isEmpty());
+    WindowTile->setEnabled(!windows.isEmpty());
+    WindowMaximiseAll->setChecked(children->maximiseAll());
     int number = 1;
     for (QMdiSubWindow* frame : windows) {
         QAction* entry = mnuWindow->addAction(QStringLiteral("&%1 %2").arg(number++).arg(frame->windowTitle()));
         entry->setObjectName(QStringLiteral("mnuWindowList"));
         entry->setCheckable(true);
         entry->setChecked(frame == mdiArea->activeSubWindow());
-        connect(entry, &QAction::triggered, this, [this, frame] { mdiArea->setActiveSubWindow(frame); });
+        QPointer<QMdiSubWindow> target = frame;
+        connect(entry, &QAction::triggered, this, [this, target] {
+            if (!target)
+                return;
+            if (target->isMinimized())
+                target->showNormal();
+            mdiArea->setActiveSubWindow(target);
+        });
     }
 }
 
@@ -373,7 +378,7 @@ void mdiORMenu::mnuUserLogs_Click()
 {
     auto* logs = new frmUserLogs;
     connect(logs, &frmUserLogs::reportRequested, this, [](const UserLogsReport& report) { ShowUserLogsReport(report); });
-    showChild(logs);
+    showChild(logs, ChildWindows::Instances::One);
 }
 
 void mdiORMenu::mnuProgramSettings_Click()
@@ -382,11 +387,10 @@ void mdiORMenu::mnuProgramSettings_Click()
     connect(stations, &frmORStationSelect::stationChosen, this, &mdiORMenu::showStation);
     // The patient list follows the station chosen.
     connect(stations, &frmORStationSelect::stationChosen, this, [this] {
-        for (QMdiSubWindow* frame : mdiArea->subWindowList())
-            if (auto* list = qobject_cast<patients::frmSearch*>(frame->widget()))
-                list->Reload_Station();
+        for (patients::frmSearch* list : children->formsOf<patients::frmSearch>())
+            list->Reload_Station();
     });
-    showChild(stations);
+    showChild(stations, ChildWindows::Instances::One);
 }
 
 void mdiORMenu::showStation()

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "shell/ChildWindows.h"
 #include "shell/StartupSequence.h"
 
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -47,8 +49,13 @@ public:
     // Shows the user's station on the status bar and the work area's heading.
     void showStation();
 
-    // Shows a working window as a child window of the main window.
-    QMdiSubWindow* showChild(QWidget* form);
+    // Shows a working window as a child window of the main window, through
+    // the work area's window framework (see ChildWindows).
+    QMdiSubWindow* showChild(QWidget* form, ChildWindows::Instances instances = ChildWindows::Instances::Many);
+    // Opens a patient form on the selected patient: the one already open for
+    // that patient comes to the front; otherwise `create` makes it (null
+    // when it refused, having told the nurse why).
+    void showPatientForm(const QString& formName, const std::function<QWidget*()>& create);
     // Shows the station patient list (one of it), brought to the front.
     void showPatientList();
 
@@ -69,6 +76,7 @@ public:
 
     // ---- controls ----------------------------------------------------------------
     PictureMdiArea* mdiArea = nullptr;
+    ChildWindows* children = nullptr;
     QToolBar* Toolbar1 = nullptr;
     StatusPanels* StbEr = nullptr;
     QFrame* Picture2 = nullptr;
@@ -112,6 +120,8 @@ public:
     // The other menu-bar items
     QAction *mnuSchedule = nullptr, *mnuRecvbles = nullptr, *mnuListDischargeNotice = nullptr, *mnuBuildFile = nullptr;
     QMenu *mnuWindow = nullptr, *mnuOperationFn = nullptr, *mnuExit = nullptr;
+    // Our own arrangement items above the window list.
+    QAction *WindowCascade = nullptr, *WindowTile = nullptr, *WindowMaximiseAll = nullptr;
     QAction *mnuWindowBar0 = nullptr, *mnuConfirm = nullptr, *mnuRevoke = nullptr, *mnuExitApps = nullptr;
 
 protected:

@@ -5,6 +5,8 @@
 
 #include "nursing/SurgicalSafetyMenu.h"
 #include "nursing/ConsentMenu.h"
+#include "nursing/ConsentForm.h"
+#include "nursing/frmSSC.h"
 #include "nursing/frmFluid.h"
 #include "nursing/frmNursePreopChecklist.h"
 #include "nursing/frmPreAnesthetic.h"
@@ -63,6 +65,13 @@ void mdiORMenu::buildMenus()
     mnuRecvbles = barItem("mnuRecvbles", QStringLiteral("&Receivable Update"), NotYet);
 
     mnuWindow = submenu(nullptr, "mnuWindow", QStringLiteral("&Window"));
+    WindowCascade = mnuWindow->addAction(QStringLiteral("&Cascade"));
+    WindowCascade->setObjectName(QStringLiteral("WindowCascade"));
+    WindowTile = mnuWindow->addAction(QStringLiteral("&Tile"));
+    WindowTile->setObjectName(QStringLiteral("WindowTile"));
+    WindowMaximiseAll = mnuWindow->addAction(QStringLiteral("&Maximise All"));
+    WindowMaximiseAll->setObjectName(QStringLiteral("WindowMaximiseAll"));
+    WindowMaximiseAll->setCheckable(true);
     mnuWindowBar0 = mnuWindow->addSeparator();
     mnuWindowBar0->setObjectName(QStringLiteral("mnuWindowBar0"));
     connect(mnuWindow, &QMenu::aboutToShow, this, &mdiORMenu::fillWindowMenu);
@@ -197,11 +206,32 @@ void mdiORMenu::wireMenus()
     connect(mnuUserLogs, &QAction::triggered, this, &mdiORMenu::mnuUserLogs_Click);
     connect(mnuProgramSettings, &QAction::triggered, this, &mdiORMenu::mnuProgramSettings_Click);
     connect(mnuExitApps, &QAction::triggered, this, &mdiORMenu::mnuExitApps_Click);
-    connect(mnuFluid, &QAction::triggered, this, [this] { if (auto* form = nursing::OpenFluidForSelectedPatient()) showChild(form); });
-    connect(mnuPreOp, &QAction::triggered, this, [this] { if (auto* form = nursing::OpenPreopChecklistForSelectedPatient()) showChild(form); });
-    connect(mnuPreAnesFirst, &QAction::triggered, this, [this] { if (auto* form = nursing::OpenPreAnestheticForSelectedPatient()) showChild(form); });
-    nursing::ConnectConsentMenus(*this);
-    connect(mnuSSC, &QAction::triggered, this, [this] { if (auto* form = nursing::NewSurgicalSafetyChecklist()) showChild(form); });
+    connect(WindowCascade, &QAction::triggered, children, &ChildWindows::cascade);
+    connect(WindowTile, &QAction::triggered, children, &ChildWindows::tile);
+    connect(WindowMaximiseAll, &QAction::toggled, children, &ChildWindows::setMaximiseAll);
+    // The patient forms: one per form and patient.
+    connect(mnuFluid, &QAction::triggered, this,
+            [this] { showPatientForm(QStringLiteral("frmFluid"), [] { return nursing::OpenFluidForSelectedPatient(); }); });
+    connect(mnuPreOp, &QAction::triggered, this, [this] {
+        showPatientForm(QStringLiteral("frmNursePreopChecklist"), [] { return nursing::OpenPreopChecklistForSelectedPatient(); });
+    });
+    connect(mnuPreAnesFirst, &QAction::triggered, this, [this] {
+        showPatientForm(QStringLiteral("frmPreAnesthetic"), [] { return nursing::OpenPreAnestheticForSelectedPatient(); });
+    });
+    static const std::pair<QAction* mdiORMenu::*, const char*> consents[] = {
+        {&mdiORMenu::mnuSurgicalTreatment, "frmSurgicalTreatment"},
+        {&mdiORMenu::mnuConsentTreatment, "frmTreatment"},
+        {&mdiORMenu::mnuSpecialTreatment, "frmSpecialTreatment"},
+        {&mdiORMenu::mnuSterilizationConsent, "frmSterilization"}};
+    for (const auto& [menuItem, formName] : consents) {
+        QAction* action = this->*menuItem;
+        const QString form = QLatin1String(formName);
+        connect(action, &QAction::triggered, this, [this, action, form] {
+            showPatientForm(form, [action] { return nursing::OpenConsentForm(action->objectName()); });
+        });
+    }
+    connect(mnuSSC, &QAction::triggered, this,
+            [this] { showPatientForm(QStringLiteral("frmSSC"), [] { return nursing::NewSurgicalSafetyChecklist(); }); });
     connect(mnuWHOSurgicalSafety, &QAction::triggered, this, [] { nursing::PrintBlankSurgicalSafetyForm(); });
     // The station reports: each item runs its report through the shared report flow.
     for (const QString& name : MenuReportItems())

@@ -16,6 +16,8 @@ ScriptedPrompts::~ScriptedPrompts()
 
 void ScriptedPrompts::answer(bool yes) { answers_.push_back(yes); }
 
+void ScriptedPrompts::answerSave(shell::SaveChoice choice) { saveAnswers_.push_back(choice); }
+
 void ScriptedPrompts::onDialog(std::function<void(QDialog&)> drive) { dialogs_.push_back(std::move(drive)); }
 
 void ScriptedPrompts::chooseFileAs(const QString& path) { files_.push_back(path); }
@@ -24,7 +26,7 @@ QStringList ScriptedPrompts::texts() const
 {
     QStringList out;
     for (const Shown& s : shown_)
-        if (s.kind == Shown::Kind::Message || s.kind == Shown::Kind::Question)
+        if (s.kind == Shown::Kind::Message || s.kind == Shown::Kind::Question || s.kind == Shown::Kind::SaveQuestion)
             out << s.title + QStringLiteral(": ") + s.text;
     return out;
 }
@@ -50,6 +52,18 @@ bool ScriptedPrompts::ask(const QString& text, const QString& title, shell::Prom
     const bool yes = answers_.front();
     answers_.pop_front();
     return yes;
+}
+
+shell::SaveChoice ScriptedPrompts::askSave(const QString& text, const QString& title)
+{
+    shown_.push_back({Shown::Kind::SaveQuestion, title, text, shell::PromptIcon::Question});
+    if (saveAnswers_.empty()) {
+        ADD_FAILURE() << "unexpected save question: " << qPrintable(title) << ": " << qPrintable(text);
+        return shell::SaveChoice::Cancel;
+    }
+    const shell::SaveChoice choice = saveAnswers_.front();
+    saveAnswers_.pop_front();
+    return choice;
 }
 
 int ScriptedPrompts::exec(QDialog& dialog)
