@@ -10,17 +10,12 @@
 #include "shell/Globals.h"
 #include "shell/PatientRequired.h"
 #include "shell/SaveTransaction.h"
-#include "shell/mdiORMenu.h"
 
-#include <QAction>
 #include <memory>
 
 namespace nursing {
 
 namespace {
-
-const char* const kConsentItems[] = {"mnuSurgicalTreatment", "mnuConsentTreatment", "mnuSpecialTreatment",
-                                     "mnuSterilizationConsent"};
 
 std::unique_ptr<ConsentForm> CreateForm(const QString& menuItem)
 {
@@ -62,20 +57,6 @@ ConsentForm* OpenConsentForm(const QString& menuItem)
         form->refuseSaving();
     form->Form_Load();
     return form.release();
-}
-
-void ConnectConsentMenus(shell::mdiORMenu& window)
-{
-    for (const char* name : kConsentItems) {
-        QAction* item = window.menuItem(QLatin1String(name));
-        if (!item)
-            continue;
-        const QString menuItem = QLatin1String(name);
-        QObject::connect(item, &QAction::triggered, &window, [&window, menuItem] {
-            if (ConsentForm* form = OpenConsentForm(menuItem))
-                window.showChild(form);
-        });
-    }
 }
 
 } // namespace nursing

@@ -2,10 +2,6 @@
 
 #include <QString>
 
-namespace shell {
-class mdiORMenu;
-}
-
 namespace nursing {
 
 class ConsentForm;
@@ -15,8 +11,5 @@ class ConsentForm;
 // told so), for a name that is not a consent item, or when the form could
 // not be read (the error is shown).
 ConsentForm* OpenConsentForm(const QString& menuItem);
-
-// Lets the main window's consent items open their forms as child windows.
-void ConnectConsentMenus(shell::mdiORMenu& window);
 
 } // namespace nursing
