@@ -1,6 +1,7 @@
 // Backups of a database the stations are writing to, and the integrity check,
 // driven through orsql as IT staff run them.
 
+#include "support/OrsqlRun.h"
 #include "support/TestDatabase.h"
 
 #include <QDir>
@@ -14,25 +15,9 @@
 
 namespace {
 
-struct Result {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Result = test::OrsqlResult;
+using test::RunOrsql;
 
-Result orsql(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(test::OrsqlProgram(), arguments);
-    if (!process.waitForFinished(120000)) {
-        ADD_FAILURE() << "orsql did not finish: " << qPrintable(arguments.join(QLatin1Char(' ')));
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
 
 int number(db::Connection& connection, const QString& sql)
 {
@@ -82,7 +67,7 @@ TEST(DatabaseUpkeepTest, ABackupTakenWhileAnotherProcessWritesIsOneSoundMoment)
         QThread::msleep(20);
     ASSERT_GE(before, 200) << "the writer committed nothing: " << writer.readAllStandardError().constData();
 
-    const Result backup = orsql({QStringLiteral("--db"), live, QStringLiteral("--backup"), copy});
+    const Result backup = RunOrsql({QStringLiteral("--db"), live, QStringLiteral("--backup"), copy});
     const bool writerStillRunning = writer.state() == QProcess::Running;
     writer.kill();
     writer.waitForFinished();
@@ -97,7 +82,7 @@ TEST(DatabaseUpkeepTest, ABackupTakenWhileAnotherProcessWritesIsOneSoundMoment)
     EXPECT_FALSE(QFileInfo::exists(copy + QStringLiteral("-wal")));
     EXPECT_EQ(QDir(test::TempDir()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("partial")), QStringList());
 
-    const Result check = orsql({QStringLiteral("--db"), copy, QStringLiteral("--check")});
+    const Result check = RunOrsql({QStringLiteral("--db"), copy, QStringLiteral("--check")});
     EXPECT_EQ(check.exitCode, 0) << qPrintable(check.out + check.err);
     EXPECT_EQ(check.out, QStringLiteral("%1 is sound: the integrity check found no problem.\n").arg(copy));
 
@@ -119,11 +104,11 @@ TEST(DatabaseUpkeepTest, ADamagedFileIsReportedAndASoundOneIsNot)
             connection->execute(QStringLiteral("INSERT INTO STATION..tbProbe (Seq, Name) VALUES (%1, 'Patient %1')").arg(i));
     }
     // Text indexes are ordered by the server's comparison: the check must know it.
-    const Result good = orsql({QStringLiteral("--db"), sound, QStringLiteral("--check")});
+    const Result good = RunOrsql({QStringLiteral("--db"), sound, QStringLiteral("--check")});
     EXPECT_EQ(good.exitCode, 0) << qPrintable(good.out + good.err);
 
     const QString damaged = QDir(test::TempDir()).filePath(QStringLiteral("damaged.db"));
-    ASSERT_EQ(orsql({QStringLiteral("--db"), sound, QStringLiteral("--backup"), damaged}).exitCode, 0);
+    ASSERT_EQ(RunOrsql({QStringLiteral("--db"), sound, QStringLiteral("--backup"), damaged}).exitCode, 0);
     {
         // Scribble over the headers of the pages past the schema's first ones.
         QFile file(damaged);
@@ -135,7 +120,7 @@ TEST(DatabaseUpkeepTest, ADamagedFileIsReportedAndASoundOneIsNot)
             file.write(QByteArray(12, '\x5a'));
         }
     }
-    const Result bad = orsql({QStringLiteral("--db"), damaged, QStringLiteral("--check")});
+    const Result bad = RunOrsql({QStringLiteral("--db"), damaged, QStringLiteral("--check")});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_TRUE(bad.out.startsWith(QStringLiteral("%1 is DAMAGED: the integrity check found these problems:\n").arg(damaged)))
         << qPrintable(bad.out + bad.err);
@@ -147,13 +132,13 @@ TEST(DatabaseUpkeepTest, ADamagedFileIsReportedAndASoundOneIsNot)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(8192, 'x'));
     }
-    const Result garbage = orsql({QStringLiteral("--db"), notADatabase, QStringLiteral("--check")});
+    const Result garbage = RunOrsql({QStringLiteral("--db"), notADatabase, QStringLiteral("--check")});
     EXPECT_EQ(garbage.exitCode, 1);
     EXPECT_TRUE(garbage.out.contains(QStringLiteral("is DAMAGED"))) << qPrintable(garbage.out);
     EXPECT_TRUE(garbage.out.contains(QStringLiteral("not a database"))) << qPrintable(garbage.out);
 
     const QString none = QDir(test::TempDir()).filePath(QStringLiteral("none.db"));
-    const Result missing = orsql({QStringLiteral("--db"), none, QStringLiteral("--check")});
+    const Result missing = RunOrsql({QStringLiteral("--db"), none, QStringLiteral("--check")});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.err, QStringLiteral("error: no database file at %1\n").arg(none));
     EXPECT_FALSE(QFileInfo::exists(none)) << "the check created the file it was to check";
@@ -164,17 +149,17 @@ TEST(DatabaseUpkeepTest, ABackupThatCannotBeMadeLeavesNothingBehind)
     const QString folder = test::TempDir();
     const QString live = probeDatabase();
 
-    const Result missing = orsql({QStringLiteral("--db"), QDir(folder).filePath(QStringLiteral("none.db")),
+    const Result missing = RunOrsql({QStringLiteral("--db"), QDir(folder).filePath(QStringLiteral("none.db")),
                                   QStringLiteral("--backup"), QDir(folder).filePath(QStringLiteral("out.db"))});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.startsWith(QStringLiteral("error: no database file at"))) << qPrintable(missing.err);
     EXPECT_FALSE(QFileInfo::exists(QDir(folder).filePath(QStringLiteral("none.db"))));
 
-    const Result onItself = orsql({QStringLiteral("--db"), live, QStringLiteral("--backup"), live});
+    const Result onItself = RunOrsql({QStringLiteral("--db"), live, QStringLiteral("--backup"), live});
     EXPECT_EQ(onItself.exitCode, 1);
     EXPECT_EQ(onItself.err, QStringLiteral("error: the backup cannot replace the database it copies\n"));
 
-    const Result noFolder = orsql({QStringLiteral("--db"), live, QStringLiteral("--backup"),
+    const Result noFolder = RunOrsql({QStringLiteral("--db"), live, QStringLiteral("--backup"),
                                    QDir(folder).filePath(QStringLiteral("no/such/folder/out.db"))});
     EXPECT_EQ(noFolder.exitCode, 1);
     EXPECT_TRUE(noFolder.err.startsWith(QStringLiteral("error: cannot create"))) << qPrintable(noFolder.err);

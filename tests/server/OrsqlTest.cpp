@@ -1,6 +1,7 @@
 // orsql as a user runs it: the built program on a database file, its output
 // read back from standard output and standard error.
 
+#include "support/OrsqlRun.h"
 #include "support/TestDatabase.h"
 
 #include <QDir>
@@ -13,32 +14,9 @@
 
 namespace {
 
-struct Result {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Result = test::OrsqlResult;
+using test::RunOrsql;
 
-Result orsql(const QStringList& arguments, const QByteArray& input = QByteArray())
-{
-    const QString program = test::OrsqlProgram();
-    if (!QFileInfo(program).isExecutable()) {
-        ADD_FAILURE() << "no orsql program at " << qPrintable(program) << "";
-        return {};
-    }
-    QProcess process;
-    process.start(program, arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(300000)) {
-        ADD_FAILURE() << "orsql did not finish: " << qPrintable(arguments.join(QLatin1Char(' ')));
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
 
 // A database file holding the schema and one counter row, closed so that
 // orsql is its only user.
@@ -67,7 +45,7 @@ QString writeScript(const QString& text)
 
 TEST(OrsqlTest, ResultSetsPrintAsHeaderAndTabSeparatedRows)
 {
-    const Result r = orsql({QStringLiteral("--db"), counterDatabase(1), QStringLiteral("-Q"),
+    const Result r = RunOrsql({QStringLiteral("--db"), counterDatabase(1), QStringLiteral("-Q"),
                             QStringLiteral("SELECT 'O''Brien' AS Name, NULL AS Middle, 3 AS Visits; SELECT 'Peña' AS Second")});
     EXPECT_EQ(r.exitCode, 0) << qPrintable(r.err);
     EXPECT_EQ(r.out, QStringLiteral("Name\tMiddle\tVisits\nO'Brien\tNULL\t3\n\nSecond\nPeña\n"));
@@ -76,7 +54,7 @@ TEST(OrsqlTest, ResultSetsPrintAsHeaderAndTabSeparatedRows)
 
 TEST(OrsqlTest, DateTimesPrintWithMilliseconds)
 {
-    const Result r = orsql({QStringLiteral("--db"), counterDatabase(1), QStringLiteral("-Q"),
+    const Result r = RunOrsql({QStringLiteral("--db"), counterDatabase(1), QStringLiteral("-Q"),
                             QStringLiteral("SELECT GETDATE() AS Now, DATEADD(MI, 5, '03/05/2024 2:07:09 PM') AS Later")});
     EXPECT_EQ(r.exitCode, 0) << qPrintable(r.err);
     const QStringList lines = r.out.split(QLatin1Char('\n'));
@@ -88,14 +66,14 @@ TEST(OrsqlTest, DateTimesPrintWithMilliseconds)
 
 TEST(OrsqlTest, AnErrorGoesToStandardErrorWithExitCodeOne)
 {
-    const Result r = orsql({QStringLiteral("--db"), counterDatabase(1), QStringLiteral("-Q"),
+    const Result r = RunOrsql({QStringLiteral("--db"), counterDatabase(1), QStringLiteral("-Q"),
                             QStringLiteral("SELECT * FROM STATION..tbNoSuchTable")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.out.isEmpty()) << qPrintable(r.out);
     EXPECT_TRUE(r.err.startsWith(QStringLiteral("error: "))) << qPrintable(r.err);
     EXPECT_TRUE(r.err.contains(QStringLiteral("tbNoSuchTable"), Qt::CaseInsensitive)) << qPrintable(r.err);
 
-    const Result usage = orsql({QStringLiteral("--scale"), QStringLiteral("2")});
+    const Result usage = RunOrsql({QStringLiteral("--scale"), QStringLiteral("2")});
     EXPECT_EQ(usage.exitCode, 1);
     EXPECT_TRUE(usage.err.startsWith(QStringLiteral("error: "))) << qPrintable(usage.err);
 }
@@ -113,7 +91,7 @@ TEST(OrsqlTest, ScriptBatchesRunInOrderAndStopAtTheFirstError)
         "SELECT * FROM STATION..tbMissing\n"
         "GO\n"
         "UPDATE STATION..tbORChargeSlip SET ChargeSlip = 99\n"));
-    const Result r = orsql({QStringLiteral("--db"), database, QStringLiteral("-i"), script});
+    const Result r = RunOrsql({QStringLiteral("--db"), database, QStringLiteral("-i"), script});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, QStringLiteral("ChargeSlip\n41\nWord\nGO\n"));
     EXPECT_TRUE(r.err.contains(QStringLiteral("tbMissing"), Qt::CaseInsensitive)) << qPrintable(r.err);
@@ -123,7 +101,7 @@ TEST(OrsqlTest, ScriptBatchesRunInOrderAndStopAtTheFirstError)
 TEST(OrsqlTest, TranslatePrintsTheSqliteTextWithoutRunningIt)
 {
     const QString database = counterDatabase(5);
-    const Result r = orsql({QStringLiteral("--db"), database, QStringLiteral("--translate"), QStringLiteral("-Q"),
+    const Result r = RunOrsql({QStringLiteral("--db"), database, QStringLiteral("--translate"), QStringLiteral("-Q"),
                             QStringLiteral("UPDATE STATION..tbORChargeSlip SET ChargeSlip = 7\nGO\nSELECT TOP 3 IdNum FROM PATIENT_DATA..tbPatient")});
     EXPECT_EQ(r.exitCode, 0) << qPrintable(r.err);
     EXPECT_TRUE(r.out.contains(QStringLiteral("STATION__tbORChargeSlip"))) << qPrintable(r.out);
@@ -132,7 +110,7 @@ TEST(OrsqlTest, TranslatePrintsTheSqliteTextWithoutRunningIt)
     EXPECT_FALSE(r.out.contains(QStringLiteral("TOP"), Qt::CaseInsensitive)) << qPrintable(r.out);
     EXPECT_EQ(chargeSlipIn(database), 5) << "--translate ran the statement";
 
-    const Result bad = orsql({QStringLiteral("--db"), database, QStringLiteral("--translate"), QStringLiteral("-Q"),
+    const Result bad = RunOrsql({QStringLiteral("--db"), database, QStringLiteral("--translate"), QStringLiteral("-Q"),
                               QStringLiteral("SELECT * FROM")});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_TRUE(bad.err.startsWith(QStringLiteral("error: "))) << qPrintable(bad.err);
@@ -148,10 +126,10 @@ TEST(OrsqlTest, DemoReplacesTheFileWithTheDemoHospital)
     wal.write("left over from an earlier run");
     wal.close();
 
-    const Result r = orsql({QStringLiteral("--db"), database, QStringLiteral("--demo")});
+    const Result r = RunOrsql({QStringLiteral("--db"), database, QStringLiteral("--demo")});
     ASSERT_EQ(r.exitCode, 0) << qPrintable(r.err);
     EXPECT_NE(chargeSlipIn(database), 777777);
-    const Result count = orsql({QStringLiteral("--db"), database, QStringLiteral("-Q"),
+    const Result count = RunOrsql({QStringLiteral("--db"), database, QStringLiteral("-Q"),
                                 QStringLiteral("SELECT COUNT(*) AS Patients FROM PATIENT_DATA..tbPatient")});
     EXPECT_EQ(count.exitCode, 0) << qPrintable(count.err);
     const QStringList lines = count.out.split(QLatin1Char('\n'));
@@ -163,7 +141,7 @@ TEST(OrsqlTest, DemoReplacesTheFileWithTheDemoHospital)
 TEST(OrsqlTest, TypedBatchesRunAtEachGoAndAnErrorDoesNotStopTheNext)
 {
     const QString path = counterDatabase(41);
-    const Result r = orsql({QStringLiteral("--db"), path},
+    const Result r = RunOrsql({QStringLiteral("--db"), path},
                            "UPDATE STATION..tbORChargeSlip SET ChargeSlip = ChargeSlip + 1\ngo\n"
                            "SELECT * FROM STATION..tbNoSuchTable\nGO\n"
                            "SELECT ChargeSlip FROM STATION..tbORChargeSlip\n");

@@ -53,6 +53,20 @@ std::vector<Section> sectionsOf(const QString& format)
     return sections;
 }
 
+// The parts typed as digits, in order; `amPm` tells whether the format also
+// has an AM/PM marker, which is typed as a letter.
+std::vector<Section> numericSectionsOf(const QString& format, bool& amPm)
+{
+    std::vector<Section> numeric;
+    for (const Section& s : sectionsOf(format)) {
+        if (s.part == Part::AmPm)
+            amPm = true;
+        else
+            numeric.push_back(s);
+    }
+    return numeric;
+}
+
 
 // A whole value typed over a date or time box. Qt's own editing works one
 // section at a time: keys typed over a selected date land in whichever
@@ -238,15 +252,8 @@ private:
     // AM/PM once its A or P is typed, otherwise when its last part is full.
     bool complete() const
     {
-        const std::vector<Section> sections = sectionsOf(box_->displayFormat());
-        std::vector<Section> numeric;
         bool amPm = false;
-        for (const Section& s : sections) {
-            if (s.part == Part::AmPm)
-                amPm = true;
-            else
-                numeric.push_back(s);
-        }
+        const std::vector<Section> numeric = numericSectionsOf(box_->displayFormat(), amPm);
         if (numeric.empty())
             return false;
         const Pieces p = pieces();
@@ -265,15 +272,8 @@ private:
     // (two-digit years, "830") are read too.
     std::optional<QDateTime> value(bool final) const
     {
-        const std::vector<Section> sections = sectionsOf(box_->displayFormat());
-        std::vector<Section> numeric;
         bool amPm = false;
-        for (const Section& s : sections) {
-            if (s.part == Part::AmPm)
-                amPm = true;
-            else
-                numeric.push_back(s);
-        }
+        const std::vector<Section> numeric = numericSectionsOf(box_->displayFormat(), amPm);
         const Pieces p = pieces();
         if (numeric.empty() || p.groups.isEmpty())
             return std::nullopt;
