@@ -265,7 +265,9 @@ private:
         QString text = Emitter::quoteName(c.name) + QLatin1Char(' ');
         if (c.identity)
             return text + QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
-        text += c.type;
+        // SQLite's type names take numbers only: "(max)" goes as a quoted name,
+        // which it keeps as written for the catalog to read.
+        text += c.type.contains(QLatin1String("max"), Qt::CaseInsensitive) ? Emitter::quoteName(c.type) : c.type;
         if (Catalog::typeOf(c.type) == ValueType::Text)
             text += QStringLiteral(" COLLATE TSQL");
         if (c.notNull)

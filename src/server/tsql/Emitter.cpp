@@ -54,11 +54,13 @@ NumberType literalNumber(const QString& text)
         digits.remove(0, 1);
     const qsizetype point = digits.indexOf(QLatin1Char('.'));
     if (point < 0) {
+        // An integer constant meets a decimal as decimal(digits, 0).
         bool ok = false;
         const qlonglong v = text.toLongLong(&ok);
+        const int length = qMax(1, static_cast<int>(digits.size()));
         if (ok && v >= INT_MIN && v <= INT_MAX)
-            return {NumberKind::Int, 10, 0};
-        return {NumberKind::BigInt, 19, 0};
+            return {NumberKind::Int, length, 0};
+        return {NumberKind::BigInt, qMin(length, 19), 0};
     }
     QString whole = digits.left(point);
     while (whole.startsWith(QLatin1Char('0')))
@@ -71,8 +73,8 @@ NumberType literalNumber(const QString& text)
 NumberType asDecimal(const NumberType& t)
 {
     switch (t.kind) {
-    case NumberKind::Int: return {NumberKind::Decimal, 10, 0};
-    case NumberKind::BigInt: return {NumberKind::Decimal, 19, 0};
+    case NumberKind::Int: return {NumberKind::Decimal, t.precision > 0 ? t.precision : 10, 0};
+    case NumberKind::BigInt: return {NumberKind::Decimal, t.precision > 0 ? t.precision : 19, 0};
     case NumberKind::Money: return {NumberKind::Decimal, 19, 4};
     default: return t;
     }
