@@ -74,6 +74,21 @@ Decimal Decimal::fromDouble(double value)
     // A whole double below 2^53 is its own decimal, the common case of counts.
     if (std::fabs(value) < 9007199254740992.0 && value == std::trunc(value))
         return fromInteger(static_cast<qint64>(value));
+    // Amounts of at most four places, the common case, without formatting:
+    // u / 10^4 rounds once, correctly, so it meets the double only when the
+    // double is the nearest one to that decimal.
+    if (std::fabs(value) < 1e11) {
+        const double units = std::nearbyint(value * 10000.0);
+        if (units / 10000.0 == value) {
+            qint64 u = static_cast<qint64>(units);
+            int scale = 4;
+            while (scale > 0 && u % 10 == 0) {
+                u /= 10;
+                --scale;
+            }
+            return fromUnits(u, scale);
+        }
+    }
     const std::optional<Decimal> d = parse(QString::number(value, 'g', 15));
     return d ? *d : Decimal();
 }
