@@ -133,4 +133,57 @@ TEST_P(ServerBehaviour, GivesTheServersValue)
 
 INSTANTIATE_TEST_SUITE_P(Documented, ServerBehaviour, testing::ValuesIn(behaviours()), testName);
 
+// Every column of a star or a union says how many places it prints, so a
+// reader of any query gets amounts as the server shows them.
+TEST(ServerAmounts, EveryResultColumnKnowsItsPlaces)
+{
+    auto c = test::FreshDatabase(test::Fixture::Empty);
+    c->execute(QStringLiteral("CREATE TABLE STATION..tbxPrices (ItemID varchar(10), Price money, Rate decimal(6,2), Qty int)"));
+    c->execute(QStringLiteral("INSERT INTO STATION..tbxPrices VALUES ('A', 1.005, 2.5, 3)"));
+    db::Recordset star = c->open(QStringLiteral("SELECT * FROM STATION..tbxPrices"));
+    EXPECT_EQ(star.field(QStringLiteral("Price")).serverText().toStdString(), "1.0050");
+    EXPECT_EQ(star.field(QStringLiteral("Rate")).serverText().toStdString(), "2.50");
+    EXPECT_EQ(star.field(QStringLiteral("Qty")).serverText().toStdString(), "3");
+    EXPECT_EQ(star.field(QStringLiteral("Price")).text().toStdString(), "1.005") << "text() is unchanged for the program's callers";
+
+    db::Recordset derived = c->open(QStringLiteral("SELECT t.* FROM (SELECT Price, Qty FROM STATION..tbxPrices) t"));
+    EXPECT_EQ(derived.field(QStringLiteral("Price")).serverText().toStdString(), "1.0050");
+
+    // An int member united with a money member makes a money column.
+    db::Recordset united = c->open(QStringLiteral("SELECT Qty AS v FROM STATION..tbxPrices UNION ALL SELECT Price FROM STATION..tbxPrices"));
+    EXPECT_EQ(united.field(QStringLiteral("v")).serverText().toStdString(), "3.0000");
+}
+
+// The stored procedures written in C++ store through the same checks.
+TEST(ServerAmounts, ProceduresStoreExactAmountsAndDeclaredLengths)
+{
+    auto c = test::FreshDatabase(test::Fixture::Empty);
+    auto append = [&](const QString& idNum, double amount) {
+        using P = db::ProcedureParameter;
+        c->callProcedure(QStringLiteral("INVENTORY..Pharma_AppendCM"),
+                         {P{QStringLiteral("@strUserID"), P::Type::Text, QStringLiteral("NURSE1")},
+                          P{QStringLiteral("@strRefNum"), P::Type::Text, QStringLiteral("CM1")},
+                          P{QStringLiteral("@strDescription"), P::Type::Text, QStringLiteral("Gauze")},
+                          P{QStringLiteral("@intQuantity"), P::Type::Integer, 1},
+                          P{QStringLiteral("@monQuantity"), P::Type::Money, amount},
+                          P{QStringLiteral("@strChargeSlip"), P::Type::Text, QStringLiteral("CS1")},
+                          P{QStringLiteral("@intQtyIssued"), P::Type::Integer, 1},
+                          P{QStringLiteral("@strIdNum"), P::Type::Text, idNum}});
+    };
+    append(QStringLiteral("261234"), 0.1 + 0.2);
+    append(QStringLiteral("261234"), 0.1);
+    db::Recordset sum = c->open(QStringLiteral("SELECT SUM(Amount) AS Total FROM INVENTORY..tbInvCMPrint WHERE IdNum = '261234'"));
+    EXPECT_EQ(sum.field(QStringLiteral("Total")).serverText().toStdString(), "0.4000");
+    EXPECT_EQ(sum.field(QStringLiteral("Total")).toDouble(), 0.4);
+
+    try {
+        append(QStringLiteral("2612345678901234"), 1);
+        ADD_FAILURE() << "a 16-character admission number stored into varchar(15)";
+    } catch (const db::DbError& e) {
+        EXPECT_EQ(e.message().toStdString(), "String or binary data would be truncated in table 'INVENTORY.dbo.tbInvCMPrint', column 'IdNum'. "
+                                             "Truncated value: '261234567890123'.");
+    }
+    EXPECT_EQ(c->open(QStringLiteral("SELECT COUNT(*) AS n FROM INVENTORY..tbInvCMPrint")).field(QStringLiteral("n")).toInt(), 2);
+}
+
 } // namespace
