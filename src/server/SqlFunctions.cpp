@@ -260,26 +260,6 @@ bool isZero(sqlite3_value* v)
     }
 }
 
-// tsql_dadd/dsub/dmul(a, b, scale): exact; the result rounded to `scale`
-// places when the type says so (money * money is money), else as it comes.
-template <int Op>
-void decimalOperation(sqlite3_context* ctx, int, sqlite3_value** argv)
-{
-    if (isNull(argv[0]) || isNull(argv[1]))
-        return sqlite3_result_null(ctx);
-    const std::optional<Decimal> a = decimalArg(ctx, argv[0]);
-    if (!a)
-        return;
-    const std::optional<Decimal> b = decimalArg(ctx, argv[1]);
-    if (!b)
-        return;
-    std::optional<Decimal> r = Op == 0 ? Decimal::add(*a, *b) : Op == 1 ? Decimal::subtract(*a, *b) : Decimal::multiply(*a, *b);
-    const int scale = sqlite3_value_int(argv[2]);
-    if (r && scale >= 0 && r->scale() > scale)
-        r = r->withScale(scale);
-    resultDecimal(ctx, r, NumericOverflow);
-}
-
 // tsql_ddiv(a, b, scale): the quotient of exact decimals to `scale` places;
 // -1 takes the server's rule for a decimal quotient (at least six places).
 void decimalDivide(sqlite3_context* ctx, int, sqlite3_value** argv)
@@ -363,28 +343,54 @@ void moduloFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
     resultDecimal(ctx, Decimal::remainder(*a, *b), NumericOverflow);
 }
 
-// int + - * int: the server's int is 32 bits, and leaving them is an error,
-// not a wider number.
-template <int Op>
-void intOperation(sqlite3_context* ctx, int, sqlite3_value** argv)
+// tsql_ichain / tsql_dchain(a, op, b, scale, op, c, scale, ...): a run of
+// + (0), - (1) and * (2) worked left to right, as the server evaluates
+// a + b - c * ... written without parentheses around the left part. One call
+// for the run keeps long sums shallow for the file engine's parser.
+// ichain: int arithmetic, leaving 32 bits is an error; a value of another type
+// stored in an int column goes on exactly. dchain: exact decimals, each step
+// rounded to its `scale` when the type says so (money * money is money).
+template <bool Int>
+void chainFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
-    if (isNull(argv[0]) || isNull(argv[1]))
-        return sqlite3_result_null(ctx);
-    if (!bothIntegers(argv)) {
-        // A value of another type stored in an int column: exact arithmetic.
-        const std::optional<Decimal> a = decimalArg(ctx, argv[0]);
-        const std::optional<Decimal> b = a ? decimalArg(ctx, argv[1]) : std::nullopt;
-        if (!a || !b)
+    for (int i = 0; i < argc; i += 3)
+        if (isNull(argv[i]))
+            return sqlite3_result_null(ctx);
+    bool whole = Int && sqlite3_value_type(argv[0]) == SQLITE_INTEGER;
+    qint64 acc = whole ? sqlite3_value_int64(argv[0]) : 0;
+    std::optional<Decimal> exact;
+    if (!whole) {
+        exact = decimalArg(ctx, argv[0]);
+        if (!exact)
             return;
-        return resultDecimal(ctx, Op == 0 ? Decimal::add(*a, *b) : Op == 1 ? Decimal::subtract(*a, *b) : Decimal::multiply(*a, *b),
-                             NumericOverflow);
     }
-    const qint64 a = sqlite3_value_int64(argv[0]), b = sqlite3_value_int64(argv[1]);
-    qint64 r = 0;
-    const bool overflow = Op == 0 ? __builtin_add_overflow(a, b, &r) : Op == 1 ? __builtin_sub_overflow(a, b, &r) : __builtin_mul_overflow(a, b, &r);
-    if (overflow || r < INT_MIN || r > INT_MAX)
-        return resultError(ctx, IntOverflow);
-    sqlite3_result_int64(ctx, r);
+    for (int i = 1; i + 2 < argc; i += 3) {
+        const int op = sqlite3_value_int(argv[i]);
+        sqlite3_value* v = argv[i + 1];
+        if (whole && sqlite3_value_type(v) == SQLITE_INTEGER) {
+            const qint64 b = sqlite3_value_int64(v);
+            const bool overflow = op == 0 ? __builtin_add_overflow(acc, b, &acc) : op == 1 ? __builtin_sub_overflow(acc, b, &acc) : __builtin_mul_overflow(acc, b, &acc);
+            if (overflow || acc < INT_MIN || acc > INT_MAX)
+                return resultError(ctx, IntOverflow);
+            continue;
+        }
+        if (whole) {
+            exact = Decimal::fromInteger(acc);
+            whole = false;
+        }
+        const std::optional<Decimal> b = decimalArg(ctx, v);
+        if (!b)
+            return;
+        exact = op == 0 ? Decimal::add(*exact, *b) : op == 1 ? Decimal::subtract(*exact, *b) : Decimal::multiply(*exact, *b);
+        const int scale = sqlite3_value_int(argv[i + 2]);
+        if (exact && !Int && scale >= 0 && exact->scale() > scale)
+            exact = exact->withScale(scale);
+        if (!exact)
+            return resultError(ctx, NumericOverflow);
+    }
+    if (whole)
+        return sqlite3_result_int64(ctx, acc);
+    resultDecimal(ctx, *exact);
 }
 
 // tsql_dec(value, scale, precision): CAST to money or decimal(p,s), and the
@@ -1085,16 +1091,12 @@ void RegisterSqlFunctions(sqlite3* handle, FunctionHost* host)
         {"tsql_int", 1, intFunction, true},
         {"tsql_int", 2, intFunction, true},
         {"tsql_dec", 3, decFunction, true},
-        {"tsql_dadd", 3, decimalOperation<0>, true},
-        {"tsql_dsub", 3, decimalOperation<1>, true},
-        {"tsql_dmul", 3, decimalOperation<2>, true},
+        {"tsql_ichain", -1, chainFunction<true>, true},
+        {"tsql_dchain", -1, chainFunction<false>, true},
         {"tsql_ddiv", 3, decimalDivide, true},
         {"tsql_idiv", 2, integerDivide, true},
         {"tsql_fdiv", 2, floatDivide, true},
         {"tsql_mod", 2, moduloFunction, true},
-        {"tsql_iadd", 2, intOperation<0>, true},
-        {"tsql_isub", 2, intOperation<1>, true},
-        {"tsql_imul", 2, intOperation<2>, true},
         {"tsql_fit", 4, fitFunction, true},
         {"tsql_real", 1, realFunction, true},
         {"tsql_dateadd", 3, dateaddFunction, true},

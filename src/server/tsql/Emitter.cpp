@@ -226,10 +226,10 @@ QString Emitter::storeAs(const Emitted& value, const ColumnInfo& column, const T
                                                        given.precision - given.scale <= target.precision - target.scale;
         if (fits)
             return value.sql;
-        return QStringLiteral("tsql_dec(%1, %2, %3)").arg(value.sql).arg(target.scale).arg(target.precision);
+        return QStringLiteral("tsql_dec(") + value.sql + QStringLiteral(", %1, %2)").arg(target.scale).arg(target.precision);
     }
     if (isIntegral(target.kind) && (given.exact() || given.kind == NumberKind::Float))
-        return QStringLiteral("tsql_int(%1, %2)").arg(value.sql).arg(target.kind == NumberKind::BigInt ? 64 : 32);
+        return QStringLiteral("tsql_int(") + value.sql + QStringLiteral(", %1)").arg(target.kind == NumberKind::BigInt ? 64 : 32);
     if (column.type == ValueType::Text && column.charLength > 0) {
         if (value.type == ValueType::Number && given.kind != NumberKind::None && value.sql.size() <= column.charLength)
             return value.sql;
@@ -237,7 +237,7 @@ QString Emitter::storeAs(const Emitted& value, const ColumnInfo& column, const T
         where.replace(QLatin1Char('\''), QStringLiteral("''"));
         QString name = column.name;
         name.replace(QLatin1Char('\''), QStringLiteral("''"));
-        return QStringLiteral("tsql_fit(%1, %2, '%3', '%4')").arg(value.sql).arg(column.charLength).arg(where, name);
+        return QStringLiteral("tsql_fit(") + value.sql + QStringLiteral(", %1, '%2', '%3')").arg(column.charLength).arg(where, name);
     }
     return value.sql;
 }
@@ -537,11 +537,24 @@ Emitted numeric(QChar op, const Emitted& a, const Emitted& b)
     }
     if (op == QLatin1Char('%'))
         return call("tsql_mod");
-    const char* exactFn = op == QLatin1Char('+') ? "tsql_dadd" : op == QLatin1Char('-') ? "tsql_dsub" : "tsql_dmul";
-    if (t.kind == NumberKind::Int)
-        return call(op == QLatin1Char('+') ? "tsql_iadd" : op == QLatin1Char('-') ? "tsql_isub" : "tsql_imul");
-    if (t.exact() || (t.kind == NumberKind::None && anyExact))
-        return call(exactFn, scale);
+    const bool integer = t.kind == NumberKind::Int;
+    if (integer || t.exact() || (t.kind == NumberKind::None && anyExact)) {
+        // A run a + b - c ... becomes one call: nested calls would exhaust the
+        // file engine's parser long before the server's nesting limit.
+        const QString step = QStringLiteral(", %1, ").arg(op == QLatin1Char('+') ? 0 : op == QLatin1Char('-') ? 1 : 2) + b.sql +
+                             QStringLiteral(", %1)").arg(t.exact() ? t.scale : -1);
+        constexpr int MaxSteps = 40; // SQLite takes at most 127 arguments
+        Emitted out{QString(), ValueType::Number, false, t};
+        out.intChain = integer;
+        if (a.chainSteps > 0 && a.intChain == integer && a.chainSteps < MaxSteps) {
+            out.sql = a.sql.chopped(1) + step;
+            out.chainSteps = a.chainSteps + 1;
+        } else {
+            out.sql = (integer ? QStringLiteral("tsql_ichain(") : QStringLiteral("tsql_dchain(")) + a.sql + step;
+            out.chainSteps = 1;
+        }
+        return out;
+    }
     return {QLatin1Char('(') + a.sql + QLatin1Char(' ') + op + QLatin1Char(' ') + b.sql + QLatin1Char(')'), ValueType::Number, false, t};
 }
 
@@ -598,7 +611,8 @@ Emitted Emitter::convert(const Expr& e, const Scope& scope)
         else if (value.type == ValueType::Unknown)
             source = 2;
         const int length = e.typeLength > 0 ? e.typeLength : 30;
-        return {QStringLiteral("tsql_convert_text(%1, %2, %3, %4, %5)").arg(value.sql).arg(length).arg(style).arg(source).arg(value.number.scale),
+        return {QStringLiteral("tsql_convert_text(") + value.sql + QStringLiteral(", %1, ").arg(length) + style +
+                    QStringLiteral(", %1, %2)").arg(source).arg(value.number.scale),
                 ValueType::Text, false};
     }
     if (type == QLatin1String("datetime") || type == QLatin1String("smalldatetime") || type == QLatin1String("datetime2"))
@@ -606,18 +620,18 @@ Emitted Emitter::convert(const Expr& e, const Scope& scope)
     if (type == QLatin1String("date"))
         return {QStringLiteral("tsql_date(") + value.sql + QLatin1Char(')'), ValueType::DateTime, false};
     if (type == QLatin1String("bigint"))
-        return {QStringLiteral("tsql_int(%1, 64)").arg(value.sql), ValueType::Number, false, {NumberKind::BigInt, 19, 0}};
+        return {QStringLiteral("tsql_int(") + value.sql + QStringLiteral(", 64)"), ValueType::Number, false, {NumberKind::BigInt, 19, 0}};
     if (type == QLatin1String("bit"))
-        return {QStringLiteral("tsql_int(%1, 1)").arg(value.sql), ValueType::Number, false, {NumberKind::Int, 1, 0}};
+        return {QStringLiteral("tsql_int(") + value.sql + QStringLiteral(", 1)"), ValueType::Number, false, {NumberKind::Int, 1, 0}};
     if (type.contains(QLatin1String("int")))
-        return {QStringLiteral("tsql_int(%1, 32)").arg(value.sql), ValueType::Number, false, {NumberKind::Int, 10, 0}};
+        return {QStringLiteral("tsql_int(") + value.sql + QStringLiteral(", 32)"), ValueType::Number, false, {NumberKind::Int, 10, 0}};
     if (type == QLatin1String("money") || type == QLatin1String("smallmoney"))
-        return {QStringLiteral("tsql_dec(%1, 4, %2)").arg(value.sql).arg(type == QLatin1String("money") ? 19 : 10), ValueType::Number, false,
+        return {QStringLiteral("tsql_dec(") + value.sql + QStringLiteral(", 4, %1)").arg(type == QLatin1String("money") ? 19 : 10), ValueType::Number, false,
                 {NumberKind::Money, 19, 4}};
     if (type == QLatin1String("decimal") || type == QLatin1String("numeric") || type == QLatin1String("dec")) {
         const int precision = e.typeLength > 0 ? qMin(e.typeLength, Decimal38) : 18;
         const int places = e.typeScale >= 0 ? qMin(e.typeScale, precision) : 0;
-        return {QStringLiteral("tsql_dec(%1, %2, %3)").arg(value.sql).arg(places).arg(precision), ValueType::Number, false,
+        return {QStringLiteral("tsql_dec(") + value.sql + QStringLiteral(", %1, %2)").arg(places).arg(precision), ValueType::Number, false,
                 {NumberKind::Decimal, precision, places}};
     }
     if (type == QLatin1String("float") || type == QLatin1String("real"))

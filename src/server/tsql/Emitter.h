@@ -19,6 +19,8 @@ struct Emitted {
     ValueType type = ValueType::Unknown;
     bool isColumn = false; // a bare table column, which carries its own collation
     NumberType number;     // for a number: its kind, precision and scale
+    int chainSteps = 0;    // the steps of the tsql_ichain/tsql_dchain call `sql` is, if it is one
+    bool intChain = false;
 };
 
 // A column of a derived table or of a select list, as the query above sees it.
