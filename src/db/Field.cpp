@@ -63,6 +63,38 @@ bool Field::toBool() const
     return ok && d != 0;
 }
 
+std::optional<Decimal> Field::toDecimal() const
+{
+    std::optional<Decimal> d = Decimal::fromVariant(value_);
+    if (!d) {
+        // Amounts typed by people may carry thousands commas.
+        if (value_.isNull())
+            return std::nullopt;
+        QString t = value_.toString();
+        t.remove(QLatin1Char(','));
+        d = Decimal::parse(t);
+    }
+    if (d && scale_ >= 0)
+        d = d->withScale(scale_);
+    return d;
+}
+
+Decimal Field::toMoney() const
+{
+    const std::optional<Decimal> d = toDecimal();
+    const std::optional<Decimal> m = d ? d->withScale(4) : std::nullopt;
+    return m ? *m : Decimal::fromUnits(0, 4);
+}
+
+QString Field::serverText() const
+{
+    if (scale_ >= 0 && !value_.isNull()) {
+        if (const std::optional<Decimal> d = toDecimal())
+            return d->toString();
+    }
+    return text();
+}
+
 QDateTime Field::toDateTime() const
 {
     if (value_.isNull())

@@ -73,7 +73,9 @@ Field Recordset::field(int index) const
         throw DbError(QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal: %1").arg(index));
     if (eof())
         throw DbError(QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record."));
-    return Field(current().rows[row_].value(index));
+    const ResultSet& set = current();
+    const int scale = index < static_cast<int>(set.scales.size()) ? set.scales[static_cast<size_t>(index)] : -1;
+    return Field(set.rows[row_].value(index), true, scale);
 }
 
 bool Recordset::nextRecordset()

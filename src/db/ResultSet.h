@@ -11,6 +11,9 @@ namespace db {
 struct ResultSet {
     QStringList columns;
     std::vector<QVariantList> rows;
+    // Places after the point of each column that holds exact decimals (money
+    // 4, decimal(p,s) s), -1 for any other column; empty when not known.
+    std::vector<int> scales;
 };
 
 using ResultSets = std::vector<ResultSet>;

@@ -1,5 +1,9 @@
 #include "db/SqlText.h"
 
+#include "db/Decimal.h"
+
+#include <cmath>
+
 namespace db {
 
 QString Quote(const QString& value)
@@ -44,7 +48,16 @@ QString LikeContaining(const QString& typed)
 
 QString SqlNumber(double value)
 {
+    // An amount goes as the decimal it stands for (0.1, not 0.10000000000000001),
+    // so that the server compares and stores the value the user typed.
+    if (std::isfinite(value) && std::fabs(value) < 1e20 && (value == 0 || std::fabs(value) >= 1e-15))
+        return Decimal::fromDouble(value).toString();
     return QString::number(value, 'g', 17);
+}
+
+QString SqlNumber(const Decimal& value)
+{
+    return value.toString();
 }
 
 QString SqlNumber(qlonglong value)

@@ -17,8 +17,11 @@ QString LikeStartingWith(const QString& typed);
 // A quoted LIKE pattern matching what holds the typed text anywhere.
 QString LikeContaining(const QString& typed);
 
+class Decimal;
+
 // A number for a statement: numbers go unquoted.
 QString SqlNumber(double value);
+QString SqlNumber(const Decimal& value);
 QString SqlNumber(qlonglong value);
 inline QString SqlNumber(int value) { return SqlNumber(static_cast<qlonglong>(value)); }
 

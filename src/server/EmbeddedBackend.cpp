@@ -519,9 +519,12 @@ db::ResultSets EmbeddedBackend::runProgram(const tsql::ProgramPtr& programPtr, c
         db::ResultSet set;
         const int columns = sqlite3_column_count(stmt);
         const bool collect = op.kind == tsql::Op::Kind::Query && op.returnsRows;
-        if (collect)
+        if (collect) {
             for (int i = 0; i < columns; ++i)
                 set.columns << QString::fromUtf8(sqlite3_column_name(stmt, i));
+            if (op.scales.size() == static_cast<size_t>(columns))
+                set.scales = op.scales;
+        }
         int rc;
         bool truth = false;
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {

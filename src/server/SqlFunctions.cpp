@@ -1,10 +1,14 @@
 #include "server/SqlFunctions.h"
 
 #include "db/DateText.h"
+#include "db/Decimal.h"
 #include "server/tsql/Catalog.h"
 
 #include <QUuid>
+#include <climits>
+#include <cstring>
 #include <cmath>
+#include <optional>
 #include <sqlite3.h>
 
 namespace server {
@@ -193,6 +197,338 @@ void likeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     sqlite3_result_int(ctx, ServerLike(textArg(argv[1]), textArg(argv[0]), escape) ? 1 : 0);
 }
 
+// ---- exact numbers ---------------------------------------------------------------
+
+using db::Decimal;
+
+const QString DivideByZero = QStringLiteral("Divide by zero error encountered.");
+const QString IntOverflow = QStringLiteral("Arithmetic overflow error converting expression to data type int.");
+const QString NumericOverflow = QStringLiteral("Arithmetic overflow error converting numeric to data type numeric.");
+
+// A value as the exact decimal it stands for: integers as they are, a double
+// as its decimal of at most 15 digits, text as the server reads a number.
+std::optional<Decimal> decimalArg(sqlite3_context* ctx, sqlite3_value* v)
+{
+    switch (sqlite3_value_type(v)) {
+    case SQLITE_INTEGER:
+        return Decimal::fromInteger(sqlite3_value_int64(v));
+    case SQLITE_FLOAT:
+        return Decimal::fromDouble(sqlite3_value_double(v));
+    default: {
+        const QString text = textArg(v);
+        std::optional<Decimal> d = Decimal::parse(text);
+        if (!d)
+            resultError(ctx, QStringLiteral("Error converting data type varchar to numeric."));
+        return d;
+    }
+    }
+}
+
+// An exact result: a whole number as an integer, anything else as the
+// double nearest to it, which is what every reader turns back into the decimal.
+void resultDecimal(sqlite3_context* ctx, const Decimal& d)
+{
+    if (d.scale() == 0) {
+        if (const std::optional<qint64> units = d.units())
+            return sqlite3_result_int64(ctx, *units);
+    }
+    sqlite3_result_double(ctx, d.toDouble());
+}
+
+void resultDecimal(sqlite3_context* ctx, const std::optional<Decimal>& d, const QString& overflow)
+{
+    if (!d)
+        return resultError(ctx, overflow);
+    resultDecimal(ctx, *d);
+}
+
+bool bothIntegers(sqlite3_value** argv)
+{
+    return sqlite3_value_type(argv[0]) == SQLITE_INTEGER && sqlite3_value_type(argv[1]) == SQLITE_INTEGER;
+}
+
+bool isZero(sqlite3_value* v)
+{
+    switch (sqlite3_value_type(v)) {
+    case SQLITE_INTEGER: return sqlite3_value_int64(v) == 0;
+    case SQLITE_FLOAT: return sqlite3_value_double(v) == 0.0;
+    case SQLITE_NULL: return false;
+    default: {
+        const std::optional<Decimal> d = Decimal::parse(textArg(v));
+        return d && d->isZero();
+    }
+    }
+}
+
+// tsql_ddiv(a, b, scale): the quotient of exact decimals to `scale` places;
+// -1 takes the server's rule for a decimal quotient (at least six places).
+void decimalDivide(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]) || isNull(argv[1]))
+        return sqlite3_result_null(ctx);
+    if (isZero(argv[1]))
+        return resultError(ctx, DivideByZero);
+    const std::optional<Decimal> a = decimalArg(ctx, argv[0]);
+    if (!a)
+        return;
+    const std::optional<Decimal> b = decimalArg(ctx, argv[1]);
+    if (!b)
+        return;
+    int scale = sqlite3_value_int(argv[2]);
+    if (scale < 0) {
+        if (bothIntegers(argv))
+            return sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]) / sqlite3_value_int64(argv[1]));
+        scale = qMin(Decimal::MaxDigits, qMax(6, a->scale() + b->precision() + 1));
+    }
+    resultDecimal(ctx, Decimal::divide(*a, *b, scale), NumericOverflow);
+}
+
+// a / b cut toward zero to a whole number.
+std::optional<Decimal> truncatedQuotient(const Decimal& a, const Decimal& b)
+{
+    std::optional<Decimal> q = Decimal::divide(a, b, 12);
+    if (q)
+        q = q->rounded(0, true);
+    if (q)
+        q = q->withScale(0);
+    return q;
+}
+
+// Whole-number division cuts toward zero, as the server's int division does.
+void integerDivide(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]) || isNull(argv[1]))
+        return sqlite3_result_null(ctx);
+    if (isZero(argv[1]))
+        return resultError(ctx, DivideByZero);
+    if (!bothIntegers(argv)) {
+        const std::optional<Decimal> a = decimalArg(ctx, argv[0]);
+        const std::optional<Decimal> b = a ? decimalArg(ctx, argv[1]) : std::nullopt;
+        if (!a || !b)
+            return;
+        return resultDecimal(ctx, truncatedQuotient(*a, *b), NumericOverflow);
+    }
+    const qint64 a = sqlite3_value_int64(argv[0]), b = sqlite3_value_int64(argv[1]);
+    if (a == LLONG_MIN && b == -1)
+        return resultError(ctx, IntOverflow);
+    sqlite3_result_int64(ctx, a / b);
+}
+
+void floatDivide(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]) || isNull(argv[1]))
+        return sqlite3_result_null(ctx);
+    if (isZero(argv[1]))
+        return resultError(ctx, DivideByZero);
+    sqlite3_result_double(ctx, sqlite3_value_double(argv[0]) / sqlite3_value_double(argv[1]));
+}
+
+// The remainder takes the dividend's sign; a zero divisor fails as division does.
+void moduloFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]) || isNull(argv[1]))
+        return sqlite3_result_null(ctx);
+    if (isZero(argv[1]))
+        return resultError(ctx, DivideByZero);
+    if (bothIntegers(argv)) {
+        const qint64 b = sqlite3_value_int64(argv[1]);
+        return sqlite3_result_int64(ctx, b == -1 ? 0 : sqlite3_value_int64(argv[0]) % b);
+    }
+    const std::optional<Decimal> a = decimalArg(ctx, argv[0]);
+    if (!a)
+        return;
+    const std::optional<Decimal> b = decimalArg(ctx, argv[1]);
+    if (!b)
+        return;
+    resultDecimal(ctx, Decimal::remainder(*a, *b), NumericOverflow);
+}
+
+// tsql_ichain / tsql_dchain(a, op, b, scale, op, c, scale, ...): a run of
+// + (0), - (1) and * (2) worked left to right, as the server evaluates
+// a + b - c * ... written without parentheses around the left part. One call
+// for the run keeps long sums shallow for the file engine's parser.
+// ichain: int arithmetic, leaving 32 bits is an error; a value of another type
+// stored in an int column goes on exactly. dchain: exact decimals, each step
+// rounded to its `scale` when the type says so (money * money is money).
+template <bool Int>
+void chainFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv)
+{
+    for (int i = 0; i < argc; i += 3)
+        if (isNull(argv[i]))
+            return sqlite3_result_null(ctx);
+    bool whole = Int && sqlite3_value_type(argv[0]) == SQLITE_INTEGER;
+    qint64 acc = whole ? sqlite3_value_int64(argv[0]) : 0;
+    std::optional<Decimal> exact;
+    if (!whole) {
+        exact = decimalArg(ctx, argv[0]);
+        if (!exact)
+            return;
+    }
+    for (int i = 1; i + 2 < argc; i += 3) {
+        const int op = sqlite3_value_int(argv[i]);
+        sqlite3_value* v = argv[i + 1];
+        if (whole && sqlite3_value_type(v) == SQLITE_INTEGER) {
+            const qint64 b = sqlite3_value_int64(v);
+            const bool overflow = op == 0 ? __builtin_add_overflow(acc, b, &acc) : op == 1 ? __builtin_sub_overflow(acc, b, &acc) : __builtin_mul_overflow(acc, b, &acc);
+            if (overflow || acc < INT_MIN || acc > INT_MAX)
+                return resultError(ctx, IntOverflow);
+            continue;
+        }
+        if (whole) {
+            exact = Decimal::fromInteger(acc);
+            whole = false;
+        }
+        const std::optional<Decimal> b = decimalArg(ctx, v);
+        if (!b)
+            return;
+        exact = op == 0 ? Decimal::add(*exact, *b) : op == 1 ? Decimal::subtract(*exact, *b) : Decimal::multiply(*exact, *b);
+        const int scale = sqlite3_value_int(argv[i + 2]);
+        if (exact && !Int && scale >= 0 && exact->scale() > scale)
+            exact = exact->withScale(scale);
+        if (!exact)
+            return resultError(ctx, NumericOverflow);
+    }
+    if (whole)
+        return sqlite3_result_int64(ctx, acc);
+    resultDecimal(ctx, *exact);
+}
+
+// tsql_dec(value, scale, precision): CAST to money or decimal(p,s), and the
+// value stored into such a column: rounded half away from zero to the
+// places, refused when the whole part does not fit.
+void decFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    const int scale = sqlite3_value_int(argv[1]);
+    const int precision = sqlite3_value_int(argv[2]);
+    std::optional<Decimal> d;
+    if (sqlite3_value_type(argv[0]) == SQLITE_TEXT) {
+        const QString text = textArg(argv[0]);
+        d = Decimal::parse(text);
+        if (!d) {
+            if (text.trimmed().isEmpty() && scale == 4)
+                d = Decimal(); // an empty text is a zero amount of money
+            else
+                return resultError(ctx, scale == 4 && precision >= 10 ? QStringLiteral("Cannot convert a char value to money. The char value has incorrect syntax.")
+                                                                       : QStringLiteral("Error converting data type varchar to numeric."));
+        }
+    } else {
+        d = decimalArg(ctx, argv[0]);
+    }
+    if (d)
+        d = d->withScale(scale);
+    if (!d || d->precision() > precision)
+        return resultError(ctx, scale == 4 && precision >= 10 ? QStringLiteral("Arithmetic overflow error converting expression to data type money.")
+                                                               : NumericOverflow);
+    resultDecimal(ctx, *d);
+}
+
+// SUM and AVG of amounts: every value added exactly.
+// SQLite's aggregate memory is aligned to 8 bytes, the decimal's 128-bit
+// units want 16: the sum is copied in and out.
+struct ExactSum {
+    unsigned char sumBytes[sizeof(Decimal)];
+    Decimal sum() const
+    {
+        Decimal d;
+        std::memcpy(static_cast<void*>(&d), sumBytes, sizeof d);
+        return d;
+    }
+    void setSum(const Decimal& d) { std::memcpy(sumBytes, static_cast<const void*>(&d), sizeof d); }
+    qint64 count = 0;
+    bool overflow = false;
+    bool sawNonInteger = false; // the memory starts zeroed
+    bool failed = false;
+};
+
+void exactSumStep(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]))
+        return;
+    auto* state = static_cast<ExactSum*>(sqlite3_aggregate_context(ctx, sizeof(ExactSum)));
+    if (!state)
+        return sqlite3_result_error_nomem(ctx);
+    if (state->failed || state->overflow)
+        return;
+    const std::optional<Decimal> d = decimalArg(ctx, argv[0]);
+    if (!d) {
+        state->failed = true;
+        return;
+    }
+    state->sawNonInteger = state->sawNonInteger || sqlite3_value_type(argv[0]) != SQLITE_INTEGER;
+    if (state->count == 0)
+        state->setSum(Decimal());
+    const std::optional<Decimal> sum = Decimal::add(state->sum(), *d);
+    if (!sum)
+        state->overflow = true;
+    else
+        state->setSum(*sum);
+    ++state->count;
+}
+
+ExactSum* finalState(sqlite3_context* ctx)
+{
+    auto* state = static_cast<ExactSum*>(sqlite3_aggregate_context(ctx, 0));
+    if (!state || state->count == 0 || state->failed) {
+        if (!state || !state->failed)
+            sqlite3_result_null(ctx);
+        return nullptr;
+    }
+    if (state->overflow) {
+        resultError(ctx, NumericOverflow);
+        return nullptr;
+    }
+    return state;
+}
+
+void exactSumFinal(sqlite3_context* ctx)
+{
+    if (ExactSum* state = finalState(ctx))
+        resultDecimal(ctx, state->sum());
+}
+
+// AVG of decimals keeps at least six places; of integers it cuts toward zero.
+void exactAvgFinal(sqlite3_context* ctx)
+{
+    ExactSum* state = finalState(ctx);
+    if (!state)
+        return;
+    const Decimal count = Decimal::fromInteger(state->count);
+    if (!state->sawNonInteger)
+        return resultDecimal(ctx, truncatedQuotient(state->sum(), count), NumericOverflow);
+    resultDecimal(ctx, Decimal::divide(state->sum(), count, qMax(6, state->sum().scale())), NumericOverflow);
+}
+
+void moneyAvgFinal(sqlite3_context* ctx)
+{
+    if (ExactSum* state = finalState(ctx))
+        resultDecimal(ctx, Decimal::divide(state->sum(), Decimal::fromInteger(state->count), 4), NumericOverflow);
+}
+
+// tsql_fit(value, length, table, column): a value stored into a char or
+// varchar column of that length. Blanks past the end are cut, as the server
+// cuts them; anything else that does not fit is refused with its message.
+void fitFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]))
+        return sqlite3_result_null(ctx);
+    const int length = sqlite3_value_int(argv[1]);
+    // UTF-8 has at least one byte a character: short enough in bytes is short enough.
+    if (sqlite3_value_bytes(argv[0]) <= length)
+        return sqlite3_result_value(ctx, argv[0]);
+    const QString text = textArg(argv[0]);
+    if (text.size() <= length)
+        return sqlite3_result_value(ctx, argv[0]);
+    qsizetype used = text.size();
+    while (used > length && text.at(used - 1) == QLatin1Char(' '))
+        --used;
+    if (used <= length)
+        return resultText(ctx, text.left(length));
+    resultError(ctx, QStringLiteral("String or binary data would be truncated in table '%1', column '%2'. Truncated value: '%3'.")
+                         .arg(textArg(argv[2]), textArg(argv[3]), text.left(length)));
+}
+
 // ---- values ---------------------------------------------------------------------
 
 void plusFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
@@ -200,21 +536,24 @@ void plusFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
     if (isNull(argv[0]) || isNull(argv[1]))
         return sqlite3_result_null(ctx);
     if (isNumber(argv[0]) && isNumber(argv[1])) {
-        if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER && sqlite3_value_type(argv[1]) == SQLITE_INTEGER)
-            return sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]) + sqlite3_value_int64(argv[1]));
-        return sqlite3_result_double(ctx, sqlite3_value_double(argv[0]) + sqlite3_value_double(argv[1]));
+        if (bothIntegers(argv)) {
+            qint64 r = 0;
+            if (__builtin_add_overflow(sqlite3_value_int64(argv[0]), sqlite3_value_int64(argv[1]), &r))
+                return resultError(ctx, QStringLiteral("Arithmetic overflow error converting expression to data type bigint."));
+            return sqlite3_result_int64(ctx, r);
+        }
+        return resultDecimal(ctx, Decimal::add(Decimal::fromDouble(sqlite3_value_double(argv[0])), Decimal::fromDouble(sqlite3_value_double(argv[1]))),
+                             NumericOverflow);
     }
     if (isNumber(argv[0]) != isNumber(argv[1])) {
         // Text meets a number: the server turns the text into the number's type.
         sqlite3_value* text = isNumber(argv[0]) ? argv[1] : argv[0];
         sqlite3_value* number = isNumber(argv[0]) ? argv[0] : argv[1];
-        bool ok = false;
-        const double d = textArg(text).trimmed().toDouble(&ok);
-        if (!ok)
+        const std::optional<Decimal> d = Decimal::parse(textArg(text));
+        if (!d)
             return resultError(ctx, QStringLiteral("Conversion failed when converting the varchar value '%1' to data type int.").arg(textArg(text)));
-        if (sqlite3_value_type(number) == SQLITE_INTEGER && d == std::floor(d))
-            return sqlite3_result_int64(ctx, sqlite3_value_int64(number) + static_cast<qint64>(d));
-        return sqlite3_result_double(ctx, sqlite3_value_double(number) + d);
+        const std::optional<Decimal> n = decimalArg(ctx, number);
+        return resultDecimal(ctx, Decimal::add(*n, *d), NumericOverflow);
     }
     resultText(ctx, textArg(argv[0]) + textArg(argv[1]));
 }
@@ -295,8 +634,39 @@ QString formatDate(const QDateTime& dt, int style)
     }
 }
 
-// tsql_convert_text(value, length, style, source): source 1 = a date-time,
-// 2 = unknown (a stored date-time text is formatted as one), 0 = other.
+// Money as CONVERT prints it: style 0 two places, style 1 two places with
+// thousands commas, style 2 four places.
+QString moneyText(const Decimal& d, int style)
+{
+    const int places = style == 2 ? 4 : 2;
+    const std::optional<Decimal> r = d.withScale(places);
+    QString text = r ? r->toString() : d.toString();
+    if (style == 1) {
+        const qsizetype point = text.indexOf(QLatin1Char('.'));
+        const qsizetype firstDigit = text.startsWith(QLatin1Char('-')) ? 1 : 0;
+        for (qsizetype i = point - 3; i > firstDigit; i -= 3)
+            text.insert(i, QLatin1Char(','));
+    }
+    return text;
+}
+
+// A float as CONVERT prints it by default: six significant digits, and an
+// exponent of three digits when it needs one ("1.23457e+006").
+QString floatText(double d)
+{
+    QString text = QString::number(d, 'g', 6);
+    const qsizetype e = text.indexOf(QLatin1Char('e'));
+    if (e >= 0) {
+        const QChar sign = text.at(e + 1);
+        QString exponent = text.mid(e + 2);
+        text = text.left(e + 1) + sign + exponent.rightJustified(3, QLatin1Char('0'));
+    }
+    return text;
+}
+
+// tsql_convert_text(value, length, style, source, scale): source 1 = a
+// date-time, 2 = unknown (a stored date-time text is formatted as one),
+// 3 = money, 4 = decimal of `scale` places, 5 = float, 6 = integer, 0 = other.
 void convertTextFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     if (isNull(argv[0]))
@@ -304,6 +674,7 @@ void convertTextFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
     const int length = sqlite3_value_int(argv[1]);
     const int style = isNull(argv[2]) ? 0 : sqlite3_value_int(argv[2]);
     const int source = sqlite3_value_int(argv[3]);
+    const int scale = sqlite3_value_int(argv[4]);
     QString text;
     if (source == 1 || (source == 2 && !isNumber(argv[0]) && !isNull(argv[2]))) {
         QDateTime dt;
@@ -316,26 +687,56 @@ void convertTextFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
                 return;
             text = formatDate(dt, style);
         }
+    } else if (source == 3 || source == 4) {
+        const std::optional<Decimal> d = decimalArg(ctx, argv[0]);
+        if (!d)
+            return;
+        if (source == 3) {
+            text = moneyText(*d, style);
+        } else {
+            const std::optional<Decimal> r = d->withScale(scale);
+            text = r ? r->toString() : d->toString();
+        }
+    } else if (source == 5 && isNumber(argv[0])) {
+        text = floatText(sqlite3_value_double(argv[0]));
     } else if (sqlite3_value_type(argv[0]) == SQLITE_FLOAT) {
-        const double d = sqlite3_value_double(argv[0]);
-        text = QString::number(d, 'f', 2);
+        // A number of no known type: shown as an amount, the common case.
+        text = moneyText(Decimal::fromDouble(sqlite3_value_double(argv[0])), style);
     } else {
         text = textArg(argv[0]);
     }
     resultText(ctx, text.left(length));
 }
 
-void intFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+// tsql_int(value, bits): CAST to int (32), bigint (64) or bit (1). Decimals
+// are cut toward zero; a value past the type's range fails as on the server.
+void intFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
     if (isNull(argv[0]))
         return sqlite3_result_null(ctx);
-    if (isNumber(argv[0]))
-        return sqlite3_result_int64(ctx, static_cast<qint64>(std::trunc(sqlite3_value_double(argv[0]))));
-    const QString t = textArg(argv[0]).trimmed();
-    bool ok = false;
-    const qint64 n = t.toLongLong(&ok);
-    if (!ok)
-        return resultError(ctx, QStringLiteral("Conversion failed when converting the varchar value '%1' to data type int.").arg(t));
+    const int bits = argc > 1 ? sqlite3_value_int(argv[1]) : 64;
+    qint64 n = 0;
+    if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER) {
+        n = sqlite3_value_int64(argv[0]);
+    } else if (sqlite3_value_type(argv[0]) == SQLITE_FLOAT) {
+        const double d = sqlite3_value_double(argv[0]);
+        if (!(std::fabs(d) < 9.2e18))
+            return resultError(ctx, IntOverflow);
+        const std::optional<qint64> units = Decimal::fromDouble(d).rounded(0, true)->withScale(0)->units();
+        n = units.value_or(static_cast<qint64>(std::trunc(d)));
+    } else {
+        const QString t = textArg(argv[0]).trimmed();
+        bool ok = false;
+        n = t.isEmpty() ? 0 : t.toLongLong(&ok);
+        if (!ok && !t.isEmpty()) {
+            return resultError(ctx, QStringLiteral("Conversion failed when converting the varchar value '%1' to data type %2.")
+                                        .arg(t, bits == 1 ? QStringLiteral("bit") : bits == 32 ? QStringLiteral("int") : QStringLiteral("bigint")));
+        }
+    }
+    if (bits == 1)
+        return sqlite3_result_int64(ctx, n != 0 ? 1 : 0);
+    if (bits == 32 && (n < INT_MIN || n > INT_MAX))
+        return resultError(ctx, IntOverflow);
     sqlite3_result_int64(ctx, n);
 }
 
@@ -568,18 +969,25 @@ void isdateFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
     sqlite3_result_int(ctx, !isNull(argv[0]) && db::ParseDateText(textArg(argv[0]), Qt::UTC).isValid() ? 1 : 0);
 }
 
+// ROUND on the decimal the value stands for: 1.005 to two places is 1.01.
+// A third argument other than 0 cuts instead. Whole numbers stay whole.
 void roundFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
-    if (isNull(argv[0]))
+    if (isNull(argv[0]) || isNull(argv[1]))
         return sqlite3_result_null(ctx);
-    const double v = sqlite3_value_double(argv[0]);
     const int digits = sqlite3_value_int(argv[1]);
-    const bool truncate = argc > 2 && sqlite3_value_int(argv[2]) != 0;
-    const double scale = std::pow(10.0, digits);
-    const double r = truncate ? std::trunc(v * scale) / scale : std::round(v * scale) / scale;
+    const bool truncate = argc > 2 && !isNull(argv[2]) && sqlite3_value_int(argv[2]) != 0;
+    const std::optional<Decimal> d = decimalArg(ctx, argv[0]);
+    if (!d)
+        return;
+    std::optional<Decimal> r = d->rounded(digits, truncate);
+    if (!r)
+        return resultError(ctx, NumericOverflow);
     if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER)
-        return sqlite3_result_int64(ctx, static_cast<qint64>(r));
-    sqlite3_result_double(ctx, r);
+        r = r->withScale(0);
+    if (r && r->scale() == 0 && sqlite3_value_type(argv[0]) != SQLITE_INTEGER)
+        return sqlite3_result_double(ctx, r->toDouble());
+    resultDecimal(ctx, r, NumericOverflow);
 }
 
 void ceilingFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
@@ -679,8 +1087,17 @@ void RegisterSqlFunctions(sqlite3* handle, FunctionHost* host)
         {"tsql_date", 1, dateOnlyFunction, true},
         {"tsql_getdate", 0, getdateFunction, false},
         {"tsql_host_name", 0, hostNameFunction, false},
-        {"tsql_convert_text", 4, convertTextFunction, true},
+        {"tsql_convert_text", 5, convertTextFunction, true},
         {"tsql_int", 1, intFunction, true},
+        {"tsql_int", 2, intFunction, true},
+        {"tsql_dec", 3, decFunction, true},
+        {"tsql_ichain", -1, chainFunction<true>, true},
+        {"tsql_dchain", -1, chainFunction<false>, true},
+        {"tsql_ddiv", 3, decimalDivide, true},
+        {"tsql_idiv", 2, integerDivide, true},
+        {"tsql_fdiv", 2, floatDivide, true},
+        {"tsql_mod", 2, moduloFunction, true},
+        {"tsql_fit", 4, fitFunction, true},
         {"tsql_real", 1, realFunction, true},
         {"tsql_dateadd", 3, dateaddFunction, true},
         {"tsql_datediff", 3, datediffFunction, true},
@@ -712,6 +1129,18 @@ void RegisterSqlFunctions(sqlite3* handle, FunctionHost* host)
     for (const Registration& r : functions)
         sqlite3_create_function_v2(handle, r.name, r.args, SQLITE_UTF8 | (r.deterministic ? SQLITE_DETERMINISTIC : 0), host, r.fn,
                                    nullptr, nullptr, nullptr);
+
+    struct Aggregate {
+        const char* name;
+        void (*final)(sqlite3_context*);
+    };
+    static const Aggregate aggregates[] = {
+        {"tsql_sum", exactSumFinal},
+        {"tsql_avg", exactAvgFinal},
+        {"tsql_avg_money", moneyAvgFinal},
+    };
+    for (const Aggregate& a : aggregates)
+        sqlite3_create_function_v2(handle, a.name, 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, host, nullptr, exactSumStep, a.final, nullptr);
 }
 
 } // namespace server

@@ -223,6 +223,20 @@ TEST_F(PatientStatus, BillTotalsAndCreditLine)
     EXPECT_EQ(GetPendingCurrentBill(QStringLiteral("T900")), 300) << "only requests not yet processed";
 }
 
+// Three charges of 0.10 make exactly the amount 0.30, not the binary 0.30000000000000004:
+// a caller that tests the total against 0.3 must find it equal.
+TEST_F(PatientStatus, BillTotalIsExact)
+{
+    for (int i = 0; i < 3; ++i)
+        run(QStringLiteral("INSERT INTO BILLING..tbBillDailyBill (IDNum, Amount) VALUES ('T901', 0.10)"));
+    EXPECT_EQ(GetTotalCurrentBill(QStringLiteral("T901")), 0.3);
+    const db::Recordset rs = app::SQLConnection()->open(
+        QStringLiteral("SELECT SUM(Amount) AS Total, SUM(Amount) - 0.30 AS Balance FROM BILLING..tbBillDailyBill WHERE IDNum = 'T901'"));
+    EXPECT_EQ(rs.field(QStringLiteral("Total")).toMoney().toString().toStdString(), "0.3000");
+    EXPECT_EQ(rs.field(QStringLiteral("Total")).serverText().toStdString(), "0.3000");
+    EXPECT_TRUE(rs.field(QStringLiteral("Balance")).toMoney().isZero());
+}
+
 TEST_F(PatientStatus, HistoryConsultationsAndNames)
 {
     run(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatientHistory (IDNum, Precautions) VALUES ('T900', 'FALL PRECAUTION')"));

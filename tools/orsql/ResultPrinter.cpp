@@ -1,6 +1,7 @@
 #include "ResultPrinter.h"
 
 #include "db/DateText.h"
+#include "db/Field.h"
 
 namespace orsql {
 
@@ -24,8 +25,11 @@ QString FormatResultSet(const db::ResultSet& set)
     for (const QVariantList& row : set.rows) {
         QStringList fields;
         fields.reserve(row.size());
-        for (const QVariant& value : row)
-            fields << FieldText(value);
+        // Money and decimals print with all their places, as the server prints them.
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            const int scale = i < static_cast<qsizetype>(set.scales.size()) ? set.scales[static_cast<size_t>(i)] : -1;
+            fields << (scale >= 0 && !row[i].isNull() ? db::Field(row[i], true, scale).serverText() : FieldText(row[i]));
+        }
         text += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return text;

@@ -47,7 +47,8 @@ struct Expr {
     SelectPtr select;
     int literal = -1;
     QString text;          // Number and Text value; Convert: the target type name
-    int typeLength = -1;   // Convert: varchar(n)
+    int typeLength = -1;   // Convert: varchar(n), decimal(p, s): p
+    int typeScale = -1;    // Convert: decimal(p, s): s
     bool negated = false;
     bool distinct = false; // COUNT(DISTINCT x)
     bool caseOperand = false;

@@ -40,10 +40,18 @@ private:
     void statement(const Statement& s)
     {
         switch (s.kind) {
-        case Statement::Kind::Select:
-            query(emitter_.select(*s.select, nullptr), true);
+        case Statement::Kind::Select: {
+            ItemColumns columns;
+            query(emitter_.select(*s.select, nullptr, &columns), true);
             program_->ops.back().rowCount = Op::RowCount::Rows;
+            // The places of each amount column, for printing and exact reading.
+            std::vector<int>& scales = program_->ops.back().scales;
+            for (const ItemColumn& c : columns)
+                scales.push_back(c.number.exact() ? c.number.scale : -1);
+            if (std::all_of(scales.begin(), scales.end(), [](int scale) { return scale < 0; }))
+                scales.clear();
             return;
+        }
         case Statement::Kind::SetOption: {
             Op op;
             op.kind = Op::Kind::SetOption;
@@ -111,12 +119,12 @@ private:
                 if (!c.identity)
                     columns << c.name;
         }
-        std::vector<ValueType> types;
+        std::vector<const ColumnInfo*> targets;
         for (const QString& name : columns) {
             const ColumnInfo* c = t.column(name);
             if (!c)
                 throw db::DbError(QStringLiteral("Invalid column name '%1'.").arg(name));
-            types.push_back(c->type);
+            targets.push_back(c);
         }
         QStringList quoted;
         for (const QString& c : columns)
@@ -133,12 +141,15 @@ private:
                                           : QStringLiteral("Column name or number of supplied values does not match table definition."));
                 QStringList values;
                 for (size_t i = 0; i < row.size(); ++i)
-                    values << Emitter::storeAs(emitter_.expr(*row[i], scope), types[i]);
+                    values << Emitter::storeAs(emitter_.expr(*row[i], scope), *targets[i], t);
                 rows << QLatin1Char('(') + values.join(QStringLiteral(", ")) + QLatin1Char(')');
             }
             text += QStringLiteral("VALUES ") + rows.join(QStringLiteral(", "));
         } else if (s.select) {
-            text += emitter_.select(*s.select, nullptr);
+            const Emitter::ItemWrapper store = [&](size_t index, const Emitted& item) {
+                return index < targets.size() ? Emitter::storeAs(item, *targets[index], t) : item.sql;
+            };
+            text += emitter_.select(*s.select, nullptr, nullptr, &store);
         } else {
             text = QStringLiteral("INSERT INTO ") + Emitter::quoteName(t.sqliteName) + QStringLiteral(" DEFAULT VALUES");
         }
@@ -171,7 +182,7 @@ private:
             const ColumnInfo* c = t->column(name.last());
             if (!c)
                 throw db::DbError(QStringLiteral("Invalid column name '%1'.").arg(name.last()));
-            sets << Emitter::quoteName(c->name) + QStringLiteral(" = ") + Emitter::storeAs(emitter_.expr(*value, scope), c->type);
+            sets << Emitter::quoteName(c->name) + QStringLiteral(" = ") + Emitter::storeAs(emitter_.expr(*value, scope), *c, *t);
         }
         QString text = QStringLiteral("UPDATE ") + table + QStringLiteral(" SET ") + sets.join(QStringLiteral(", "));
         if (s.where)
@@ -254,7 +265,9 @@ private:
         QString text = Emitter::quoteName(c.name) + QLatin1Char(' ');
         if (c.identity)
             return text + QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
-        text += c.type;
+        // SQLite's type names take numbers only: "(max)" goes as a quoted name,
+        // which it keeps as written for the catalog to read.
+        text += c.type.contains(QLatin1String("max"), Qt::CaseInsensitive) ? Emitter::quoteName(c.type) : c.type;
         if (Catalog::typeOf(c.type) == ValueType::Text)
             text += QStringLiteral(" COLLATE TSQL");
         if (c.notNull)

@@ -49,14 +49,76 @@ ValueType Catalog::typeOf(const QString& declaredType)
     return ValueType::Unknown;
 }
 
+namespace {
+
+struct TypeParts {
+    QString base;      // lower case
+    int n = -1;        // the first number in parentheses
+    int m = -1;        // the second
+    bool max = false;  // (max)
+    bool ok = false;
+};
+
+TypeParts partsOf(const QString& declaredType)
+{
+    static const QRegularExpression sized(QStringLiteral(R"(^\s*(\w+)\s*(?:\(\s*(\d+|max)\s*(?:,\s*(\d+)\s*)?\))?)"));
+    const QRegularExpressionMatch match = sized.match(declaredType.toLower());
+    TypeParts p;
+    if (!match.hasMatch())
+        return p;
+    p.ok = true;
+    p.base = match.captured(1);
+    p.max = match.captured(2) == QLatin1String("max");
+    p.n = match.captured(2).isEmpty() || p.max ? -1 : match.captured(2).toInt();
+    p.m = match.captured(3).isEmpty() ? -1 : match.captured(3).toInt();
+    return p;
+}
+
+} // namespace
+
+NumberType Catalog::numberOf(const QString& declaredType)
+{
+    const TypeParts p = partsOf(declaredType);
+    NumberType t;
+    if (!p.ok)
+        return t;
+    const QString& b = p.base;
+    if (b == QLatin1String("int") || b == QLatin1String("integer") || b == QLatin1String("smallint") ||
+        b == QLatin1String("tinyint") || b == QLatin1String("bit"))
+        t = {NumberKind::Int, 10, 0};
+    else if (b == QLatin1String("bigint"))
+        t = {NumberKind::BigInt, 19, 0};
+    else if (b == QLatin1String("money"))
+        t = {NumberKind::Money, 19, 4};
+    else if (b == QLatin1String("smallmoney"))
+        t = {NumberKind::Money, 10, 4};
+    else if (b == QLatin1String("decimal") || b == QLatin1String("numeric") || b == QLatin1String("dec"))
+        t = {NumberKind::Decimal, p.n < 0 ? 18 : p.n, p.m < 0 ? 0 : p.m};
+    else if (b == QLatin1String("float") || b == QLatin1String("real") || b == QLatin1String("double"))
+        t = {NumberKind::Float, 15, 0};
+    return t;
+}
+
+int Catalog::charLengthOf(const QString& declaredType)
+{
+    const TypeParts p = partsOf(declaredType);
+    if (!p.ok || p.max)
+        return -1;
+    if (p.base == QLatin1String("varchar") || p.base == QLatin1String("char") || p.base == QLatin1String("nvarchar") ||
+        p.base == QLatin1String("nchar"))
+        return p.n < 0 ? 1 : p.n;
+    return -1;
+}
+
 int Catalog::byteLengthOf(const QString& declaredType)
 {
-    static const QRegularExpression sized(QStringLiteral(R"(^\s*(\w+)\s*(?:\(\s*(\d+)\s*(?:,\s*(\d+)\s*)?\))?)"));
-    const QRegularExpressionMatch m = sized.match(declaredType.toLower());
-    if (!m.hasMatch())
+    const TypeParts parts = partsOf(declaredType);
+    if (!parts.ok)
         return 0;
-    const QString base = m.captured(1);
-    const int n = m.captured(2).isEmpty() ? -1 : m.captured(2).toInt();
+    const QString& base = parts.base;
+    const int n = parts.n;
+    if (parts.max && (base.contains(QLatin1String("char")) || base.contains(QLatin1String("binary"))))
+        return -1; // (max) columns answer -1, as the server does
     if (base == QLatin1String("varchar") || base == QLatin1String("char") || base == QLatin1String("binary") || base == QLatin1String("varbinary"))
         return n < 0 ? 1 : n;
     if (base == QLatin1String("nvarchar") || base == QLatin1String("nchar"))
@@ -113,9 +175,13 @@ void Catalog::load(sqlite3* handle)
             c.declaredType = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(columns, 2)));
             c.type = typeOf(c.declaredType);
             c.byteLength = byteLengthOf(c.declaredType);
+            c.number = numberOf(c.declaredType);
+            c.charLength = c.type == ValueType::Text ? charLengthOf(c.declaredType) : -1;
             c.identity = autoIncrement && sqlite3_column_int(columns, 5) == 1;
-            if (c.identity)
+            if (c.identity) {
                 c.byteLength = 4;
+                c.number = {NumberKind::Int, 10, 0};
+            }
             info.columns.push_back(c);
         }
         sqlite3_finalize(columns);

@@ -11,11 +11,27 @@ namespace server::tsql {
 
 enum class ValueType { Unknown, Text, Number, DateTime };
 
+// What kind of number a value is, in the server's order of precedence: an
+// operation on two kinds gives the later one. None = not known to be a number.
+enum class NumberKind { None, Int, BigInt, Money, Decimal, Float };
+
+// The number a declared type holds: its kind, and for exact decimals the
+// digits in all and after the point (money is decimal(19,4)).
+struct NumberType {
+    NumberKind kind = NumberKind::None;
+    int precision = 0;
+    int scale = 0;
+
+    bool exact() const { return kind == NumberKind::Money || kind == NumberKind::Decimal; }
+};
+
 struct ColumnInfo {
     QString name;
     QString declaredType; // as the table was created, e.g. "varchar(15)"
     ValueType type = ValueType::Unknown;
+    NumberType number;
     int byteLength = 0;   // what COL_LENGTH answers
+    int charLength = -1;  // the characters a char/varchar column holds; -1 for no limit or no text
     bool identity = false;
 };
 
@@ -46,6 +62,9 @@ public:
     // The type, with its stored width, that a declared column type maps to.
     static ValueType typeOf(const QString& declaredType);
     static int byteLengthOf(const QString& declaredType);
+    static NumberType numberOf(const QString& declaredType);
+    // The characters a declared char/varchar/nchar/nvarchar type holds; -1 otherwise.
+    static int charLengthOf(const QString& declaredType);
 
 private:
     bool loaded_ = false;

@@ -2,9 +2,13 @@
 
 #include "db/DbError.h"
 
+#include <climits>
+
 namespace server::tsql {
 
 namespace {
+
+constexpr int Decimal38 = 38;
 
 [[noreturn]] void unsupported(const QString& what)
 {
@@ -24,6 +28,107 @@ bool isTextual(ValueType t)
 QString collated(const Emitted& e)
 {
     return e.sql + QStringLiteral(" COLLATE TSQL");
+}
+
+// Text made by an expression (a function, a literal, a concatenation, CASE)
+// carries no collation of its own in SQLite; where the value is grouped,
+// made distinct, united, sorted or compared it takes the server's.
+QString withServerCollation(const Emitted& e)
+{
+    return (!e.isColumn && isTextual(e.type) && e.number.kind == NumberKind::None) ? collated(e) : e.sql;
+}
+
+bool isIntegral(NumberKind k)
+{
+    return k == NumberKind::Int || k == NumberKind::BigInt;
+}
+
+// The type the server gives a numeric literal: 12 is an int, 12.50 a
+// decimal(4,2), 1e3 a float.
+NumberType literalNumber(const QString& text)
+{
+    if (text.contains(QLatin1Char('e'), Qt::CaseInsensitive))
+        return {NumberKind::Float, 15, 0};
+    QString digits = text;
+    if (digits.startsWith(QLatin1Char('-')) || digits.startsWith(QLatin1Char('+')))
+        digits.remove(0, 1);
+    const qsizetype point = digits.indexOf(QLatin1Char('.'));
+    if (point < 0) {
+        // An integer constant meets a decimal as decimal(digits, 0).
+        bool ok = false;
+        const qlonglong v = text.toLongLong(&ok);
+        const int length = qMax(1, static_cast<int>(digits.size()));
+        if (ok && v >= INT_MIN && v <= INT_MAX)
+            return {NumberKind::Int, length, 0};
+        return {NumberKind::BigInt, qMin(length, 19), 0};
+    }
+    QString whole = digits.left(point);
+    while (whole.startsWith(QLatin1Char('0')))
+        whole.remove(0, 1);
+    const int scale = static_cast<int>(digits.size() - point - 1);
+    return {NumberKind::Decimal, qMax(1, static_cast<int>(whole.size()) + scale), scale};
+}
+
+// An integer or money operand seen as the decimal it converts to.
+NumberType asDecimal(const NumberType& t)
+{
+    switch (t.kind) {
+    case NumberKind::Int: return {NumberKind::Decimal, t.precision > 0 ? t.precision : 10, 0};
+    case NumberKind::BigInt: return {NumberKind::Decimal, t.precision > 0 ? t.precision : 19, 0};
+    case NumberKind::Money: return {NumberKind::Decimal, 19, 4};
+    default: return t;
+    }
+}
+
+// The type of a op b, by the server's rules for precedence, precision and scale.
+NumberType combine(QChar op, const NumberType& a, const NumberType& b)
+{
+    if (a.kind == NumberKind::None || b.kind == NumberKind::None)
+        return {};
+    if (a.kind == NumberKind::Float || b.kind == NumberKind::Float)
+        return {NumberKind::Float, 15, 0};
+    if (a.kind == NumberKind::Int && b.kind == NumberKind::Int)
+        return {NumberKind::Int, 10, 0};
+    if (isIntegral(a.kind) && isIntegral(b.kind))
+        return {NumberKind::BigInt, 19, 0};
+    const bool moneyOnly = (a.kind == NumberKind::Money || isIntegral(a.kind)) && (b.kind == NumberKind::Money || isIntegral(b.kind));
+    if (moneyOnly && op != QLatin1Char('%'))
+        return {NumberKind::Money, 19, 4};
+    const NumberType x = asDecimal(a), y = asDecimal(b);
+    int p = 0, s = 0;
+    if (op == QLatin1Char('+') || op == QLatin1Char('-')) {
+        s = qMax(x.scale, y.scale);
+        p = s + qMax(x.precision - x.scale, y.precision - y.scale) + 1;
+    } else if (op == QLatin1Char('*')) {
+        p = x.precision + y.precision + 1;
+        s = x.scale + y.scale;
+    } else if (op == QLatin1Char('/')) {
+        s = qMax(6, x.scale + y.precision + 1);
+        p = x.precision - x.scale + y.scale + s;
+    } else {
+        s = qMax(x.scale, y.scale);
+        p = qMin(x.precision - x.scale, y.precision - y.scale) + s;
+    }
+    if (p > Decimal38) {
+        // Past 38 digits the server keeps the whole part and gives up places.
+        const int whole = p - s;
+        s = (op == QLatin1Char('*') || op == QLatin1Char('/')) ? qMax(qMin(s, 6), Decimal38 - whole) : qMax(0, Decimal38 - whole);
+        p = Decimal38;
+    }
+    return {NumberKind::Decimal, p, qBound(0, s, Decimal38)};
+}
+
+// The wider of two types a CASE or COALESCE can hand back.
+NumberType wider(const NumberType& a, const NumberType& b)
+{
+    if (a.kind == NumberKind::None)
+        return b;
+    if (b.kind == NumberKind::None)
+        return a;
+    if (a.kind != b.kind)
+        return static_cast<int>(a.kind) > static_cast<int>(b.kind) ? a : b;
+    const int s = qMax(a.scale, b.scale);
+    return {a.kind, qMin(Decimal38, s + qMax(a.precision - a.scale, b.precision - b.scale)), s};
 }
 
 // The date part names DATEADD, DATEDIFF and DATEPART accept, in their short form.
@@ -106,6 +211,37 @@ QString Emitter::storeAs(const Emitted& value, ValueType columnType)
     return value.sql;
 }
 
+QString Emitter::storeAs(const Emitted& value, const ColumnInfo& column, const TableInfo& table)
+{
+    if (value.sql == QLatin1String("NULL"))
+        return value.sql;
+    if (column.type == ValueType::DateTime)
+        return storeAs(value, ValueType::DateTime);
+    const NumberType& target = column.number;
+    const NumberType& given = value.number;
+    if (target.exact()) {
+        // An amount keeps the column's places, rounded as the server rounds.
+        const bool fits = isIntegral(given.kind) ? given.precision - given.scale <= target.precision - target.scale
+                                                 : given.exact() && given.scale <= target.scale &&
+                                                       given.precision - given.scale <= target.precision - target.scale;
+        if (fits)
+            return value.sql;
+        return QStringLiteral("tsql_dec(") + value.sql + QStringLiteral(", %1, %2)").arg(target.scale).arg(target.precision);
+    }
+    if (isIntegral(target.kind) && (given.exact() || given.kind == NumberKind::Float))
+        return QStringLiteral("tsql_int(") + value.sql + QStringLiteral(", %1)").arg(target.kind == NumberKind::BigInt ? 64 : 32);
+    if (column.type == ValueType::Text && column.charLength > 0) {
+        if (value.type == ValueType::Number && given.kind != NumberKind::None && value.sql.size() <= column.charLength)
+            return value.sql;
+        QString where = table.database + QStringLiteral(".dbo.") + table.name;
+        where.replace(QLatin1Char('\''), QStringLiteral("''"));
+        QString name = column.name;
+        name.replace(QLatin1Char('\''), QStringLiteral("''"));
+        return QStringLiteral("tsql_fit(") + value.sql + QStringLiteral(", %1, '%2', '%3')").arg(column.charLength).arg(where, name);
+    }
+    return value.sql;
+}
+
 const TableInfo& Emitter::resolveTable(const Name& name) const
 {
     QString database = database_;
@@ -130,8 +266,9 @@ const TableInfo& Emitter::resolveTable(const Name& name) const
 QString Emitter::tableRef(const TableRef& ref, Scope& scope)
 {
     if (ref.derived) {
-        const QString inner = select(*ref.derived, &scope);
-        scope.entries.push_back({ref.alias.toUpper(), nullptr});
+        auto columns = std::make_shared<ItemColumns>();
+        const QString inner = select(*ref.derived, &scope, columns.get());
+        scope.entries.push_back({ref.alias.toUpper(), nullptr, columns->empty() ? nullptr : columns});
         return QLatin1Char('(') + inner + QStringLiteral(") AS ") + quoteName(ref.alias);
     }
     // The procedures' declared parameters, as the current database lists them.
@@ -139,13 +276,13 @@ QString Emitter::tableRef(const TableRef& ref, Scope& scope)
         if (ref.name[1].compare(QLatin1String("parameters"), Qt::CaseInsensitive) != 0)
             throw db::DbError(QStringLiteral("Invalid object name '%1'.").arg(writtenName(ref.name)));
         const QString alias = ref.alias.isEmpty() ? QStringLiteral("parameters") : ref.alias;
-        scope.entries.push_back({alias.toUpper(), nullptr});
+        scope.entries.push_back({alias.toUpper(), nullptr, nullptr});
         return QStringLiteral("(SELECT * FROM temp.tsql_parameters WHERE SPECIFIC_CATALOG = '%1') AS %2")
             .arg(database_.toUpper(), quoteName(alias));
     }
     const TableInfo& info = resolveTable(ref.name);
     const QString alias = ref.alias.isEmpty() ? ref.name.last() : ref.alias;
-    scope.entries.push_back({alias.toUpper(), &info});
+    scope.entries.push_back({alias.toUpper(), &info, nullptr});
     return quoteName(info.sqliteName) + QStringLiteral(" AS ") + quoteName(alias);
 }
 
@@ -165,21 +302,31 @@ QString Emitter::fromClause(const std::vector<FromItem>& from, Scope& scope)
     return items.join(QStringLiteral(", "));
 }
 
-QString Emitter::select(const Select& s, const Scope* parent)
+QString Emitter::select(const Select& s, const Scope* parent, ItemColumns* items, const ItemWrapper* store)
 {
     if (s.compound.empty())
-        return selectCore(s, parent, true);
+        return selectCore(s, parent, true, items, store);
 
     // TOP belongs to its own member; ORDER BY to the whole compound.
-    auto member = [&](const Select& m) {
+    auto member = [&](const Select& m, ItemColumns* columns) {
         if (m.top)
-            return QStringLiteral("SELECT * FROM (") + selectCore(m, parent, true) + QLatin1Char(')');
-        return selectCore(m, parent, false);
+            return QStringLiteral("SELECT * FROM (") + selectCore(m, parent, true, columns, store) + QLatin1Char(')');
+        return selectCore(m, parent, false, columns, store);
     };
-    QString text = member(s);
-    const ValueType firstType = firstColumnType_;
-    for (const auto& [op, next] : s.compound)
-        text += QLatin1Char(' ') + op + QLatin1Char(' ') + member(*next);
+    ItemColumns first;
+    QString text = member(s, &first);
+    for (const auto& [op, next] : s.compound) {
+        // The united column takes the widest number of its members.
+        ItemColumns other;
+        text += QLatin1Char(' ') + op + QLatin1Char(' ') + member(*next, &other);
+        if (other.size() == first.size())
+            for (size_t i = 0; i < first.size(); ++i)
+                first[i].number = wider(first[i].number, other[i].number);
+        else
+            first.clear();
+    }
+    if (items)
+        *items = first;
     if (!s.orderBy.empty()) {
         Scope scope;
         scope.parent = parent;
@@ -194,11 +341,30 @@ QString Emitter::select(const Select& s, const Scope* parent)
         }
         text += QStringLiteral(" ORDER BY ") + terms.join(QStringLiteral(", "));
     }
-    firstColumnType_ = firstType;
     return text;
 }
 
-QString Emitter::selectCore(const Select& s, const Scope* parent, bool withOrderAndLimit)
+bool Emitter::starColumns(const Expr& star, const Scope& scope, ItemColumns* out) const
+{
+    const QString qualifier = star.name.isEmpty() ? QString() : star.name.last().toUpper();
+    bool found = false;
+    for (const Scope::Entry& entry : scope.entries) {
+        if (!qualifier.isEmpty() && entry.alias != qualifier)
+            continue;
+        found = true;
+        if (entry.table) {
+            for (const ColumnInfo& c : entry.table->columns)
+                out->push_back({c.name, c.type, c.number});
+        } else if (entry.derived) {
+            out->insert(out->end(), entry.derived->begin(), entry.derived->end());
+        } else {
+            return false;
+        }
+    }
+    return found;
+}
+
+QString Emitter::selectCore(const Select& s, const Scope* parent, bool withOrderAndLimit, ItemColumns* columns, const ItemWrapper* store)
 {
     Scope scope;
     scope.parent = parent;
@@ -207,22 +373,34 @@ QString Emitter::selectCore(const Select& s, const Scope* parent, bool withOrder
         from = fromClause(s.from, scope);
 
     QStringList items;
-    ValueType firstType = ValueType::Unknown;
-    for (const SelectItem& item : s.items) {
+    ItemColumns seen;
+    bool known = true;
+    const bool hasStar = std::any_of(s.items.begin(), s.items.end(), [](const SelectItem& i) { return i.expr->kind == Expr::Kind::Star; });
+    for (size_t index = 0; index < s.items.size(); ++index) {
+        const SelectItem& item = s.items[index];
         const Emitted e = expr(*item.expr, scope);
-        if (items.isEmpty())
-            firstType = e.type;
+        QString value = (store && !hasStar) ? (*store)(index, e) : withServerCollation(e);
+        if (store && !hasStar && value == e.sql)
+            value = withServerCollation(e);
+        QString name;
         if (item.hasAlias) {
-            items << e.sql + QStringLiteral(" AS ") + quoteName(item.alias);
+            name = item.alias;
+            items << value + QStringLiteral(" AS ") + quoteName(item.alias);
             scope.itemAliases.insert(item.alias.toUpper(), e.type);
         } else if (item.expr->kind == Expr::Kind::Column) {
-            items << e.sql + QStringLiteral(" AS ") + quoteName(item.expr->name.last());
+            name = item.expr->name.last();
+            items << value + QStringLiteral(" AS ") + quoteName(item.expr->name.last());
         } else if (item.expr->kind == Expr::Kind::Star) {
             items << e.sql;
+            known = known && starColumns(*item.expr, scope, &seen);
+            continue;
         } else {
-            items << e.sql + QStringLiteral(" AS \"\""); // an unnamed column, as the server leaves it
+            items << value + QStringLiteral(" AS \"\""); // an unnamed column, as the server leaves it
         }
+        seen.push_back({name, e.type, e.number});
     }
+    if (columns && known)
+        *columns = std::move(seen);
 
     QString text = QStringLiteral("SELECT ");
     if (s.distinct)
@@ -235,13 +413,12 @@ QString Emitter::selectCore(const Select& s, const Scope* parent, bool withOrder
     if (!s.groupBy.empty()) {
         QStringList terms;
         for (const ExprPtr& g : s.groupBy)
-            terms << expr(*g, scope).sql;
+            terms << withServerCollation(expr(*g, scope));
         text += QStringLiteral(" GROUP BY ") + terms.join(QStringLiteral(", "));
     }
     if (s.having)
         text += QStringLiteral(" HAVING ") + expr(*s.having, scope).sql;
     // Set last: the clauses above may hold queries of their own.
-    firstColumnType_ = firstType;
     if (!withOrderAndLimit)
         return text;
     if (!s.orderBy.empty()) {
@@ -264,7 +441,6 @@ QString Emitter::selectCore(const Select& s, const Scope* parent, bool withOrder
     }
     if (s.top)
         text += QStringLiteral(" LIMIT ") + expr(*s.top, scope).sql;
-    firstColumnType_ = firstType;
     return text;
 }
 
@@ -282,23 +458,37 @@ Emitted Emitter::column(const Expr& e, const Scope& scope)
     if (n.size() >= 2)
         qualifier = n[n.size() - 2]; // alias, table, or the table of DB..T.col
 
+    auto derivedColumn = [&](const Scope::Entry& entry) -> const ItemColumn* {
+        if (!entry.derived)
+            return nullptr;
+        for (const ItemColumn& c : *entry.derived)
+            if (!c.name.isEmpty() && c.name.compare(columnName, Qt::CaseInsensitive) == 0)
+                return &c;
+        return nullptr;
+    };
     for (const Scope* s = &scope; s; s = s->parent) {
         for (const Scope::Entry& entry : s->entries) {
             if (!qualifier.isEmpty()) {
                 if (entry.alias != qualifier.toUpper())
                     continue;
-                Emitted out{quoteName(qualifier) + QLatin1Char('.') + quoteName(columnName), ValueType::Unknown, true};
+                Emitted out{quoteName(qualifier) + QLatin1Char('.') + quoteName(columnName), ValueType::Unknown, true, {}};
                 if (entry.table) {
                     const ColumnInfo* c = entry.table->column(columnName);
                     if (!c)
                         throw db::DbError(QStringLiteral("Invalid column name '%1'.").arg(columnName));
                     out.type = c->type;
+                    out.number = c->number;
+                } else if (const ItemColumn* d = derivedColumn(entry)) {
+                    out.type = d->type;
+                    out.number = d->number;
                 }
                 return out;
             }
             if (entry.table) {
                 if (const ColumnInfo* c = entry.table->column(columnName))
-                    return {quoteName(columnName), c->type, true};
+                    return {quoteName(columnName), c->type, true, c->number};
+            } else if (const ItemColumn* d = derivedColumn(entry)) {
+                return {quoteName(columnName), d->type, true, d->number};
             }
         }
     }
@@ -324,14 +514,61 @@ Emitted Emitter::compare(const QString& op, const Expr& a, const Expr& b, const 
     return {l + QLatin1Char(' ') + op + QLatin1Char(' ') + right.sql, ValueType::Number, false};
 }
 
+namespace {
+
+// + - * / % between two numbers, with the server's result type: int
+// arithmetic that leaves 32 bits fails, exact decimals stay exact, a zero
+// divisor fails. Values of a type not known here are judged as they come.
+Emitted numeric(QChar op, const Emitted& a, const Emitted& b)
+{
+    const NumberType t = combine(op, a.number, b.number);
+    const bool anyExact = a.number.exact() || b.number.exact();
+    auto call = [&](const char* fn, const QString& extra = QString()) {
+        return Emitted{QLatin1String(fn) + QLatin1Char('(') + a.sql + QStringLiteral(", ") + b.sql + extra + QLatin1Char(')'),
+                       ValueType::Number, false, t};
+    };
+    const QString scale = QStringLiteral(", %1").arg(t.exact() ? t.scale : -1);
+    if (op == QLatin1Char('/')) {
+        if (isIntegral(t.kind))
+            return call("tsql_idiv");
+        if (t.kind == NumberKind::Float)
+            return call("tsql_fdiv");
+        return call("tsql_ddiv", scale);
+    }
+    if (op == QLatin1Char('%'))
+        return call("tsql_mod");
+    const bool integer = t.kind == NumberKind::Int;
+    if (integer || t.exact() || (t.kind == NumberKind::None && anyExact)) {
+        // A run a + b - c ... becomes one call: nested calls would exhaust the
+        // file engine's parser long before the server's nesting limit.
+        const QString step = QStringLiteral(", %1, ").arg(op == QLatin1Char('+') ? 0 : op == QLatin1Char('-') ? 1 : 2) + b.sql +
+                             QStringLiteral(", %1)").arg(t.exact() ? t.scale : -1);
+        constexpr int MaxSteps = 40; // SQLite takes at most 127 arguments
+        Emitted out{QString(), ValueType::Number, false, t};
+        out.intChain = integer;
+        if (a.chainSteps > 0 && a.intChain == integer && a.chainSteps < MaxSteps) {
+            out.sql = a.sql.chopped(1) + step;
+            out.chainSteps = a.chainSteps + 1;
+        } else {
+            out.sql = (integer ? QStringLiteral("tsql_ichain(") : QStringLiteral("tsql_dchain(")) + a.sql + step;
+            out.chainSteps = 1;
+        }
+        return out;
+    }
+    return {QLatin1Char('(') + a.sql + QLatin1Char(' ') + op + QLatin1Char(' ') + b.sql + QLatin1Char(')'), ValueType::Number, false, t};
+}
+
+} // namespace
+
 Emitted Emitter::arithmetic(const Expr& e, const Scope& scope)
 {
     const Emitted a = expr(*e.args[0], scope);
     const Emitted b = expr(*e.args[1], scope);
     const QString& op = e.op;
+    const bool numbers = a.type == ValueType::Number && b.type == ValueType::Number;
     if (op == QLatin1String("+")) {
-        if (a.type == ValueType::Number && b.type == ValueType::Number)
-            return {QLatin1Char('(') + a.sql + QStringLiteral(" + ") + b.sql + QLatin1Char(')'), ValueType::Number, false};
+        if (numbers)
+            return numeric(QLatin1Char('+'), a, b);
         if (a.type == ValueType::DateTime && b.type == ValueType::Number)
             return {QStringLiteral("tsql_dateadd('dd', %1, %2)").arg(b.sql, a.sql), ValueType::DateTime, false};
         if (b.type == ValueType::DateTime && a.type == ValueType::Number)
@@ -346,7 +583,10 @@ Emitted Emitter::arithmetic(const Expr& e, const Scope& scope)
         return {QStringLiteral("tsql_dateadd('dd', -(%1), %2)").arg(b.sql, a.sql), ValueType::DateTime, false};
     if (op == QLatin1String("^"))
         unsupported(QStringLiteral("^"));
-    return {QLatin1Char('(') + a.sql + QLatin1Char(' ') + op + QLatin1Char(' ') + b.sql + QLatin1Char(')'), ValueType::Number, false};
+    if (op == QLatin1String("-") || op == QLatin1String("*") || op == QLatin1String("/") || op == QLatin1String("%"))
+        return numeric(op.at(0), a, b);
+    return {QLatin1Char('(') + a.sql + QLatin1Char(' ') + op + QLatin1Char(' ') + b.sql + QLatin1Char(')'), ValueType::Number, false,
+            combine(QLatin1Char('&'), a.number, b.number)};
 }
 
 Emitted Emitter::convert(const Expr& e, const Scope& scope)
@@ -355,22 +595,74 @@ Emitted Emitter::convert(const Expr& e, const Scope& scope)
     const QString type = e.text.toLower();
     const QString style = e.args.size() > 1 ? expr(*e.args[1], scope).sql : QStringLiteral("NULL");
     if (type.contains(QLatin1String("char")) || type == QLatin1String("text") || type == QLatin1String("ntext")) {
-        // A date formats by style; a value of unknown type is looked at when it comes.
-        const int source = value.type == ValueType::DateTime ? 1 : value.type == ValueType::Unknown ? 2 : 0;
+        // A date formats by style, an amount by its places; a value of
+        // unknown type is looked at when it comes.
+        int source = 0;
+        if (value.type == ValueType::DateTime)
+            source = 1;
+        else if (value.number.kind == NumberKind::Money)
+            source = 3;
+        else if (value.number.kind == NumberKind::Decimal)
+            source = 4;
+        else if (value.number.kind == NumberKind::Float)
+            source = 5;
+        else if (isIntegral(value.number.kind))
+            source = 6;
+        else if (value.type == ValueType::Unknown)
+            source = 2;
         const int length = e.typeLength > 0 ? e.typeLength : 30;
-        return {QStringLiteral("tsql_convert_text(%1, %2, %3, %4)").arg(value.sql).arg(length).arg(style).arg(source),
+        return {QStringLiteral("tsql_convert_text(") + value.sql + QStringLiteral(", %1, ").arg(length) + style +
+                    QStringLiteral(", %1, %2)").arg(source).arg(value.number.scale),
                 ValueType::Text, false};
     }
     if (type == QLatin1String("datetime") || type == QLatin1String("smalldatetime") || type == QLatin1String("datetime2"))
         return {QStringLiteral("tsql_dt(") + value.sql + QLatin1Char(')'), ValueType::DateTime, false};
     if (type == QLatin1String("date"))
         return {QStringLiteral("tsql_date(") + value.sql + QLatin1Char(')'), ValueType::DateTime, false};
-    if (type.contains(QLatin1String("int")) || type == QLatin1String("bit"))
-        return {QStringLiteral("tsql_int(") + value.sql + QLatin1Char(')'), ValueType::Number, false};
-    if (type == QLatin1String("money") || type == QLatin1String("decimal") || type == QLatin1String("numeric") ||
-        type == QLatin1String("float") || type == QLatin1String("real") || type == QLatin1String("smallmoney"))
-        return {QStringLiteral("tsql_real(") + value.sql + QLatin1Char(')'), ValueType::Number, false};
+    if (type == QLatin1String("bigint"))
+        return {QStringLiteral("tsql_int(") + value.sql + QStringLiteral(", 64)"), ValueType::Number, false, {NumberKind::BigInt, 19, 0}};
+    if (type == QLatin1String("bit"))
+        return {QStringLiteral("tsql_int(") + value.sql + QStringLiteral(", 1)"), ValueType::Number, false, {NumberKind::Int, 1, 0}};
+    if (type.contains(QLatin1String("int")))
+        return {QStringLiteral("tsql_int(") + value.sql + QStringLiteral(", 32)"), ValueType::Number, false, {NumberKind::Int, 10, 0}};
+    if (type == QLatin1String("money") || type == QLatin1String("smallmoney"))
+        return {QStringLiteral("tsql_dec(") + value.sql + QStringLiteral(", 4, %1)").arg(type == QLatin1String("money") ? 19 : 10), ValueType::Number, false,
+                {NumberKind::Money, 19, 4}};
+    if (type == QLatin1String("decimal") || type == QLatin1String("numeric") || type == QLatin1String("dec")) {
+        const int precision = e.typeLength > 0 ? qMin(e.typeLength, Decimal38) : 18;
+        const int places = e.typeScale >= 0 ? qMin(e.typeScale, precision) : 0;
+        return {QStringLiteral("tsql_dec(") + value.sql + QStringLiteral(", %1, %2)").arg(places).arg(precision), ValueType::Number, false,
+                {NumberKind::Decimal, precision, places}};
+    }
+    if (type == QLatin1String("float") || type == QLatin1String("real"))
+        return {QStringLiteral("tsql_real(") + value.sql + QLatin1Char(')'), ValueType::Number, false, {NumberKind::Float, 15, 0}};
     unsupported(QStringLiteral("CONVERT to ") + e.text);
+}
+
+Emitted Emitter::aggregate(const QString& name, const Expr& e, const Scope& scope)
+{
+    if (e.args.size() != 1)
+        throw db::DbError(QStringLiteral("The %1 function requires 1 argument(s).").arg(e.name.last()));
+    const Emitted a = expr(*e.args[0], scope);
+    const QString distinct = e.distinct ? QStringLiteral("DISTINCT ") : QString();
+    const NumberType& n = a.number;
+    if (name == QLatin1String("SUM")) {
+        // Amounts add up exactly; whole numbers and floats as SQLite adds them.
+        if (isIntegral(n.kind) || n.kind == NumberKind::Float)
+            return {QStringLiteral("sum(") + distinct + a.sql + QLatin1Char(')'), ValueType::Number, false, n};
+        const NumberType t = n.exact() ? NumberType{n.kind, Decimal38, n.scale} : NumberType{};
+        return {QStringLiteral("tsql_sum(") + distinct + a.sql + QLatin1Char(')'), ValueType::Number, false, t};
+    }
+    // AVG: the server's average of integers is an integer, cut toward zero;
+    // of money, money; of a decimal, a decimal of at least six places.
+    if (isIntegral(n.kind))
+        return {QStringLiteral("(sum(%1%2) / count(%1%2))").arg(distinct, a.sql), ValueType::Number, false, n};
+    if (n.kind == NumberKind::Float)
+        return {QStringLiteral("avg(") + distinct + a.sql + QLatin1Char(')'), ValueType::Number, false, n};
+    if (n.kind == NumberKind::Money)
+        return {QStringLiteral("tsql_avg_money(") + distinct + a.sql + QLatin1Char(')'), ValueType::Number, false, n};
+    const NumberType t = n.exact() ? NumberType{NumberKind::Decimal, Decimal38, qMax(6, n.scale)} : NumberType{};
+    return {QStringLiteral("tsql_avg(") + distinct + a.sql + QLatin1Char(')'), ValueType::Number, false, t};
 }
 
 Emitted Emitter::function(const Expr& e, const Scope& scope)
@@ -404,21 +696,27 @@ Emitted Emitter::function(const Expr& e, const Scope& scope)
         const Emitted a = expr(*e.args[0], scope);
         Emitted b = expr(*e.args[1], scope);
         const QString second = a.type == ValueType::DateTime ? Emitter::storeAs(b, ValueType::DateTime) : b.sql;
-        return {QStringLiteral("ifnull(%1, %2)").arg(a.sql, second), a.type == ValueType::Unknown ? b.type : a.type, false};
+        return {QStringLiteral("ifnull(%1, %2)").arg(a.sql, second), a.type == ValueType::Unknown ? b.type : a.type, false,
+                a.number.kind == NumberKind::None ? b.number : a.number};
     }
     // Each argument is emitted once: nested calls must not double the work.
     if (name == QLatin1String("COALESCE") || name == QLatin1String("NULLIF")) {
         if (name == QLatin1String("NULLIF"))
             argCount(2, 2);
         ValueType t = ValueType::Unknown;
+        NumberType number;
         QStringList parts;
+        const bool coalesce = name == QLatin1String("COALESCE");
         for (const ExprPtr& a : e.args) {
             const Emitted emitted = expr(*a, scope);
-            if (t == ValueType::Unknown && (parts.isEmpty() || name == QLatin1String("COALESCE")))
+            if (t == ValueType::Unknown && (parts.isEmpty() || coalesce))
                 t = emitted.type;
-            parts << emitted.sql;
+            if (parts.isEmpty() || coalesce)
+                number = wider(number, emitted.number);
+            // NULLIF's two texts are equal as the server's collation says.
+            parts << (!coalesce && parts.isEmpty() ? withServerCollation(emitted) : emitted.sql);
         }
-        return {name.toLower() + QLatin1Char('(') + parts.join(QStringLiteral(", ")) + QLatin1Char(')'), t, false};
+        return {name.toLower() + QLatin1Char('(') + parts.join(QStringLiteral(", ")) + QLatin1Char(')'), t, false, number};
     }
     if (name == QLatin1String("GETDATE") || name == QLatin1String("SYSDATETIME") || name == QLatin1String("CURRENT_TIMESTAMP")) {
         argCount(0, 0);
@@ -452,11 +750,12 @@ Emitted Emitter::function(const Expr& e, const Scope& scope)
     if (name == QLatin1String("DATEDIFF")) {
         argCount(3, 3);
         return {QStringLiteral("tsql_datediff(%1, %2, %3)").arg(datePart(*e.args[0]), expr(*e.args[1], scope).sql, expr(*e.args[2], scope).sql),
-                ValueType::Number, false};
+                ValueType::Number, false, {NumberKind::Int, 10, 0}};
     }
     if (name == QLatin1String("DATEPART")) {
         argCount(2, 2);
-        return {QStringLiteral("tsql_datepart(%1, %2)").arg(datePart(*e.args[0]), expr(*e.args[1], scope).sql), ValueType::Number, false};
+        return {QStringLiteral("tsql_datepart(%1, %2)").arg(datePart(*e.args[0]), expr(*e.args[1], scope).sql), ValueType::Number, false,
+                {NumberKind::Int, 10, 0}};
     }
     if (name == QLatin1String("DATENAME")) {
         argCount(2, 2);
@@ -465,24 +764,50 @@ Emitted Emitter::function(const Expr& e, const Scope& scope)
     if (name == QLatin1String("YEAR") || name == QLatin1String("MONTH") || name == QLatin1String("DAY")) {
         argCount(1, 1);
         const QString part = name == QLatin1String("YEAR") ? QStringLiteral("'yy'") : name == QLatin1String("MONTH") ? QStringLiteral("'mm'") : QStringLiteral("'dd'");
-        return {QStringLiteral("tsql_datepart(%1, %2)").arg(part, expr(*e.args[0], scope).sql), ValueType::Number, false};
+        return {QStringLiteral("tsql_datepart(%1, %2)").arg(part, expr(*e.args[0], scope).sql), ValueType::Number, false, {NumberKind::Int, 10, 0}};
     }
     if (name == QLatin1String("COL_LENGTH")) {
         argCount(2, 2);
-        return {QStringLiteral("tsql_col_length(%1, '%2')").arg(args(), database_.toUpper()), ValueType::Number, false};
+        return {QStringLiteral("tsql_col_length(%1, '%2')").arg(args(), database_.toUpper()), ValueType::Number, false, {NumberKind::Int, 10, 0}};
     }
     if (name == QLatin1String("COUNT") || name == QLatin1String("COUNT_BIG")) {
-        QString inner = args();
-        return {QStringLiteral("count(") + (e.distinct ? QStringLiteral("DISTINCT ") : QString()) + inner + QLatin1Char(')'), ValueType::Number, false};
+        // COUNT(DISTINCT text) counts case variants once.
+        QString inner = e.distinct && e.args.size() == 1 ? withServerCollation(expr(*e.args[0], scope)) : args();
+        return {QStringLiteral("count(") + (e.distinct ? QStringLiteral("DISTINCT ") : QString()) + inner + QLatin1Char(')'), ValueType::Number, false,
+                {name == QLatin1String("COUNT") ? NumberKind::Int : NumberKind::BigInt, 19, 0}};
     }
-    if (name == QLatin1String("SUM") || name == QLatin1String("AVG")) {
-        argCount(1, 1);
-        return {name.toLower() + QLatin1Char('(') + (e.distinct ? QStringLiteral("DISTINCT ") : QString()) + args() + QLatin1Char(')'), ValueType::Number, false};
-    }
+    if (name == QLatin1String("SUM") || name == QLatin1String("AVG"))
+        return aggregate(name, e, scope);
     if (name == QLatin1String("MIN") || name == QLatin1String("MAX")) {
         argCount(1, 1);
         const Emitted a = expr(*e.args[0], scope);
-        return {name.toLower() + QLatin1Char('(') + a.sql + QLatin1Char(')'), a.type, false};
+        return {name.toLower() + QLatin1Char('(') + withServerCollation(a) + QLatin1Char(')'), a.type, false, a.number};
+    }
+    if (name == QLatin1String("ABS") || name == QLatin1String("ROUND")) {
+        // The result keeps the type of the value: ROUND of money is money.
+        if (name == QLatin1String("ABS"))
+            argCount(1, 1);
+        else
+            argCount(2, 3);
+        QStringList parts;
+        NumberType t;
+        for (const ExprPtr& arg : e.args) {
+            const Emitted v = expr(*arg, scope);
+            if (parts.isEmpty())
+                t = v.number;
+            parts << v.sql;
+        }
+        return {(name == QLatin1String("ABS") ? QStringLiteral("abs(") : QStringLiteral("tsql_round(")) + parts.join(QStringLiteral(", ")) + QLatin1Char(')'),
+                ValueType::Number, false, t};
+    }
+    if (name == QLatin1String("CEILING") || name == QLatin1String("FLOOR")) {
+        argCount(1, 1);
+        const Emitted v = expr(*e.args[0], scope);
+        NumberType t = v.number;
+        if (t.kind == NumberKind::Decimal)
+            t.scale = 0;
+        return {(name == QLatin1String("CEILING") ? QStringLiteral("tsql_ceiling(") : QStringLiteral("tsql_floor(")) + v.sql + QLatin1Char(')'),
+                ValueType::Number, false, t};
     }
 
     struct Simple {
@@ -490,10 +815,11 @@ Emitted Emitter::function(const Expr& e, const Scope& scope)
         const char* sqlite;
         size_t low, high;
         ValueType type;
+        NumberKind number = NumberKind::None;
     };
     static const Simple simple[] = {
-        {"LEN", "tsql_len", 1, 1, ValueType::Number},
-        {"DATALENGTH", "length", 1, 1, ValueType::Number},
+        {"LEN", "tsql_len", 1, 1, ValueType::Number, NumberKind::Int},
+        {"DATALENGTH", "length", 1, 1, ValueType::Number, NumberKind::Int},
         {"LTRIM", "ltrim", 1, 1, ValueType::Text},
         {"RTRIM", "rtrim", 1, 1, ValueType::Text},
         {"TRIM", "trim", 1, 1, ValueType::Text},
@@ -502,22 +828,21 @@ Emitted Emitter::function(const Expr& e, const Scope& scope)
         {"SUBSTRING", "tsql_substring", 3, 3, ValueType::Text},
         {"LEFT", "tsql_left", 2, 2, ValueType::Text},
         {"RIGHT", "tsql_right", 2, 2, ValueType::Text},
-        {"CHARINDEX", "tsql_charindex", 2, 3, ValueType::Number},
+        {"CHARINDEX", "tsql_charindex", 2, 3, ValueType::Number, NumberKind::Int},
         {"REPLACE", "tsql_replace", 3, 3, ValueType::Text},
         {"REPLICATE", "tsql_replicate", 2, 2, ValueType::Text},
         {"SPACE", "tsql_space", 1, 1, ValueType::Text},
         {"STR", "tsql_str", 1, 3, ValueType::Text},
-        {"ISNUMERIC", "tsql_isnumeric", 1, 1, ValueType::Number},
-        {"ISDATE", "tsql_isdate", 1, 1, ValueType::Number},
-        {"ABS", "abs", 1, 1, ValueType::Number},
-        {"ROUND", "tsql_round", 2, 3, ValueType::Number},
-        {"CEILING", "tsql_ceiling", 1, 1, ValueType::Number},
-        {"FLOOR", "tsql_floor", 1, 1, ValueType::Number},
+        {"ISNUMERIC", "tsql_isnumeric", 1, 1, ValueType::Number, NumberKind::Int},
+        {"ISDATE", "tsql_isdate", 1, 1, ValueType::Number, NumberKind::Int},
     };
     for (const Simple& s : simple) {
         if (name == QLatin1String(s.tsql)) {
             argCount(s.low, s.high);
-            return call(s.sqlite, s.type);
+            Emitted out = call(s.sqlite, s.type);
+            if (s.number != NumberKind::None)
+                out.number = {s.number, 10, 0};
+            return out;
         }
     }
     throw db::DbError(QStringLiteral("'%1' is not a recognized built-in function name.").arg(n.last()));
@@ -536,7 +861,7 @@ Emitted Emitter::expr(const Expr& e, const Scope& scope)
         return {QLatin1Char('\'') + v + QLatin1Char('\''), ValueType::Text, false};
     }
     case Expr::Kind::Number:
-        return {e.text, ValueType::Number, false};
+        return {e.text, ValueType::Number, false, literalNumber(e.text)};
     case Expr::Kind::Null:
         return {QStringLiteral("NULL"), ValueType::Unknown, false};
     case Expr::Kind::Column:
@@ -559,13 +884,13 @@ Emitted Emitter::expr(const Expr& e, const Scope& scope)
     }
     case Expr::Kind::Paren: {
         Emitted inner = expr(*e.args[0], scope);
-        return {QLatin1Char('(') + inner.sql + QLatin1Char(')'), inner.type, false};
+        return {QLatin1Char('(') + inner.sql + QLatin1Char(')'), inner.type, false, inner.number};
     }
     case Expr::Kind::Unary: {
         const Emitted inner = expr(*e.args[0], scope);
         if (e.op == QLatin1String("NOT"))
             return {QStringLiteral("NOT ") + inner.sql, ValueType::Number, false};
-        return {e.op + inner.sql, ValueType::Number, false};
+        return {e.op + inner.sql, ValueType::Number, false, inner.number};
     }
     case Expr::Kind::Binary:
         if (e.op == QLatin1String("AND") || e.op == QLatin1String("OR"))
@@ -621,14 +946,16 @@ Emitted Emitter::expr(const Expr& e, const Scope& scope)
         // The type of a scalar subquery is the type of its one column, noted
         // while the query was written: emitting that column a second time
         // would double the work at every level of nesting.
-        const QString text = select(*e.select, &scope);
-        const ValueType t = e.select->compound.empty() ? firstColumnType_ : ValueType::Unknown;
-        return {QLatin1Char('(') + text + QLatin1Char(')'), t, false};
+        ItemColumns columns;
+        const QString text = select(*e.select, &scope, &columns);
+        const ItemColumn first = columns.empty() ? ItemColumn{} : columns.front();
+        return {QLatin1Char('(') + text + QLatin1Char(')'), first.type, false, first.number};
     }
     case Expr::Kind::Case: {
         QString text = QStringLiteral("CASE");
         size_t i = 0;
         ValueType t = ValueType::Unknown;
+        NumberType number;
         Emitted operand;
         if (e.caseOperand) {
             operand = expr(*e.args[0], scope);
@@ -643,15 +970,17 @@ Emitted Emitter::expr(const Expr& e, const Scope& scope)
             const Emitted then = expr(*e.args[i + 1], scope);
             if (t == ValueType::Unknown)
                 t = then.type;
+            number = wider(number, then.number);
             text += QStringLiteral(" WHEN ") + when.sql + QStringLiteral(" THEN ") + then.sql;
         }
         if (e.caseElse) {
             const Emitted other = expr(*e.args.back(), scope);
             if (t == ValueType::Unknown)
                 t = other.type;
+            number = wider(number, other.number);
             text += QStringLiteral(" ELSE ") + other.sql;
         }
-        return {text + QStringLiteral(" END"), t, false};
+        return {text + QStringLiteral(" END"), t, false, number};
     }
     }
     unsupported(QStringLiteral("expression"));

@@ -3,6 +3,9 @@
 #include "server/tsql/Ast.h"
 #include "server/tsql/Catalog.h"
 
+#include <functional>
+#include <memory>
+
 namespace server::tsql {
 
 // Literals stand in emitted text as markers until the statement is complete;
@@ -15,7 +18,18 @@ struct Emitted {
     QString sql;
     ValueType type = ValueType::Unknown;
     bool isColumn = false; // a bare table column, which carries its own collation
+    NumberType number;     // for a number: its kind, precision and scale
+    int chainSteps = 0;    // the steps of the tsql_ichain/tsql_dchain call `sql` is, if it is one
+    bool intChain = false;
 };
+
+// A column of a derived table or of a select list, as the query above sees it.
+struct ItemColumn {
+    QString name;
+    ValueType type = ValueType::Unknown;
+    NumberType number;
+};
+using ItemColumns = std::vector<ItemColumn>;
 
 // The tables visible to an expression: aliases of the FROM clause, then the
 // enclosing query's.
@@ -23,6 +37,7 @@ struct Scope {
     struct Entry {
         QString alias;           // upper case
         const TableInfo* table;  // null for a derived table
+        std::shared_ptr<const ItemColumns> derived; // a derived table's columns, when known
     };
     std::vector<Entry> entries;
     const Scope* parent = nullptr;
@@ -36,7 +51,11 @@ public:
     Emitter(const Catalog& catalog, QString currentDatabase, const QStringList& literals, bool inlineLiterals)
         : catalog_(catalog), database_(std::move(currentDatabase)), literals_(literals), inline_(inlineLiterals) {}
 
-    QString select(const Select& s, const Scope* parent);
+    // `items` receives the columns the query hands back (of its first member);
+    // `store`, when given, wraps each item of every member by its position,
+    // as INSERT ... SELECT fits values to the target columns.
+    using ItemWrapper = std::function<QString(size_t index, const Emitted& item)>;
+    QString select(const Select& s, const Scope* parent, ItemColumns* items = nullptr, const ItemWrapper* store = nullptr);
     Emitted expr(const Expr& e, const Scope& scope);
 
     // A table reference "DB__T" AS alias; adds the alias to `scope`.
@@ -47,6 +66,9 @@ public:
 
     // A value stored into a column of the given type.
     static QString storeAs(const Emitted& value, ValueType columnType);
+    // A value stored into a column of a table: dates read, amounts rounded to
+    // the column's places, text checked against the declared length.
+    static QString storeAs(const Emitted& value, const ColumnInfo& column, const TableInfo& table);
     static QString quoteName(const QString& name);
     QString literalText(int index) const;
 
@@ -57,13 +79,14 @@ private:
     Emitted compare(const QString& op, const Expr& a, const Expr& b, const Scope& scope);
     Emitted arithmetic(const Expr& e, const Scope& scope);
     QString fromClause(const std::vector<FromItem>& from, Scope& scope);
-    QString selectCore(const Select& s, const Scope* parent, bool withOrderAndLimit);
+    QString selectCore(const Select& s, const Scope* parent, bool withOrderAndLimit, ItemColumns* items, const ItemWrapper* store);
+    Emitted aggregate(const QString& name, const Expr& e, const Scope& scope);
+    bool starColumns(const Expr& star, const Scope& scope, ItemColumns* out) const;
 
     const Catalog& catalog_;
     QString database_;
     const QStringList& literals_;
     bool inline_;
-    ValueType firstColumnType_ = ValueType::Unknown; // of the query select() wrote last
 };
 
 } // namespace server::tsql

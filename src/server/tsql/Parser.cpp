@@ -404,7 +404,7 @@ private:
     {
         ColumnDef c;
         c.name = word();
-        typeName(&c.baseType, &c.length, &c.type);
+        typeName(&c.baseType, &c.length, &c.type, nullptr);
         for (;;) {
             if (acceptWord("IDENTITY")) {
                 c.identity = true;
@@ -433,11 +433,13 @@ private:
         return c;
     }
 
-    void typeName(QString* base, int* length, QString* written)
+    void typeName(QString* base, int* length, QString* written, int* scale)
     {
         const int start = peek().offset;
         *base = word().toLower();
         *length = -1;
+        if (scale)
+            *scale = -1;
         if (acceptSymbol("(")) {
             if (acceptWord("MAX")) {
                 *length = -1;
@@ -448,7 +450,9 @@ private:
                 if (acceptSymbol(",")) {
                     if (peek().kind != TokenKind::Number)
                         fail();
-                    next();
+                    const int second = next().text.toInt();
+                    if (scale)
+                        *scale = second;
                 }
             }
             expectSymbol(")");
@@ -931,9 +935,9 @@ private:
         if (isCast) {
             e->args.push_back(expression());
             expectWord("AS");
-            typeName(&e->text, &e->typeLength, nullptr);
+            typeName(&e->text, &e->typeLength, nullptr, &e->typeScale);
         } else {
-            typeName(&e->text, &e->typeLength, nullptr);
+            typeName(&e->text, &e->typeLength, nullptr, &e->typeScale);
             expectSymbol(",");
             e->args.push_back(expression());
             if (acceptSymbol(","))

@@ -39,6 +39,7 @@ struct Op {
     QString sql;
     std::vector<int> parameters; // the literal each "?" of `sql` binds, in order
     bool returnsRows = false;
+    std::vector<int> scales;     // a SELECT's exact-decimal places per column (-1 other), empty when unknown
     bool changesSchema = false;
     int target = -1;
     QString database;
