@@ -348,7 +348,7 @@ QStringList EmbeddedBackend::checkIntegrity()
 
 tsql::ProgramPtr EmbeddedBackend::program(const QString& sql)
 {
-    const tsql::LexResult lexed = tsql::Lex(sql);
+    const tsql::LexResult lexed = tsql::Lex(sql, tsql::LexDetail::KeyOnly);
     if (translator_.cachedCount() > 20000) {
         // A runaway of one-off statement shapes must not grow the cache without end.
         clearStatements();
@@ -377,7 +377,7 @@ QString EmbeddedBackend::translate(const QString& sql)
 db::ResultSets EmbeddedBackend::run(const QString& sql, qlonglong* recordsAffected)
 {
     catalog();
-    const tsql::LexResult lexed = tsql::Lex(sql);
+    const tsql::LexResult lexed = tsql::Lex(sql, tsql::LexDetail::KeyOnly);
     if (translator_.cachedCount() > 20000) {
         clearStatements();
         translator_.clear();

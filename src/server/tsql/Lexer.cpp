@@ -59,20 +59,23 @@ bool IsReservedWord(const QString& word)
     return reserved.contains(word.toUpper());
 }
 
-LexResult Lex(const QString& text)
+LexResult Lex(const QString& text, LexDetail detail)
 {
+    const bool keepTokens = detail == LexDetail::Tokens;
     LexResult out;
-    out.tokens.reserve(text.size() / 4 + 4);
+    if (keepTokens)
+        out.tokens.reserve(text.size() / 4 + 4);
     out.key.reserve(text.size());
     const int n = text.size();
     int i = 0;
     bool previousIsAs = false;
 
-    auto push = [&](Token t, const QString& keyText) {
+    auto push = [&](Token& t, QStringView keyText) {
         if (!out.key.isEmpty())
             out.key += QLatin1Char(' ');
         out.key += keyText;
-        out.tokens.push_back(std::move(t));
+        if (keepTokens)
+            out.tokens.push_back(std::move(t));
     };
 
     while (i < n) {
@@ -194,57 +197,66 @@ LexResult Lex(const QString& text)
                         ++j;
                 }
             }
+            const QStringView number = QStringView(text).mid(i, j - i);
             t.kind = TokenKind::Number;
-            t.text = text.mid(i, j - i);
+            if (keepTokens)
+                t.text = number.toString();
             i = j;
-            push(t, t.text);
+            push(t, number);
             continue;
         }
         if (c == QLatin1Char('@')) {
             int j = i + 1;
             while (j < n && (isWordChar(text.at(j))))
                 ++j;
+            const QStringView variable = QStringView(text).mid(i, j - i);
             t.kind = TokenKind::Variable;
-            t.text = text.mid(i, j - i);
+            if (keepTokens)
+                t.text = variable.toString();
             i = j;
-            push(t, t.text);
+            push(t, variable);
             continue;
         }
         if (isWordStart(c)) {
             int j = i + 1;
             while (j < n && isWordChar(text.at(j)))
                 ++j;
+            const QStringView word = QStringView(text).mid(i, j - i);
             t.kind = TokenKind::Word;
-            t.text = text.mid(i, j - i);
+            if (keepTokens)
+                t.text = word.toString();
             i = j;
-            previousIsAs = t.text.compare(QLatin1String("AS"), Qt::CaseInsensitive) == 0;
-            push(t, t.text);
+            previousIsAs = word.compare(QLatin1String("AS"), Qt::CaseInsensitive) == 0;
+            push(t, word);
             continue;
         }
         // Symbols, the two-character ones first.
         static const char* twoChar[] = {"<>", "!=", "<=", ">=", "!<", "!>"};
-        QString sym;
+        QStringView sym;
         if (i + 1 < n) {
-            const QString two = text.mid(i, 2);
+            const QStringView two = QStringView(text).mid(i, 2);
             for (const char* s : twoChar)
                 if (two == QLatin1String(s))
                     sym = two;
         }
         if (sym.isEmpty()) {
-            if (QStringLiteral("(),.;+-*/%=<>~&|^").contains(c))
-                sym = c;
+            if (QLatin1String("(),.;+-*/%=<>~&|^").contains(c))
+                sym = QStringView(text).mid(i, 1);
             else
                 throw db::DbError(QStringLiteral("Incorrect syntax near '%1'.").arg(excerpt(text, i)));
         }
         t.kind = TokenKind::Symbol;
-        t.text = sym;
+        if (keepTokens)
+            t.text = sym.toString();
         i += sym.size();
         push(t, sym);
     }
-    Token end;
-    end.kind = TokenKind::End;
-    end.offset = n;
-    out.tokens.push_back(end);
+    if (keepTokens) {
+        Token end;
+        end.kind = TokenKind::End;
+        end.offset = n;
+        out.tokens.push_back(end);
+    }
     return out;
 }
 

@@ -33,8 +33,12 @@ struct LexResult {
     QString key;
 };
 
+// How much a lexing keeps: the tokens the parser reads, or only the key and
+// the literals, which is all a statement already translated needs.
+enum class LexDetail { Tokens, KeyOnly };
+
 // Throws db::DbError on text that cannot be split (an unclosed quote or bracket).
-LexResult Lex(const QString& text);
+LexResult Lex(const QString& text, LexDetail detail = LexDetail::Tokens);
 
 // True for a word that starts or structures a statement (SELECT, FROM, WHERE...),
 // which can therefore not be read as an alias.

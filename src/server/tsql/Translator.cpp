@@ -13,7 +13,10 @@ ProgramPtr Translator::translate(const LexResult& lexed, const QString& text, co
     if (it != cache_.constEnd())
         return it.value();
 
-    const std::vector<StatementPtr> statements = ParseBatch(lexed, text);
+    // A statement seen for the first time is lexed again in full for the parser;
+    // the ones seen before never pay for their tokens.
+    const LexResult full = lexed.tokens.empty() ? Lex(text) : LexResult();
+    const std::vector<StatementPtr> statements = ParseBatch(lexed.tokens.empty() ? full : lexed, text);
     ProgramPtr program = BuildProgram(statements, catalog_, currentDatabase, lexed.literals);
     if (program->cacheable)
         cache_.insert(key, program);

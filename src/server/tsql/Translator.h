@@ -15,6 +15,7 @@ class Translator {
 public:
     explicit Translator(Catalog& catalog) : catalog_(catalog) {}
 
+    // `lexed` may be a key-only lexing of `text` (LexDetail::KeyOnly).
     ProgramPtr translate(const LexResult& lexed, const QString& text, const QString& currentDatabase);
     void clear() { cache_.clear(); }
     int cachedCount() const { return cache_.size(); }
