@@ -157,24 +157,29 @@ bool frmFluid::saveUnsavedChanges()
 }
 
 // Another day is about to replace the boxes: typing not saved yet is saved
-// first or given up, as the nurse answers.
+// first, given up, or kept with its own day shown again, as the nurse answers.
 void frmFluid::dateChanged()
 {
     if (hasUnsavedChanges()) {
-        const bool save = shell::Confirm(QStringLiteral("Save changes to ") + windowTitle() + QStringLiteral(" of ") +
-                                         shownDay_.toString(QStringLiteral("MM/dd/yyyy")) + QLatin1Char('?'));
-        if (save) {
-            const QDate picked = dtpDate->date();
-            {
-                // The save runs for the day the typing belongs to.
-                const QSignalBlocker quiet(dtpDate);
-                dtpDate->setDate(shownDay_);
-            }
-            const bool saved = saveShifts(unsaved_);
-            if (!saved)
-                return; // the typing stays, with its own day shown
+        const QDate picked = dtpDate->date();
+        auto showDay = [this](const QDate& day) {
             const QSignalBlocker quiet(dtpDate);
-            dtpDate->setDate(picked);
+            dtpDate->setDate(day);
+        };
+        const shell::SaveChoice choice = shell::Prompts::current().askSave(
+            QStringLiteral("Save changes to ") + windowTitle() + QStringLiteral(" of ") +
+                shownDay_.toString(QStringLiteral("MM/dd/yyyy")) + QLatin1Char('?'),
+            QStringLiteral("Confirmation"));
+        if (choice == shell::SaveChoice::Cancel) {
+            showDay(shownDay_);
+            return;
+        }
+        if (choice == shell::SaveChoice::Save) {
+            // The save runs for the day the typing belongs to.
+            showDay(shownDay_);
+            if (!saveShifts(unsaved_))
+                return; // the typing stays, with its own day shown
+            showDay(picked);
         }
     }
     LoadDay();

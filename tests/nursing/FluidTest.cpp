@@ -287,13 +287,23 @@ TEST_F(FluidSheet, UnsavedShiftsAreSavedTogetherOrAskedForBeforeAnotherDay)
     EXPECT_EQ(rowOf(3, today, QStringLiteral("Urine")), QStringLiteral("80"));
     EXPECT_FALSE(form->hasUnsavedChanges());
 
-    // Another day with typing not saved: the nurse is asked first. No gives the typing up.
+    // Another day with typing not saved: the nurse is asked first. Cancel keeps
+    // the typing and shows its own day again.
     prompts.clear();
     QTest::keyClicks(form->txtOthers[2], QStringLiteral("15"));
-    prompts.answer(false);
+    prompts.answerSave(shell::SaveChoice::Cancel);
     form->dtpDate->setDate(today.addDays(-1));
     const QString question = QStringLiteral("Confirmation: Save changes to Fluid Intake and Output Sheet of ") +
                              today.toString(QStringLiteral("MM/dd/yyyy")) + QLatin1Char('?');
+    EXPECT_EQ(prompts.texts(), QStringList{question});
+    EXPECT_EQ(form->dtpDate->date(), today);
+    EXPECT_EQ(form->txtOthers[2]->text(), QStringLiteral("15"));
+    EXPECT_TRUE(form->hasUnsavedChanges());
+
+    // Discard gives the typing up.
+    prompts.clear();
+    prompts.answerSave(shell::SaveChoice::Discard);
+    form->dtpDate->setDate(today.addDays(-1));
     EXPECT_EQ(prompts.texts(), QStringList{question});
     EXPECT_FALSE(form->hasUnsavedChanges());
     EXPECT_EQ(rowOf(2, today, QStringLiteral("Others")), QString());
@@ -302,7 +312,7 @@ TEST_F(FluidSheet, UnsavedShiftsAreSavedTogetherOrAskedForBeforeAnotherDay)
     prompts.clear();
     form->txtOthers[0]->selectAll();
     QTest::keyClicks(form->txtOthers[0], QStringLiteral("30"));
-    prompts.answer(true);
+    prompts.answerSave(shell::SaveChoice::Save);
     signAs();
     form->dtpDate->setDate(today);
     EXPECT_EQ(prompts.texts(), (QStringList{QStringLiteral("Confirmation: Save changes to Fluid Intake and Output Sheet of ") +
