@@ -1,5 +1,6 @@
 #include "shell/mdiORMenu.h"
 
+#include "charging/ChargeSlipCounter.h"
 #include "components/clsCurrentuser.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
@@ -304,9 +305,10 @@ void mdiORMenu::placeChargeSlipBox()
 void mdiORMenu::MDIForm_Activate()
 {
     if (db::Connection* connection = app::SQLConnection()) {
-        db::Recordset rs = connection->open(QStringLiteral("Select ChargeSlip from STATION..tbORChargeSlip"));
+        namespace counter = charging::counter;
+        db::Recordset rs = connection->open(QStringLiteral("Select %1 from %2").arg(QLatin1String(counter::Chargeslip), QLatin1String(counter::Table)));
         if (!rs.eof())
-            lblCS[1]->setText(rs.text(QStringLiteral("Chargeslip")).trimmed());
+            lblCS[1]->setText(rs.text(QLatin1String(counter::Chargeslip)).trimmed());
     }
     placeChargeSlipBox();
 }

@@ -1,5 +1,6 @@
 #include "db/routines/InventoryAndCharging.h"
 
+#include "charging/ChargeSlipCounter.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/routines/RoutineQuery.h"
@@ -96,7 +97,8 @@ int GetInventorySwitch89()
 
 QString GetNextChargeSlip()
 {
-    return FirstText(QStringLiteral("Select Chargeslip from STATION..tbORChargeSlip"), QStringLiteral("Chargeslip"));
+    return FirstText(QStringLiteral("Select %1 from %2").arg(QLatin1String(charging::counter::Chargeslip), QLatin1String(charging::counter::Table)),
+                     QLatin1String(charging::counter::Chargeslip));
 }
 
 bool RefNumExists(const QString& refNum)

@@ -25,6 +25,7 @@ void RegisterAllProcedures()
     RegisterPatientIndexProcedures(registry);
     RegisterNursingPreOpProcedures(registry);
     RegisterSscProcedures(registry);
+    RegisterChargingProcedures(registry);
 }
 
 } // namespace server

@@ -20,5 +20,6 @@ void RegisterConfirmedScheduleProcedures(ProcedureRegistry& registry);
 void RegisterPatientIndexProcedures(ProcedureRegistry& registry);
 void RegisterNursingPreOpProcedures(ProcedureRegistry& registry);
 void RegisterSscProcedures(ProcedureRegistry& registry);
+void RegisterChargingProcedures(ProcedureRegistry& registry);
 
 } // namespace server

@@ -1,0 +1,122 @@
+// Service lines on the patient's bill: which bill, the exact figures, a save
+// repeated, and a save that fails part-way through.
+#include "ChargingSupport.h"
+#include "app_support/AppFixture.h"
+
+#include "charging/PostServiceLine.h"
+#include "db/DbError.h"
+
+namespace {
+
+using namespace test;
+using Kind = ScriptedPrompts::Shown::Kind;
+
+class ServicePosting : public AppFixture {
+protected:
+    int criticalCount() const
+    {
+        int n = 0;
+        for (const auto& shown : prompts.shown())
+            n += shown.kind == Kind::Message && shown.icon == shell::PromptIcon::Critical;
+        return n;
+    }
+    QString billRow(const QString& table, const QString& slip, const QString& itemId)
+    {
+        const db::Recordset row = conn().open(QStringLiteral("SELECT IDNum, HospNum, Amount, Quantity, RevenueID, PatientType, RoomID, "
+                                                             "Department, DoctorID, DoctorName, UserID, TransType, RecordStatus FROM ")
+                                              + table + QStringLiteral(" WHERE RefNum = ") + db::Quote(slip)
+                                              + QStringLiteral(" AND ItemID = ") + db::Quote(itemId));
+        QStringList values;
+        for (int i = 0; !row.eof() && i < row.fieldCount(); ++i)
+            values << row.field(i).text();
+        return values.join(QLatin1Char('|'));
+    }
+};
+
+TEST_F(ServicePosting, ALineLandsOnThePatientsOwnBillWithItsExactFigures)
+{
+    ASSERT_TRUE(PostServiceLines(InPatientPosting(), QStringLiteral("C900001O"),
+                                 {Line(QStringLiteral("P029"), QStringLiteral("38500.10")),
+                                  Line(QStringLiteral("P030"), QStringLiteral("0.07"), QStringLiteral("1.5"))}));
+    EXPECT_EQ(billRow(kInBill, QStringLiteral("C900001O"), QStringLiteral("P029")),
+              QStringLiteral("1000158|1000272|38500.1|1|OR|I|228|OPERATING ROOM|1054|PANGILINAN, CARLO|NURSE1|D|X"));
+    EXPECT_EQ(conn().open(QStringLiteral("SELECT Amount FROM BILLING..tbBillDailyBill WHERE RefNum = 'C900001O' AND ItemID = 'P030'"))
+                  .field(0).text(), QStringLiteral("0.07"));
+    EXPECT_EQ(RowsOf(conn(), kOutBill, QStringLiteral("C900001O"), QStringLiteral("P029")), 0);
+
+    ASSERT_TRUE(PostServiceLines(OutPatientPosting(), QStringLiteral("C900002O"), {Line(QStringLiteral("P029"), QStringLiteral("120"))}));
+    EXPECT_EQ(RowsOf(conn(), kOutBill, QStringLiteral("C900002O"), QStringLiteral("P029")), 1);
+    EXPECT_EQ(RowsOf(conn(), kInBill, QStringLiteral("C900002O"), QStringLiteral("P029")), 0);
+    EXPECT_EQ(criticalCount(), 0) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
+}
+
+TEST_F(ServicePosting, TheSecondOperationFlagIsKeptOnlyWhenTheHospitalDiscountsIt)
+{
+    charging::ServiceLine second = Line(QStringLiteral("P029"), QStringLiteral("100"));
+    second.secondOperation = true;
+    ASSERT_TRUE(PostServiceLines(InPatientPosting(), QStringLiteral("C900003O"), {second}));
+    charging::ServicePosting discounted = InPatientPosting();
+    discounted.secondOperationDiscount = true;
+    ASSERT_TRUE(PostServiceLines(discounted, QStringLiteral("C900004O"), {second, Line(QStringLiteral("P030"), QStringLiteral("5"))}));
+    const QString flags = QStringLiteral("SELECT ITEMID, isnull(isSecORProc,'-') AS F FROM STATION..tbNurseLogBook WHERE REFERENCENUM = ");
+    EXPECT_EQ(conn().open(flags + QStringLiteral("'C900003O'")).field(QStringLiteral("F")).text(), QStringLiteral("-"));
+    db::Recordset rows = conn().open(flags + QStringLiteral("'C900004O' ORDER BY ITEMID"));
+    QStringList seen;
+    for (; !rows.eof(); rows.moveNext())
+        seen << rows.field(0).text() + QLatin1Char('=') + rows.field(1).text();
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("P029=1"), QStringLiteral("P030=0")}));
+}
+
+TEST_F(ServicePosting, SavingTheSameSlipAgainPostsNothingNew)
+{
+    const QList<charging::ServiceLine> lines{Line(QStringLiteral("P029"), QStringLiteral("100")), Line(QStringLiteral("P030"), QStringLiteral("50"))};
+    ASSERT_TRUE(PostServiceLines(InPatientPosting(), QStringLiteral("C900005O"), {lines.first()}));
+    ASSERT_TRUE(PostServiceLines(InPatientPosting(), QStringLiteral("C900005O"), lines));
+    ASSERT_TRUE(PostServiceLines(InPatientPosting(), QStringLiteral("C900005O"), lines));
+    for (const auto& line : lines)
+        EXPECT_EQ(RowsOf(conn(), kInBill, QStringLiteral("C900005O"), line.itemId), 1) << qPrintable(line.itemId);
+}
+
+// A refusal part-way rolls the whole slip back and says so once; posting the
+// slip again once the cause is gone puts every line on the bill exactly once.
+TEST_F(ServicePosting, AFailureHalfwayIsReportedAndPostingAgainChargesEachLineOnce)
+{
+    const QString slip = QStringLiteral("C900006O");
+    const QList<charging::ServiceLine> lines{Line(QStringLiteral("P029"), QStringLiteral("100")), Line(QStringLiteral("P030"), QStringLiteral("50")),
+                                             Line(QStringLiteral("P031"), QStringLiteral("25"))};
+    conn().execute(QStringLiteral("DELETE FROM BILLING..tbBillDailyBill")); // the demo bills repeat descriptions
+    ASSERT_TRUE(PostServiceLines(InPatientPosting(), slip, {lines.first()}));
+    conn().execute(QStringLiteral("INSERT INTO BILLING..tbBillDailyBill (IDNum, RefNum, ItemID, Description) VALUES ('X', 'X', 'X', 'SERVICE P031')"));
+    conn().execute(QStringLiteral("CREATE UNIQUE INDEX UX_TestDescription ON BILLING..tbBillDailyBill (Description)"));
+
+    EXPECT_FALSE(PostServiceLines(InPatientPosting(), slip, lines));
+    EXPECT_EQ(criticalCount(), 1) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
+    EXPECT_EQ(prompts.last().title, QStringLiteral("Notification"));
+    EXPECT_EQ(RowsOf(conn(), kInBill, slip, QStringLiteral("P029")), 1);
+    EXPECT_EQ(RowsOf(conn(), kInBill, slip, QStringLiteral("P030")), 0) << "the line before the failure went back too";
+
+    conn().execute(QStringLiteral("DELETE FROM BILLING..tbBillDailyBill WHERE IDNum = 'X'"));
+    prompts.clear();
+    ASSERT_TRUE(PostServiceLines(InPatientPosting(), slip, lines));
+    for (const auto& line : lines)
+        EXPECT_EQ(RowsOf(conn(), kInBill, slip, line.itemId), 1) << qPrintable(line.itemId);
+    EXPECT_EQ(criticalCount(), 0);
+}
+
+TEST_F(ServicePosting, AMissingBillOrAnAmountThatIsNoNumberIsReportedNotPosted)
+{
+    conn().execute(QStringLiteral("DROP TABLE BILLING..tbBillOPDailyOut"));
+    EXPECT_FALSE(PostServiceLines(InPatientPosting(), QStringLiteral("C900007O"), {Line(QStringLiteral("P029"), QStringLiteral("100"))}));
+    EXPECT_EQ(criticalCount(), 1);
+    EXPECT_EQ(RowsOf(conn(), kInBill, QStringLiteral("C900007O"), QStringLiteral("P029")), 0);
+
+    prompts.clear();
+    charging::ServicePosting posting = InPatientPosting();
+    EXPECT_THROW(charging::PostServiceLine(conn(), posting, QStringLiteral("C900008O"), Line(QStringLiteral("P029"), QStringLiteral("1e3"))),
+                 db::DbError);
+    EXPECT_THROW(conn().execute(QStringLiteral("STATION..Nurse_AppendCharging '1','1000158','P029','12,50','1','','OR','N','X','D','I','D','R','L','','C1O','','','',NULL,'0'")),
+                 db::DbError);
+    EXPECT_EQ(RowsOf(conn(), kInBill, QStringLiteral("C1O"), QStringLiteral("P029")), 0);
+}
+
+} // namespace
