@@ -22,7 +22,9 @@ public:
 // together never get the same number: the loser re-reads and draws again. A
 // number some bill or stock row already carries is passed over. Empties the
 // charge-slip print buffer for the posting that follows. Call it only once
-// the user has confirmed the posting: every call consumes a number.
+// the user has confirmed the posting: every call consumes a number. Draw in a
+// save of its own, before the lines' save, so the counter stays moved on when
+// a line fails and no other station is kept waiting for the whole posting.
 QString NextChargeSlipNumber(db::Connection& connection, const QString& idNum, const ChargeSlipFormat& format,
                              const QString& stationName);
 
