@@ -12,7 +12,7 @@ namespace charging {
 
 // Puts one service line on the patient's bill under the charge slip through
 // the station's charging procedure. Throws db::DbError when the server
-// refuses it, or when the amount or quantity is not a plain decimal number.
+// refuses it.
 void PostServiceLine(db::Connection& connection, const ServicePosting& posting, const QString& slip, const ServiceLine& line);
 
 // Posts the lines of one slip as one save: a line already on the bill under

@@ -1,23 +1,24 @@
 #pragma once
 
+#include "db/Decimal.h"
+
 #include <QDateTime>
 #include <QString>
 
 namespace charging {
 
 // A service line (one without a stock location) as the entry grid hands it
-// over. Money and quantities travel as the decimal text typed or priced
-// ("38500.00", "1.5"), never as floating point, so the bill gets the exact
-// figure.
+// over. Money and quantities are exact decimals, never floating point, so
+// the bill gets the figure the nurse saw.
 struct ServiceLine {
     QString departmentCode;  // revenue code: "OR", "MD", "OX", ...
     QString itemId;
     QString description;
-    QString quantity;
-    QString amount;
+    db::Decimal quantity;
+    db::Decimal amount;
     QString arCode;          // the receivable account found when the line was entered
     QString packageId;
-    QString markUp = QStringLiteral("0"); // percentage, as a number
+    db::Decimal markUp; // percentage
     bool secondOperation = false;
 };
 

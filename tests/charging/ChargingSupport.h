@@ -38,8 +38,8 @@ inline charging::ServiceLine Line(const QString& itemId, const QString& amount, 
     line.departmentCode = QStringLiteral("OR");
     line.itemId = itemId;
     line.description = QStringLiteral("SERVICE ") + itemId;
-    line.quantity = quantity;
-    line.amount = amount;
+    line.quantity = *db::Decimal::parse(quantity);
+    line.amount = *db::Decimal::parse(amount);
     return line;
 }
 

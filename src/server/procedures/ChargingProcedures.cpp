@@ -1,10 +1,10 @@
 #include "db/DateText.h"
+#include "db/Decimal.h"
 #include "db/DbError.h"
 #include "db/SqlText.h"
 #include "server/procedures/Procedure.h"
 #include "server/procedures/ProcedureGroups.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace server {
@@ -30,13 +30,13 @@ const QStringList& AppendChargingParams()
 // the server refuses a bad conversion.
 QString DecimalValue(ProcContext& ctx, const char* name, const char* type)
 {
-    static const QRegularExpression decimal(QStringLiteral("^-?\\d+(\\.\\d+)?$"));
     const QString text = ctx.text(QLatin1String(name)).trimmed();
     if (text.isEmpty())
         return QStringLiteral("0");
-    if (!decimal.match(text).hasMatch())
+    const std::optional<db::Decimal> value = db::Decimal::parse(text);
+    if (!value)
         throw db::DbError(QStringLiteral("Error converting data type varchar to %1.").arg(QLatin1String(type)));
-    return text;
+    return db::SqlNumber(*value);
 }
 
 // Puts one service line on the patient's daily bill under its charge slip:
