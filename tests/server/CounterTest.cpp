@@ -1,22 +1,18 @@
 // Two workstation processes drawing charge-slip numbers from the one counter
 // row must never hand out the same number twice. The test program starts
-// copies of itself as the workers: with ORSTATION_COUNTER_DB set, a copy
-// draws its numbers before any test runs and exits.
+// copies of itself as the workers.
 
 #include "support/TestDatabase.h"
+#include "support/WorkerProcesses.h"
 
 #include "db/DbError.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
 #include <QSet>
 #include <QTextStream>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -40,43 +36,12 @@ qlonglong drawNumber(db::Connection& connection)
     }
 }
 
-int runWorker(const QString& databasePath, const QString& outputPath)
-{
-    QFile output(outputPath);
-    if (!output.open(QIODevice::WriteOnly | QIODevice::Text))
-        return 2;
-    QTextStream out(&output);
-    try {
+[[maybe_unused]] const bool drawJob = test::RegisterWorkerJob(
+    QStringLiteral("draw"), [](const QString& databasePath, int, QTextStream& out) {
         auto connection = server::OpenEmbedded(databasePath);
         for (int i = 0; i < kDrawsPerWorker; ++i)
             out << drawNumber(*connection) << '\n';
-    } catch (const db::DbError& error) {
-        out << "error: " << error.message() << '\n';
-        return 1;
-    }
-    return 0;
-}
-
-class CounterWorkerEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        const QString databasePath = qEnvironmentVariable("ORSTATION_COUNTER_DB");
-        if (databasePath.isEmpty())
-            return;
-        std::exit(runWorker(databasePath, qEnvironmentVariable("ORSTATION_COUNTER_OUT")));
-    }
-};
-
-[[maybe_unused]] const auto* const workerEnvironment = ::testing::AddGlobalTestEnvironment(new CounterWorkerEnvironment);
-
-QStringList readLines(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
+    });
 
 TEST(CounterTest, TwoProcessesDrawingFromOneRowGetDistinctNumbers)
 {
@@ -84,30 +49,12 @@ TEST(CounterTest, TwoProcessesDrawingFromOneRowGetDistinctNumbers)
     connection->execute(QStringLiteral("DELETE FROM STATION..tbORChargeSlip"));
     connection->execute(QStringLiteral("INSERT INTO STATION..tbORChargeSlip (ChargeSlip) VALUES (1000)"));
     const QString databasePath = test::LastDatabasePath();
-    const QString self = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
-    const QString dir = test::TempDir();
-
-    QProcess workers[2];
-    QStringList outputs;
-    for (int w = 0; w < 2; ++w) {
-        outputs << dir + QStringLiteral("/worker%1.txt").arg(w);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("ORSTATION_COUNTER_DB"), databasePath);
-        environment.insert(QStringLiteral("ORSTATION_COUNTER_OUT"), outputs[w]);
-        workers[w].setProcessEnvironment(environment);
-        workers[w].setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        // The worker environment only starts when a test is selected; it exits before that test runs.
-        workers[w].start(self, {QStringLiteral("--gtest_filter=CounterTest.*")});
-    }
-    for (int w = 0; w < 2; ++w) {
-        ASSERT_TRUE(workers[w].waitForFinished(120000)) << "worker " << w << " did not finish";
-        EXPECT_EQ(workers[w].exitCode(), 0) << "worker " << w << ": " << qPrintable(readLines(outputs[w]).join(QLatin1Char('\n')));
-    }
+    const std::vector<QStringList> workers =
+        test::RunWorkers(QStringLiteral("draw"), 2, databasePath, QStringLiteral("CounterTest.*"), 120000);
 
     QSet<qlonglong> numbers;
-    for (const QString& path : outputs) {
-        const QStringList lines = readLines(path);
-        EXPECT_EQ(lines.size(), kDrawsPerWorker) << qPrintable(path);
+    for (const QStringList& lines : workers) {
+        EXPECT_EQ(lines.size(), kDrawsPerWorker);
         for (const QString& line : lines)
             numbers.insert(line.toLongLong());
     }
