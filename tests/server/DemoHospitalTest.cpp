@@ -272,6 +272,12 @@ TEST_F(DemoData, AdmissionsCoverEveryStateTheStationListShows)
                                    "ON P.IDNUM = N.IDNUM WHERE N.ClearDate IS NULL AND P.DCRDATE IS NOT NULL")),
               0);
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..TBNURSEDISCHARGENOTICE WHERE RECORDSTATUS NOT IN ('P','F','R')")), 0);
+    // The charging refusals each have an open stay to show them: billed, a
+    // discharge order sent before billing, and cleared by the operating room.
+    const QString unbilled = QStringLiteral("SELECT COUNT(*) FROM PATIENT_DATA..tbPatient P INNER JOIN %1 ON X.IdNum = P.IDNUM "
+                                            "WHERE P.DCRDATE IS NULL AND P.BillingDate IS NULL AND %2");
+    EXPECT_GT(count(unbilled.arg(QStringLiteral("STATION..TBNURSEDISCHARGENOTICE X"), QStringLiteral("X.RECORDSTATUS = 'P'"))), 0);
+    EXPECT_EQ(count(unbilled.arg(QStringLiteral("STATION..tbNurseDepartmentClearance X"), QStringLiteral("X.DepartmentCode = 'OR'"))), 1);
     // Names with an apostrophe are stored as typed.
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM PATIENT_DATA..tbmaster WHERE Lastname = 'O''BRIEN'")), 0);
 }

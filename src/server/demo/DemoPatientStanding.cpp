@@ -101,6 +101,17 @@ private:
                 rows.add({Text(e.idNum), Text(latin(department)), Stamp(std::max(when, e.admitted)),
                           Text(QStringLiteral("NO PENDING CHARGES")), Text(latin(department) + QStringLiteral("STAFF"))});
         }
+        // The operating room has already cleared the last in-house patient
+        // not yet billed (after the operation, ahead of the billing), so the
+        // station refuses a further charge for a stay that is still open.
+        for (auto it = catalog_.encounters.rbegin(); it != catalog_.encounters.rend(); ++it) {
+            const EncounterPlan& e = *it;
+            if (e.isOutPatient() || e.revoked || !e.isOpen() || e.billed.isValid())
+                continue;
+            rows.add({Text(e.idNum), Text(QStringLiteral("OR")), Stamp(std::max(At(catalog_.today, QTime(7, 30)), e.admitted)),
+                      Text(QStringLiteral("NO PENDING CHARGES")), Text(QStringLiteral("ORSTAFF"))});
+            break;
+        }
         rows.flush();
     }
 

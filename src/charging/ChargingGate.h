@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+namespace charging {
+
+// The checks a patient's account must pass before any line of a posting or a
+// request is taken: a closed account, the department's clearance, a discharge
+// order already sent, and the credit line. The first check that fails tells
+// the user why and stops the rest, so the user meets one reason at a time; a
+// refusal reads the database only and leaves the caller's entry untouched.
+class ChargingGate {
+public:
+    // `departmentCode` is the charging department ("OR", "CS", ...);
+    // `departmentName` is how the clearance message names it.
+    ChargingGate(QString departmentCode, QString departmentName);
+
+    // True when charging may go on for the stay `idNum` of `patientName`;
+    // `batchAmount` is the total of the lines about to be posted, which the
+    // credit line must also cover.
+    bool MayCharge(const QString& idNum, const QString& patientName, double batchAmount = 0) const;
+
+    // The credit-line message with the balance left, as the gate shows it.
+    static QString CreditMessage(double remaining);
+
+private:
+    bool clearedByDepartment(const QString& idNum) const;
+    bool dischargeOrderSent(const QString& idNum, const QString& patientName) const;
+    bool overCreditLine(const QString& idNum, double batchAmount) const;
+
+    QString departmentCode_;
+    QString departmentName_;
+};
+
+} // namespace charging
