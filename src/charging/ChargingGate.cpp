@@ -11,8 +11,8 @@
 
 namespace charging {
 
-ChargingGate::ChargingGate(QString departmentCode, QString departmentName)
-    : departmentCode_(std::move(departmentCode)), departmentName_(std::move(departmentName))
+ChargingGate::ChargingGate(QString departmentCode, QString departmentName, Wording wording)
+    : departmentCode_(std::move(departmentCode)), departmentName_(std::move(departmentName)), wording_(wording)
 {
 }
 
@@ -41,7 +41,8 @@ bool ChargingGate::clearedByDepartment(const QString& idNum) const
     if (!routines::IsClearedDepartment(idNum, departmentCode_))
         return false;
     shell::Notify(QStringLiteral("Patient is already cleared by (") + departmentName_ + QStringLiteral("). ")
-                      + QStringLiteral("If you have charges to make, please notify the Billing staff")
+                      + (wording_ == Wording::Charges ? QStringLiteral("If you have charges to make, please notify the Billing staff")
+                                                      : QStringLiteral("If you have requests to make, notify the Billing staff"))
                       + QStringLiteral(" immediately for further instructions."),
                   shell::PromptIcon::Exclamation);
     return true;

@@ -11,9 +11,13 @@ namespace charging {
 // refusal reads the database only and leaves the caller's entry untouched.
 class ChargingGate {
 public:
+    // The charge windows ask the Billing staff about charges; the issue
+    // windows, whose lines are requests, word the clearance refusal their way.
+    enum class Wording { Charges, Requests };
+
     // `departmentCode` is the charging department ("OR", "CS", ...);
     // `departmentName` is how the clearance message names it.
-    ChargingGate(QString departmentCode, QString departmentName);
+    ChargingGate(QString departmentCode, QString departmentName, Wording wording = Wording::Charges);
 
     // True when charging may go on for the stay `idNum` of `patientName`;
     // `batchAmount` is the total of the lines about to be posted, which the
@@ -30,6 +34,7 @@ private:
 
     QString departmentCode_;
     QString departmentName_;
+    Wording wording_;
 };
 
 } // namespace charging

@@ -208,4 +208,14 @@ TEST_F(ChargingGateTest, OnlyTheFirstFailingCheckIsShown)
     EXPECT_TRUE(prompts.last().text.startsWith(QStringLiteral("The patient's account has already been closed."))) << qPrintable(prompts.last().text);
 }
 
+TEST_F(ChargingGateTest, TheIssueWindowsAskAboutRequests)
+{
+    const charging::ChargingGate gate(QStringLiteral("CS"), QStringLiteral("Central Supply"), charging::ChargingGate::Wording::Requests);
+    run(QStringLiteral("INSERT INTO STATION..tbNurseDepartmentClearance (IdNum, DepartmentCode, ClearDate) VALUES (%1, 'CS', GETDATE())")
+            .arg(db::Quote(kAdmission)));
+    EXPECT_FALSE(gate.MayCharge(kAdmission, kName));
+    EXPECT_EQ(prompts.last().text, QStringLiteral("Patient is already cleared by (Central Supply). If you have requests to make, notify the "
+                                                  "Billing staff immediately for further instructions."));
+}
+
 } // namespace
