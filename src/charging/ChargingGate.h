@@ -21,7 +21,8 @@ public:
 
     // True when charging may go on for the stay `idNum` of `patientName`;
     // `batchAmount` is the total of the lines about to be posted, which the
-    // credit line must also cover.
+    // credit line must also cover. A failed read throws db::DbError: the
+    // caller tells the user (SaveTransaction::Load does) and refuses to charge.
     bool MayCharge(const QString& idNum, const QString& patientName, double batchAmount = 0) const;
 
     // The credit-line message with the balance left, as the gate shows it.
