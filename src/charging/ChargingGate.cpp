@@ -1,12 +1,12 @@
 #include "charging/ChargingGate.h"
 
+#include "db/DbError.h"
 #include "db/routines/PatientStatus.h"
 #include "settings/clsSettings.h"
 #include "shell/Globals.h"
 #include "shell/Prompts.h"
 
 #include <QRegularExpression>
-#include <cmath>
 #include <utility>
 
 namespace charging {
@@ -16,7 +16,7 @@ ChargingGate::ChargingGate(QString departmentCode, QString departmentName, Wordi
 {
 }
 
-bool ChargingGate::MayCharge(const QString& idNum, const QString& patientName, double batchAmount) const
+bool ChargingGate::MayCharge(const QString& idNum, const QString& patientName, const db::Decimal& batchAmount) const
 {
     // The closed-account check tells the user itself.
     if (routines::IsAccountClosed(idNum))
@@ -28,12 +28,18 @@ bool ChargingGate::MayCharge(const QString& idNum, const QString& patientName, d
     return !overCreditLine(idNum, batchAmount);
 }
 
-QString ChargingGate::CreditMessage(double remaining)
+QString ChargingGate::CreditMessage(const db::Decimal& remaining)
 {
-    // Fifteen significant digits print a peso amount without an exponent and
-    // without trailing zeros, the way the balance has always been shown.
-    return QStringLiteral("Credit amount not enough. Remaining credit balance is ") + QString::number(remaining, 'g', 15)
-           + QStringLiteral(".");
+    // The balance reads as the station has always shown it: to the centavo,
+    // without trailing zeros ("100", "99.5").
+    QString amount = remaining.rounded(2).value_or(remaining).toString();
+    if (amount.contains(QLatin1Char('.'))) {
+        while (amount.endsWith(QLatin1Char('0')))
+            amount.chop(1);
+        if (amount.endsWith(QLatin1Char('.')))
+            amount.chop(1);
+    }
+    return QStringLiteral("Credit amount not enough. Remaining credit balance is ") + amount + QStringLiteral(".");
 }
 
 bool ChargingGate::clearedByDepartment(const QString& idNum) const
@@ -58,18 +64,24 @@ bool ChargingGate::dischargeOrderSent(const QString& idNum, const QString& patie
     return true;
 }
 
-bool ChargingGate::overCreditLine(const QString& idNum, double batchAmount) const
+bool ChargingGate::overCreditLine(const QString& idNum, const db::Decimal& batchAmount) const
 {
     // Only admissions carry a credit line; a visit number ends in a letter.
     static const QRegularExpression numeric(QStringLiteral("^\\d+$"));
     if (!app::ProgramSettings || !app::ProgramSettings->CheckCredLim() || !numeric.match(idNum.trimmed()).hasMatch())
         return false;
-    const double billed = routines::GetTotalCurrentBill(idNum) + routines::GetPendingCurrentBill(idNum);
-    const double creditLine = routines::GetCreditLine(idNum);
-    if (batchAmount + billed <= creditLine)
+    // The routines hand amounts over as the double nearest to each; the sums
+    // and the comparison are made on the exact amounts those doubles stand for.
+    using db::Decimal;
+    const std::optional<Decimal> billed = Decimal::add(Decimal::fromDouble(routines::GetTotalCurrentBill(idNum)),
+                                                       Decimal::fromDouble(routines::GetPendingCurrentBill(idNum)));
+    const Decimal creditLine = Decimal::fromDouble(routines::GetCreditLine(idNum));
+    const std::optional<Decimal> wanted = billed ? Decimal::add(*billed, batchAmount) : std::nullopt;
+    if (!wanted || !billed)
+        throw db::DbError(QStringLiteral("Arithmetic overflow error converting expression to data type money."));
+    if (!(creditLine < *wanted))
         return false;
-    // The totals are sums of money read as doubles: the balance is shown to the centavo.
-    shell::Notify(CreditMessage(std::round((creditLine - billed) * 100) / 100), shell::PromptIcon::Exclamation);
+    shell::Notify(CreditMessage(Decimal::subtract(creditLine, *billed).value_or(Decimal())), shell::PromptIcon::Exclamation);
     return true;
 }
 

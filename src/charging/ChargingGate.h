@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/Decimal.h"
+
 #include <QString>
 
 namespace charging {
@@ -23,15 +25,15 @@ public:
     // `batchAmount` is the total of the lines about to be posted, which the
     // credit line must also cover. A failed read throws db::DbError: the
     // caller tells the user (SaveTransaction::Load does) and refuses to charge.
-    bool MayCharge(const QString& idNum, const QString& patientName, double batchAmount = 0) const;
+    bool MayCharge(const QString& idNum, const QString& patientName, const db::Decimal& batchAmount = db::Decimal()) const;
 
     // The credit-line message with the balance left, as the gate shows it.
-    static QString CreditMessage(double remaining);
+    static QString CreditMessage(const db::Decimal& remaining);
 
 private:
     bool clearedByDepartment(const QString& idNum) const;
     bool dischargeOrderSent(const QString& idNum, const QString& patientName) const;
-    bool overCreditLine(const QString& idNum, double batchAmount) const;
+    bool overCreditLine(const QString& idNum, const db::Decimal& batchAmount) const;
 
     QString departmentCode_;
     QString departmentName_;

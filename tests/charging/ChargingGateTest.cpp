@@ -6,6 +6,7 @@
 
 #include "charging/ChargingGate.h"
 #include "components/ComponentSet.h"
+#include "db/Decimal.h"
 #include "settings/clsSettings.h"
 #include "shell/Globals.h"
 
@@ -15,6 +16,11 @@
 namespace {
 
 using namespace test;
+
+db::Decimal money(const char* text)
+{
+    return *db::Decimal::parse(QString::fromLatin1(text));
+}
 
 const QString kAdmission = QStringLiteral("1000158");
 const QString kName = QStringLiteral("SANTOS, MARIA");
@@ -165,15 +171,15 @@ TEST_F(ChargingGateTest, AnAccountInGoodStandingPassesSilently)
             .arg(db::Quote(kAdmission)));
     checkCreditLimit(true);
     creditMargin(100);
-    EXPECT_TRUE(gate.MayCharge(kAdmission, kName, 100)) << "a batch that uses the credit left exactly";
+    EXPECT_TRUE(gate.MayCharge(kAdmission, kName, money("100"))) << "a batch that uses the credit left exactly";
     EXPECT_TRUE(prompts.shown().empty()) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
 
-    EXPECT_FALSE(gate.MayCharge(kAdmission, kName, 100.25)) << "a batch a quarter over";
+    EXPECT_FALSE(gate.MayCharge(kAdmission, kName, money("100.25"))) << "a batch a quarter over";
     EXPECT_EQ(prompts.last().text, QStringLiteral("Credit amount not enough. Remaining credit balance is 100."));
 
     prompts.clear();
     checkCreditLimit(false);
-    EXPECT_TRUE(gate.MayCharge(kAdmission, kName, 100.25)) << "the credit line is only checked when the setting is on";
+    EXPECT_TRUE(gate.MayCharge(kAdmission, kName, money("100.25"))) << "the credit line is only checked when the setting is on";
     EXPECT_TRUE(prompts.shown().empty());
 }
 
@@ -185,7 +191,7 @@ TEST_F(ChargingGateTest, AVisitIsNotHeldToACreditLine)
     run(QStringLiteral("UPDATE PATIENT_DATA..tbOutPatient SET BillingDate = NULL WHERE IDNUM = '5000003B'"));
     run(QStringLiteral("DELETE FROM STATION..tbNurseDepartmentClearance WHERE IdNum = '5000003B'"));
     run(QStringLiteral("DELETE FROM STATION..TBNURSEDISCHARGENOTICE WHERE IDNUM = '5000003B'"));
-    EXPECT_TRUE(gate.MayCharge(QStringLiteral("5000003B"), kName, 1e9));
+    EXPECT_TRUE(gate.MayCharge(QStringLiteral("5000003B"), kName, money("1000000000")));
     EXPECT_TRUE(prompts.shown().empty()) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
 }
 
