@@ -14,6 +14,10 @@ void AppFixture::SetUp()
 void AppFixture::TearDown()
 {
     app::ResetGlobals();
+    app::Components = nullptr;
+    app::ProgramSettings = nullptr;
+    components.reset();
+    programSettings.reset();
     user.reset();
 }
 
@@ -32,6 +36,23 @@ void AppFixture::logInAs(const QString& userId, const QString& password)
 db::Connection& AppFixture::conn()
 {
     return *app::SQLConnection();
+}
+
+void AppFixture::connectComponents()
+{
+    components = std::make_unique<components::ComponentSet>();
+    components->CreateComponents(false, QString());
+    components::ComponentSet::ConnectOptions options;
+    options.connection = &conn();
+    ASSERT_TRUE(components->ConnectComponents(options));
+    app::Components = components.get();
+}
+
+settings::clsSettings& AppFixture::loadSettings()
+{
+    programSettings = std::make_unique<settings::clsSettings>();
+    app::ProgramSettings = programSettings.get();
+    return *programSettings;
 }
 
 } // namespace test

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app_support/ScriptedPrompts.h"
+#include "components/ComponentSet.h"
 #include "components/clsCurrentuser.h"
 #include "db/Connection.h"
+#include "settings/clsSettings.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -20,9 +22,16 @@ protected:
     // Logs in another demo user (the fixture starts as NURSE1).
     void logInAs(const QString& userId, const QString& password);
     db::Connection& conn();
+    // The sibling components connected on the fixture's database, as app::Components.
+    void connectComponents();
+    // The station's settings read from the database, as app::ProgramSettings;
+    // a test that changes a setting row reads them again with LoadParameters().
+    settings::clsSettings& loadSettings();
 
     ScriptedPrompts prompts;
     std::unique_ptr<components::clsCurrentuser> user;
+    std::unique_ptr<components::ComponentSet> components;
+    std::unique_ptr<settings::clsSettings> programSettings;
 };
 
 } // namespace test

@@ -54,6 +54,14 @@ bool ScriptedPrompts::ask(const QString& text, const QString& title, shell::Prom
     return yes;
 }
 
+int ScriptedPrompts::criticalCount() const
+{
+    int n = 0;
+    for (const Shown& s : shown_)
+        n += s.kind == Shown::Kind::Message && s.icon == shell::PromptIcon::Critical;
+    return n;
+}
+
 shell::SaveChoice ScriptedPrompts::askSave(const QString& text, const QString& title)
 {
     shown_.push_back({Shown::Kind::SaveQuestion, title, text, shell::PromptIcon::Question});

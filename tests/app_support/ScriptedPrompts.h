@@ -39,6 +39,8 @@ public:
     // The messages and questions (save questions too) shown, as "title: text".
     QStringList texts() const;
     const Shown& last() const;
+    // How many error boxes (messages with the critical icon) were shown.
+    int criticalCount() const;
     void clear() { shown_.clear(); }
     // True when every scripted answer was used.
     bool allUsed() const { return answers_.empty() && saveAnswers_.empty() && dialogs_.empty() && files_.empty(); }

@@ -30,14 +30,8 @@ protected:
     void SetUp() override
     {
         AppFixture::SetUp();
-        components_ = std::make_unique<components::ComponentSet>();
-        components_->CreateComponents(false, QString());
-        components::ComponentSet::ConnectOptions options;
-        options.connection = &conn();
-        ASSERT_TRUE(components_->ConnectComponents(options));
-        app::Components = components_.get();
-        settings_ = std::make_unique<settings::clsSettings>();
-        app::ProgramSettings = settings_.get();
+        connectComponents();
+        loadSettings();
         reset();
     }
 
@@ -52,15 +46,6 @@ protected:
         run(QStringLiteral("DELETE FROM STATION..TBNURSEDISCHARGENOTICE WHERE IDNUM = ") + db::Quote(kAdmission));
     }
 
-    void TearDown() override
-    {
-        app::Components = nullptr;
-        app::ProgramSettings = nullptr;
-        components_.reset();
-        settings_.reset();
-        AppFixture::TearDown();
-    }
-
 public:
     void run(const QString& sql) { conn().execute(sql); }
 
@@ -68,7 +53,7 @@ public:
     {
         run(QStringLiteral("DELETE FROM STATION..tbNurseSetup WHERE Field = 'CheckCredLim'"));
         run(QStringLiteral("INSERT INTO STATION..tbNurseSetup (Field, value) VALUES ('CheckCredLim', '%1')").arg(on ? 1 : 0));
-        settings_->LoadParameters();
+        programSettings->LoadParameters();
     }
 
     double billed(const QString& idNum)
@@ -100,10 +85,6 @@ public:
             counts << rs.field(i).serverText();
         return counts.join(QLatin1Char('|'));
     }
-
-private:
-    std::unique_ptr<components::ComponentSet> components_;
-    std::unique_ptr<settings::clsSettings> settings_;
 };
 
 struct Refusal {

@@ -9,17 +9,9 @@
 namespace {
 
 using namespace test;
-using Kind = ScriptedPrompts::Shown::Kind;
 
 class ServicePosting : public AppFixture {
 protected:
-    int criticalCount() const
-    {
-        int n = 0;
-        for (const auto& shown : prompts.shown())
-            n += shown.kind == Kind::Message && shown.icon == shell::PromptIcon::Critical;
-        return n;
-    }
     QString billRow(const QString& table, const QString& slip, const QString& itemId)
     {
         const db::Recordset row = conn().open(QStringLiteral("SELECT IDNum, HospNum, Amount, Quantity, RevenueID, PatientType, RoomID, "
@@ -49,7 +41,7 @@ TEST_F(ServicePosting, ALineLandsOnThePatientsOwnBillWithItsExactFigures)
     ASSERT_TRUE(PostServiceLines(OutPatientPosting(), QStringLiteral("C900002O"), {Line(QStringLiteral("P029"), QStringLiteral("120"))}));
     EXPECT_EQ(RowsOf(conn(), kOutBill, QStringLiteral("C900002O"), QStringLiteral("P029")), 1);
     EXPECT_EQ(RowsOf(conn(), kInBill, QStringLiteral("C900002O"), QStringLiteral("P029")), 0);
-    EXPECT_EQ(criticalCount(), 0) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
+    EXPECT_EQ(prompts.criticalCount(), 0) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
 }
 
 TEST_F(ServicePosting, TheSecondOperationFlagIsKeptOnlyWhenTheHospitalDiscountsIt)
@@ -92,7 +84,7 @@ TEST_F(ServicePosting, AFailureHalfwayIsReportedAndPostingAgainChargesEachLineOn
     conn().execute(QStringLiteral("CREATE UNIQUE INDEX UX_TestDescription ON BILLING..tbBillDailyBill (Description)"));
 
     EXPECT_FALSE(PostServiceLines(InPatientPosting(), slip, lines));
-    EXPECT_EQ(criticalCount(), 1) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
+    EXPECT_EQ(prompts.criticalCount(), 1) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
     EXPECT_EQ(prompts.last().title, QStringLiteral("Notification"));
     EXPECT_EQ(RowsOf(conn(), kInBill, slip, QStringLiteral("P029")), 1);
     EXPECT_EQ(RowsOf(conn(), kInBill, slip, QStringLiteral("P030")), 0) << "the line before the failure went back too";
@@ -102,14 +94,14 @@ TEST_F(ServicePosting, AFailureHalfwayIsReportedAndPostingAgainChargesEachLineOn
     ASSERT_TRUE(PostServiceLines(InPatientPosting(), slip, lines));
     for (const auto& line : lines)
         EXPECT_EQ(RowsOf(conn(), kInBill, slip, line.itemId), 1) << qPrintable(line.itemId);
-    EXPECT_EQ(criticalCount(), 0);
+    EXPECT_EQ(prompts.criticalCount(), 0);
 }
 
 TEST_F(ServicePosting, AMissingBillOrAnAmountThatIsNoNumberIsRefusedNotPosted)
 {
     conn().execute(QStringLiteral("DROP TABLE BILLING..tbBillOPDailyOut"));
     EXPECT_FALSE(PostServiceLines(InPatientPosting(), QStringLiteral("C900007O"), {Line(QStringLiteral("P029"), QStringLiteral("100"))}));
-    EXPECT_EQ(criticalCount(), 1);
+    EXPECT_EQ(prompts.criticalCount(), 1);
     EXPECT_EQ(RowsOf(conn(), kInBill, QStringLiteral("C900007O"), QStringLiteral("P029")), 0);
 
     EXPECT_THROW(conn().execute(QStringLiteral("STATION..Nurse_AppendCharging '1','1000158','P029','12,50','1','','OR','N','X','D','I','D','R','L','','C1O','','','',NULL,'0'")),

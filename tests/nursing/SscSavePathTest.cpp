@@ -24,13 +24,6 @@ using Kind = test::ScriptedPrompts::Shown::Kind;
 
 class SscSavePath : public SscFixture {
 protected:
-    int criticalCount() const
-    {
-        int n = 0;
-        for (const auto& shown : prompts.shown())
-            n += shown.kind == Kind::Message && shown.icon == shell::PromptIcon::Critical;
-        return n;
-    }
     QString storedRow()
     {
         const db::Recordset row =
@@ -72,7 +65,7 @@ TEST_F(SscSavePath, AnInsertRefusedAfterTheDeleteKeepsTheStoredChecklistAndTheTy
     for (int button : {1, 2}) {
         prompts.clear();
         saveSigned(button);
-        EXPECT_EQ(criticalCount(), 1) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
+        EXPECT_EQ(prompts.criticalCount(), 1) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
         EXPECT_EQ(prompts.last().title, QStringLiteral("Notification"));
         EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Critical) << "no \"saved\" message after it";
     }
@@ -94,7 +87,7 @@ TEST_F(SscSavePath, ADeleteWhoseLogCannotBeWrittenKeepsTheChecklistAndTheWindow)
     prompts.answer(true);
     signAsNurse();
     click(3);
-    EXPECT_EQ(criticalCount(), 1);
+    EXPECT_EQ(prompts.criticalCount(), 1);
     EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Critical) << "no \"deleted\" message after it";
     EXPECT_EQ(storedRow(), before);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -63,14 +63,8 @@ protected:
     void SetUp() override
     {
         AppFixture::SetUp();
-        components_ = std::make_unique<components::ComponentSet>();
-        components_->CreateComponents(false, QString());
-        components::ComponentSet::ConnectOptions options;
-        options.connection = &conn();
-        ASSERT_TRUE(components_->ConnectComponents(options));
-        app::Components = components_.get();
-        settings_ = std::make_unique<settings::clsSettings>();
-        app::ProgramSettings = settings_.get();
+        connectComponents();
+        loadSettings();
         setStations(false);
         now = conn().open(QStringLiteral("SELECT GETDATE() AS Now")).field(QStringLiteral("Now")).toDateTime();
         app::ServerDate = now;
@@ -79,10 +73,6 @@ protected:
     void TearDown() override
     {
         patients::SetChartOpener({});
-        app::Components = nullptr;
-        app::ProgramSettings = nullptr;
-        components_.reset();
-        settings_.reset();
         AppFixture::TearDown();
     }
 
@@ -99,7 +89,7 @@ protected:
         run(QStringLiteral("DELETE FROM STATION..tbNurseSetup WHERE Field = 'OREnableWithStations'"));
         run(QStringLiteral("INSERT INTO STATION..tbNurseSetup (Field, value, Description) VALUES ('OREnableWithStations', '%1', '')")
                 .arg(on ? 1 : 0));
-        settings_->LoadParameters();
+        programSettings->LoadParameters();
     }
 
     void addPerson(const QString& hospNum, const QString& last, const QString& first, const QString& middle)
@@ -167,8 +157,6 @@ protected:
     }
 
     QDateTime now;
-    std::unique_ptr<components::ComponentSet> components_;
-    std::unique_ptr<settings::clsSettings> settings_;
 };
 
 } // namespace test

@@ -25,7 +25,7 @@ protected:
 
 TEST_F(PatientStatus, ClosedAccountIsToldAndAnOpenOneIsNot)
 {
-    createComponents();
+    connectComponents();
     EXPECT_FALSE(IsAccountClosed(QStringLiteral("T900")));
     EXPECT_TRUE(prompts.shown().empty());
 

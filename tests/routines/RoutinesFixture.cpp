@@ -6,13 +6,6 @@
 
 namespace test {
 
-void RoutinesFixture::TearDown()
-{
-    app::Components = nullptr;
-    components_.reset();
-    AppFixture::TearDown();
-}
-
 QDateTime RoutinesFixture::serverNow()
 {
     return conn().open(QStringLiteral("SELECT GETDATE() AS Now")).field(QStringLiteral("Now")).toDateTime();
@@ -61,14 +54,5 @@ void RoutinesFixture::setPatientType(const QString& type)
     app::PatientType = type;
 }
 
-void RoutinesFixture::createComponents()
-{
-    components_ = std::make_unique<components::ComponentSet>();
-    components_->CreateComponents(false, QString());
-    components::ComponentSet::ConnectOptions options;
-    options.connection = &conn();
-    ASSERT_TRUE(components_->ConnectComponents(options));
-    app::Components = components_.get();
-}
 
 } // namespace test

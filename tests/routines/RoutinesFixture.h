@@ -15,8 +15,6 @@ namespace test {
 // helpers that write the rows a test needs, every value through db::Quote.
 class RoutinesFixture : public AppFixture {
 protected:
-    void TearDown() override;
-
     // The server's day and time (the routines compare against the server's clock).
     QDateTime serverNow();
     QDate serverToday() { return serverNow().date(); }
@@ -37,12 +35,9 @@ protected:
     void selectInPatient() { setPatientType(QStringLiteral("I")); }
     void selectOutPatient() { setPatientType(QStringLiteral("O")); }
 
-    // Creates and connects the sibling components (the patient search among them).
-    void createComponents();
 
 private:
     static void setPatientType(const QString& type);
-    std::unique_ptr<components::ComponentSet> components_;
 };
 
 } // namespace test

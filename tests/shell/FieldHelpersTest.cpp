@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimeEdit>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -60,6 +61,37 @@ TEST_F(DateFieldTyping, AWholeDateTypedOverTheSelectionIsTakenAsTyped)
         EXPECT_EQ(box->text(), c.expected.toString(QStringLiteral("MM/dd/yyyy")));
         EXPECT_EQ(shell::DateFieldText(box.get()), c.expected.toString(QStringLiteral("MM/dd/yyyy")));
     }
+}
+
+TEST(DateAndTimeTabbing, TabAfterATypedValueGoesOnToTheNextBox)
+{
+    // Qt's boxes move Tab between the parts of a date: after typing a whole
+    // date a nurse's Tab stayed in the box and her next keys changed the day.
+    QWidget form;
+    auto* date = shell::NewDateField(&form, QStringLiteral("dtpDate"), QDate(2026, 12, 4));
+    auto* time = shell::NewTimeField(&form, QStringLiteral("dtpTime"), QTime(7, 0));
+    auto* next = new QLineEdit(&form);
+    auto* layout = new QVBoxLayout(&form);
+    for (QWidget* w : {static_cast<QWidget*>(date), static_cast<QWidget*>(time), static_cast<QWidget*>(next)})
+        layout->addWidget(w);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+
+    typeOver(date, QStringLiteral("12072026"));
+    QTest::keyClick(date, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), time);
+    typeOver(time, QStringLiteral("0830a"));
+    QTest::keyClick(time, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), next);
+    EXPECT_EQ(date->date(), QDate(2026, 12, 7));
+    EXPECT_EQ(time->time(), QTime(8, 30));
+
+    // Shift+Tab goes back the same way, from any part of the box.
+    time->setFocus();
+    time->setCurrentSectionIndex(time->sectionCount() - 1);
+    QTest::keyClick(time, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), date);
 }
 
 TEST_F(DateFieldTyping, AnImpossibleDateIsRefusedAndThePreviousDateStays)

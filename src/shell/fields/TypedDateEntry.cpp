@@ -137,6 +137,16 @@ private:
 
     bool keyPress(QKeyEvent* key)
     {
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            if (typing_)
+                finish();
+            // Tab leaves the box as it leaves every other box of the form: the
+            // parts of a date are typed, not tabbed through. The box lets focus
+            // go only from its last part (first part going back).
+            const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+            box_->setCurrentSectionIndex(back ? 0 : box_->sectionCount() - 1);
+            return false;
+        }
         const QString text = key->text();
         if (!typing_) {
             if (swallowM_) {
@@ -170,8 +180,6 @@ private:
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_PageUp:
