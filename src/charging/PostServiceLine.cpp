@@ -9,7 +9,7 @@
 
 namespace charging {
 
-void PostServiceLine(db::Connection& connection, const ServicePosting& posting, const QString& slip, const ServiceLine& line)
+void PostServiceLine(db::Connection& connection, const ChargePosting& posting, const QString& slip, const ChargeLine& line)
 {
     const QStringList values{posting.hospNum,
                              posting.idNum,
@@ -42,10 +42,10 @@ void PostServiceLine(db::Connection& connection, const ServicePosting& posting, 
                            + db::Quote(line.itemId) + QStringLiteral(" AND IDNUM = ") + db::Quote(posting.idNum));
 }
 
-bool PostServiceLines(const ServicePosting& posting, const QString& slip, const QList<ServiceLine>& lines)
+bool PostServiceLines(const ChargePosting& posting, const QString& slip, const QList<ChargeLine>& lines)
 {
     return shell::SaveTransaction::Run([&](db::Connection& connection) {
-        for (const ServiceLine& line : lines) {
+        for (const ChargeLine& line : lines) {
             if (!LineAlreadyPosted(connection, slip, line.itemId))
                 PostServiceLine(connection, posting, slip, line);
         }

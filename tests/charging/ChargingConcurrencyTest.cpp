@@ -27,8 +27,8 @@ constexpr qlonglong kFirstNumber = 700000;
 [[maybe_unused]] const bool stationJob = test::RegisterWorkerJob(
     QStringLiteral("station"), [](const QString& databasePath, int station, QTextStream& out) {
         auto connection = server::OpenEmbedded(databasePath);
-        const charging::ServicePosting posting = station % 2 ? test::OutPatientPosting() : test::InPatientPosting();
-        const charging::ServiceLine line = test::Line(QStringLiteral("P0%1").arg(station), QStringLiteral("1234.56"));
+        const charging::ChargePosting posting = station % 2 ? test::OutPatientPosting() : test::InPatientPosting();
+        const charging::ChargeLine line = test::Line(QStringLiteral("P0%1").arg(station), QStringLiteral("1234.56"));
         for (int i = 0; i < kSlipsPerStation; ++i) {
             const QString slip = charging::NextChargeSlipNumber(*connection, posting.idNum, {}, QStringLiteral("Operating Room"));
             connection->beginTrans();

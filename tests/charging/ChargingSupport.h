@@ -1,15 +1,15 @@
 #pragma once
 
-#include "charging/ServiceLine.h"
+#include "charging/ChargeLine.h"
 #include "db/Connection.h"
 #include "db/SqlText.h"
 
 namespace test {
 
 // A demo in-patient and out-patient, as the patient list would select them.
-inline charging::ServicePosting InPatientPosting()
+inline charging::ChargePosting InPatientPosting()
 {
-    charging::ServicePosting p;
+    charging::ChargePosting p;
     p.hospNum = QStringLiteral("1000272");
     p.idNum = QStringLiteral("1000158");
     p.patientType = QStringLiteral("I");
@@ -22,9 +22,9 @@ inline charging::ServicePosting InPatientPosting()
     return p;
 }
 
-inline charging::ServicePosting OutPatientPosting()
+inline charging::ChargePosting OutPatientPosting()
 {
-    charging::ServicePosting p = InPatientPosting();
+    charging::ChargePosting p = InPatientPosting();
     p.hospNum = QStringLiteral("1000301");
     p.idNum = QStringLiteral("5000003B");
     p.patientType = QStringLiteral("O");
@@ -32,9 +32,9 @@ inline charging::ServicePosting OutPatientPosting()
     return p;
 }
 
-inline charging::ServiceLine Line(const QString& itemId, const QString& amount, const QString& quantity = QStringLiteral("1"))
+inline charging::ChargeLine Line(const QString& itemId, const QString& amount, const QString& quantity = QStringLiteral("1"))
 {
-    charging::ServiceLine line;
+    charging::ChargeLine line;
     line.departmentCode = QStringLiteral("OR");
     line.itemId = itemId;
     line.description = QStringLiteral("SERVICE ") + itemId;

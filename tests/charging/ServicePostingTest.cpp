@@ -10,7 +10,7 @@ namespace {
 
 using namespace test;
 
-class ServicePosting : public AppFixture {
+class ChargePosting : public AppFixture {
 protected:
     QString billRow(const QString& table, const QString& slip, const QString& itemId)
     {
@@ -25,7 +25,7 @@ protected:
     }
 };
 
-TEST_F(ServicePosting, ALineLandsOnThePatientsOwnBillWithItsExactFigures)
+TEST_F(ChargePosting, ALineLandsOnThePatientsOwnBillWithItsExactFigures)
 {
     ASSERT_TRUE(PostServiceLines(InPatientPosting(), QStringLiteral("C900001O"),
                                  {Line(QStringLiteral("P029"), QStringLiteral("38500.10")),
@@ -44,12 +44,12 @@ TEST_F(ServicePosting, ALineLandsOnThePatientsOwnBillWithItsExactFigures)
     EXPECT_EQ(prompts.criticalCount(), 0) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
 }
 
-TEST_F(ServicePosting, TheSecondOperationFlagIsKeptOnlyWhenTheHospitalDiscountsIt)
+TEST_F(ChargePosting, TheSecondOperationFlagIsKeptOnlyWhenTheHospitalDiscountsIt)
 {
-    charging::ServiceLine second = Line(QStringLiteral("P029"), QStringLiteral("100"));
+    charging::ChargeLine second = Line(QStringLiteral("P029"), QStringLiteral("100"));
     second.secondOperation = true;
     ASSERT_TRUE(PostServiceLines(InPatientPosting(), QStringLiteral("C900003O"), {second}));
-    charging::ServicePosting discounted = InPatientPosting();
+    charging::ChargePosting discounted = InPatientPosting();
     discounted.secondOperationDiscount = true;
     ASSERT_TRUE(PostServiceLines(discounted, QStringLiteral("C900004O"), {second, Line(QStringLiteral("P030"), QStringLiteral("5"))}));
     const QString flags = QStringLiteral("SELECT ITEMID, isnull(isSecORProc,'-') AS F FROM STATION..tbNurseLogBook WHERE REFERENCENUM = ");
@@ -61,9 +61,9 @@ TEST_F(ServicePosting, TheSecondOperationFlagIsKeptOnlyWhenTheHospitalDiscountsI
     EXPECT_EQ(seen, (QStringList{QStringLiteral("P029=1"), QStringLiteral("P030=0")}));
 }
 
-TEST_F(ServicePosting, SavingTheSameSlipAgainPostsNothingNew)
+TEST_F(ChargePosting, SavingTheSameSlipAgainPostsNothingNew)
 {
-    const QList<charging::ServiceLine> lines{Line(QStringLiteral("P029"), QStringLiteral("100")), Line(QStringLiteral("P030"), QStringLiteral("50"))};
+    const QList<charging::ChargeLine> lines{Line(QStringLiteral("P029"), QStringLiteral("100")), Line(QStringLiteral("P030"), QStringLiteral("50"))};
     ASSERT_TRUE(PostServiceLines(InPatientPosting(), QStringLiteral("C900005O"), {lines.first()}));
     ASSERT_TRUE(PostServiceLines(InPatientPosting(), QStringLiteral("C900005O"), lines));
     ASSERT_TRUE(PostServiceLines(InPatientPosting(), QStringLiteral("C900005O"), lines));
@@ -73,10 +73,10 @@ TEST_F(ServicePosting, SavingTheSameSlipAgainPostsNothingNew)
 
 // A refusal part-way rolls the whole slip back and says so once; posting the
 // slip again once the cause is gone puts every line on the bill exactly once.
-TEST_F(ServicePosting, AFailureHalfwayIsReportedAndPostingAgainChargesEachLineOnce)
+TEST_F(ChargePosting, AFailureHalfwayIsReportedAndPostingAgainChargesEachLineOnce)
 {
     const QString slip = QStringLiteral("C900006O");
-    const QList<charging::ServiceLine> lines{Line(QStringLiteral("P029"), QStringLiteral("100")), Line(QStringLiteral("P030"), QStringLiteral("50")),
+    const QList<charging::ChargeLine> lines{Line(QStringLiteral("P029"), QStringLiteral("100")), Line(QStringLiteral("P030"), QStringLiteral("50")),
                                              Line(QStringLiteral("P031"), QStringLiteral("25"))};
     conn().execute(QStringLiteral("DELETE FROM BILLING..tbBillDailyBill")); // the demo bills repeat descriptions
     ASSERT_TRUE(PostServiceLines(InPatientPosting(), slip, {lines.first()}));
@@ -97,7 +97,7 @@ TEST_F(ServicePosting, AFailureHalfwayIsReportedAndPostingAgainChargesEachLineOn
     EXPECT_EQ(prompts.criticalCount(), 0);
 }
 
-TEST_F(ServicePosting, AMissingBillOrAnAmountThatIsNoNumberIsRefusedNotPosted)
+TEST_F(ChargePosting, AMissingBillOrAnAmountThatIsNoNumberIsRefusedNotPosted)
 {
     conn().execute(QStringLiteral("DROP TABLE BILLING..tbBillOPDailyOut"));
     EXPECT_FALSE(PostServiceLines(InPatientPosting(), QStringLiteral("C900007O"), {Line(QStringLiteral("P029"), QStringLiteral("100"))}));
