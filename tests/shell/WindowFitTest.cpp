@@ -4,7 +4,10 @@
 // outside what its window shows (unless it scrolls there), or a caption cut
 // short, fails the test with the window and widget named.
 
+#include "components/CodeListings.h"
+#include "components/frmCodeSearch.h"
 #include "components/frmConfirmPassword.h"
+#include "components/frmLogin.h"
 #include "patients/PatientListSupport.h"
 #include "patients/frmAdmittedPatients.h"
 #include "patients/frmPatientIndex.h"
@@ -286,6 +289,17 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
         checkDialog(password);
         patients::frmSearcher searcher;
         checkDialog(searcher);
+        components::frmLogin logIn(components::ConnectionChoice(), [](const components::ConnectionChoice&, const QString&,
+                                                                      const QString&) { return components::frmLogin::Outcome(); });
+        checkDialog(logIn);
+        // The code look-up with the widest listing the station uses, rows in it.
+        const std::optional<components::ListingDef> revenues = components::FindListing(21);
+        ASSERT_TRUE(revenues.has_value());
+        QVariantMap row;
+        for (const components::ListingDef::Column& column : revenues->columns)
+            row.insert(column.field, column.money ? QVariant(12345.5) : QVariant(QStringLiteral("OPERATING ROOM FEE, MAJOR")));
+        components::frmCodeSearch lookUp(*revenues, {row, row}, QString());
+        checkDialog(lookUp);
         reports::frmReport range;
         checkDialog(range);
         reports::frmReportDate period;
