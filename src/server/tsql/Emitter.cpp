@@ -648,6 +648,10 @@ Emitted Emitter::aggregate(const QString& name, const Expr& e, const Scope& scop
     const NumberType& n = a.number;
     if (name == QLatin1String("SUM")) {
         // Amounts add up exactly; whole numbers and floats as SQLite adds them.
+        // A sum of ints is an int on the server: past 32 bits it fails rather
+        // than handing a caller a total its int column cannot hold.
+        if (n.kind == NumberKind::Int)
+            return {QStringLiteral("tsql_int(sum(") + distinct + a.sql + QStringLiteral("), 32)"), ValueType::Number, false, n};
         if (isIntegral(n.kind) || n.kind == NumberKind::Float)
             return {QStringLiteral("sum(") + distinct + a.sql + QLatin1Char(')'), ValueType::Number, false, n};
         const NumberType t = n.exact() ? NumberType{n.kind, Decimal38, n.scale} : NumberType{};
