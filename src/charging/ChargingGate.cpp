@@ -1,7 +1,10 @@
 #include "charging/ChargingGate.h"
 
+#include "db/Connection.h"
 #include "db/DbError.h"
+#include "db/SqlText.h"
 #include "db/routines/PatientStatus.h"
+#include "settings/HospitalInfo.h"
 #include "settings/clsSettings.h"
 #include "shell/Globals.h"
 #include "shell/Prompts.h"
@@ -24,6 +27,8 @@ bool ChargingGate::MayCharge(const QString& idNum, const QString& patientName, c
     if (clearedByDepartment(idNum))
         return false;
     if (dischargeOrderSent(idNum, patientName))
+        return false;
+    if (refusedForCashBasis(idNum))
         return false;
     return !overCreditLine(idNum, batchAmount);
 }
@@ -62,6 +67,63 @@ bool ChargingGate::dischargeOrderSent(const QString& idNum, const QString& patie
                       + QStringLiteral("\r\n\r\n") + QStringLiteral("You have to revoke the discharge order to send additional requests."),
                   shell::PromptIcon::Critical);
     return true;
+}
+
+QString ChargingGate::CashBasisMessage(const QString& charges)
+{
+    return QStringLiteral("The patient's account has been placed under cash basis ") + QStringLiteral("for ( ") + charges
+           + QStringLiteral(" ) by the Billing Officer. ")
+           + QStringLiteral("Please advice the patient/watcher to see the Billing staff immediately for further instructions.");
+}
+
+bool ChargingGate::UnderCashBasis(const QString& idNum)
+{
+    db::Connection* connection = app::SQLConnection();
+    if (!connection)
+        throw db::DbError(QStringLiteral("The station is not connected to the database."));
+    return connection->open(QStringLiteral("Select Isnull(CashBasis,0) as CashBasis from Patient_data..tbPatient2 where IDNum =")
+                            + db::Quote(idNum.trimmed()))
+        .field(QStringLiteral("CashBasis"))
+        .toBool();
+}
+
+bool ChargingGate::refusedForCashBasis(const QString& idNum) const
+{
+    // Only the operating room's permission lives on the admission (OkeyOR);
+    // the issue windows' departments keep their own cash-basis rules.
+    if (departmentCode_.compare(QLatin1String("OR"), Qt::CaseInsensitive) != 0)
+        return false;
+    if (app::Hospital().IsAllowORPostChargesIfCashBasis)
+        return false;
+    db::Connection* connection = app::SQLConnection();
+    if (!connection)
+        throw db::DbError(QStringLiteral("The station is not connected to the database."));
+    const db::Recordset row = connection->open(
+        QStringLiteral("Select Isnull(CashBasis,0) as CashBasis, Isnull(OkeyOR,0) as OKeyOR from Patient_data..tbPatient2 where IDNum =")
+        + db::Quote(idNum.trimmed()));
+    if (row.eof() || !row.field(QStringLiteral("CashBasis")).toBool() || row.field(QStringLiteral("OKeyOR")).toBool())
+        return false;
+    shell::Notify(CashBasisMessage(QStringLiteral("OR Charges")), shell::PromptIcon::Exclamation);
+    return true;
+}
+
+bool ChargingGate::MayChargeItem(const QString& idNum, const ChargeLine& line)
+{
+    const QString itemId = line.itemId;
+    const bool stockItem = line.isStockLine();
+    if (!UnderCashBasis(idNum))
+        return true;
+    db::Connection* connection = app::SQLConnection();
+    const QString sql = stockItem
+                            ? QStringLiteral("Select IsNull(Unrestricted, 1) as Value from INVENTORY..tbInvMaster where ItemID = ")
+                                  + db::Quote(itemId.trimmed())
+                            : QStringLiteral("Select IsNull(Unrestricted, 1) as Value from Build_File..TbCoOtherRevenue where OtherRevenueID = ")
+                                  + db::Quote(itemId.trimmed()) + QStringLiteral(" and OtherSectionID = ") + db::Quote(line.departmentCode);
+    const db::Recordset row = connection->open(sql);
+    if (row.eof() || row.field(QStringLiteral("Value")).toBool())
+        return true;
+    shell::Notify(QStringLiteral("This ITEM/SERVICE/EXAM is restricted for cash basis patients."), shell::PromptIcon::Exclamation);
+    return false;
 }
 
 bool ChargingGate::overCreditLine(const QString& idNum, const db::Decimal& batchAmount) const

@@ -1,12 +1,15 @@
 // Four stations posting at once to one hospital database: each draws its own
-// charge-slip numbers and posts a service line under each. The test program
-// starts copies of itself as the stations.
+// charge-slip numbers and posts a stock line and a service line under each,
+// as the charge entry does. The test program starts copies of itself as the
+// stations.
 #include "ChargingSupport.h"
+#include "app_support/ScriptedPrompts.h"
 
-#include "charging/ChargeSlipNumber.h"
-#include "charging/PostServiceLine.h"
-#include "charging/PostedReferences.h"
+#include "charging/PostCharges.h"
+#include "components/clsCurrentuser.h"
 #include "db/DbError.h"
+#include "server/EmbeddedServer.h"
+#include "shell/Globals.h"
 #include "support/TestDatabase.h"
 #include "support/WorkerProcesses.h"
 
@@ -15,28 +18,45 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 constexpr int kStations = 4;
 constexpr int kSlipsPerStation = 100;
 constexpr qlonglong kFirstNumber = 700000;
+const QString kLocation = QStringLiteral("22");
 
-// One posting as the charge entry makes it: draw the number (written back at
-// once), then the line in its own transaction, skipped when already there.
+QString ServiceItem(int station)
+{
+    return QStringLiteral("P0%1").arg(station);
+}
+
+// Station s takes its stock from the s-th well-stocked item of the satellite.
+QStringList StationItems(db::Connection& connection)
+{
+    return test::StockedItems(connection, kLocation, kStations, 150);
+}
+
 [[maybe_unused]] const bool stationJob = test::RegisterWorkerJob(
     QStringLiteral("station"), [](const QString& databasePath, int station, QTextStream& out) {
-        auto connection = server::OpenEmbedded(databasePath);
+        components::clsCurrentuser user;
+        user.PasswordDeptCode = QStringLiteral("29");
+        if (!user.logIn(server::OpenEmbedded(databasePath), QStringLiteral("NURSE1"), QStringLiteral("nurse1")))
+            throw db::DbError(QStringLiteral("log-in refused"));
+        app::CurrentUser = &user;
+        app::StationCode = QStringLiteral("OR");
+        test::ScriptedPrompts prompts;
         const charging::ChargePosting posting = station % 2 ? test::OutPatientPosting() : test::InPatientPosting();
-        const charging::ChargeLine line = test::Line(QStringLiteral("P0%1").arg(station), QStringLiteral("1234.56"));
+        const QString stockItem = StationItems(*user.SQLConnection()).value(station);
+        const QList<charging::ChargeLine> lines{test::StockLine(stockItem, kLocation, QStringLiteral("12.34"), QStringLiteral("1.5")),
+                                                test::Line(ServiceItem(station), QStringLiteral("1234.56"))};
         for (int i = 0; i < kSlipsPerStation; ++i) {
-            const QString slip = charging::NextChargeSlipNumber(*connection, posting.idNum, {}, QStringLiteral("Operating Room"));
-            connection->beginTrans();
-            if (!charging::LineAlreadyPosted(*connection, slip, line.itemId))
-                charging::PostServiceLine(*connection, posting, slip, line);
-            connection->commitTrans();
-            out << slip << '\n';
+            const QString slip = charging::PostCharges(posting, lines, {}, QStringLiteral("Operating Room"));
+            if (slip.isEmpty())
+                out << "failed: " << prompts.texts().join(QLatin1Char(' ')) << '\n';
+            else
+                out << slip << '\n';
         }
+        app::CurrentUser = nullptr;
     });
 
 qlonglong count(db::Connection& c, const QString& sql)
@@ -48,23 +68,37 @@ TEST(ChargingConcurrency, FourStationsPostingAtOnceNeverShareASlipOrDoubleALine)
 {
     auto connection = test::FreshDatabase(test::Fixture::Demo);
     connection->execute(QStringLiteral("UPDATE STATION..tbORChargeSlip SET Chargeslip = %1").arg(kFirstNumber));
+    const QStringList items = StationItems(*connection);
+    ASSERT_EQ(items.size(), kStations);
+    std::vector<db::Decimal> stockBefore;
+    for (const QString& item : items)
+        stockBefore.push_back(test::OnHand(*connection, item, kLocation));
     const QString databasePath = test::LastDatabasePath();
+
     const std::vector<QStringList> stations =
-        test::RunWorkers(QStringLiteral("station"), kStations, databasePath, QStringLiteral("ChargingConcurrency.*"), 240000);
+        test::RunWorkers(QStringLiteral("station"), kStations, databasePath, QStringLiteral("ChargingConcurrency.*"), 480000);
 
     QSet<QString> slips;
     for (int s = 0; s < kStations; ++s) {
         const QStringList& lines = stations[s];
         EXPECT_EQ(lines.size(), kSlipsPerStation) << "station " << s;
+        const QString bill = s % 2 ? test::kOutBill : test::kInBill;
         for (const QString& slip : lines) {
+            ASSERT_FALSE(slip.startsWith(QLatin1String("failed"))) << "station " << s << ": " << qPrintable(slip);
             slips.insert(slip);
-            const QString bill = s % 2 ? test::kOutBill : test::kInBill;
-            EXPECT_EQ(test::RowsOf(*connection, bill, slip, QStringLiteral("P0%1").arg(s)), 1) << qPrintable(slip);
+            EXPECT_EQ(test::RowsOf(*connection, bill, slip, ServiceItem(s)), 1) << qPrintable(slip);
+            EXPECT_EQ(test::RowsOf(*connection, bill, slip, items[s]), 1) << qPrintable(slip);
+            EXPECT_EQ(test::RowsOf(*connection, test::kStockCard, slip, items[s]), 1) << qPrintable(slip);
         }
+        // Each posting took 1.5 of the station's item, exactly.
+        const db::Decimal taken = *db::Decimal::multiply(*db::Decimal::parse(u"1.5"), db::Decimal::fromInteger(kSlipsPerStation));
+        EXPECT_EQ(test::OnHand(*connection, items[s], kLocation), *db::Decimal::subtract(stockBefore[s], taken)) << "station " << s;
     }
     EXPECT_EQ(slips.size(), kStations * kSlipsPerStation) << "a slip number was handed out twice";
     const QString lines = QStringLiteral("SELECT COUNT(*) FROM %1 WHERE ItemID LIKE 'P0_' AND Amount = 1234.56 AND RefNum >= 'C7'");
     EXPECT_EQ(count(*connection, lines.arg(test::kInBill)) + count(*connection, lines.arg(test::kOutBill)), kStations * kSlipsPerStation);
+    EXPECT_EQ(count(*connection, QStringLiteral("SELECT COUNT(*) FROM INVENTORY..tbInvStockcard WHERE RefNum >= 'C7' AND RefNum < 'C8'")),
+              kStations * kSlipsPerStation);
     EXPECT_EQ(count(*connection, QStringLiteral("SELECT Chargeslip FROM STATION..tbORChargeSlip")),
               kFirstNumber + kStations * kSlipsPerStation);
 }

@@ -7,6 +7,7 @@
 #include "charging/ChargingGate.h"
 #include "components/ComponentSet.h"
 #include "db/Decimal.h"
+#include "settings/HospitalInfo.h"
 #include "settings/clsSettings.h"
 #include "shell/Globals.h"
 
@@ -44,10 +45,21 @@ protected:
         run(QStringLiteral("UPDATE PATIENT_DATA..tbPatient SET BillingDate = NULL WHERE IDNUM = ") + db::Quote(kAdmission));
         run(QStringLiteral("DELETE FROM STATION..tbNurseDepartmentClearance WHERE IdNum = ") + db::Quote(kAdmission));
         run(QStringLiteral("DELETE FROM STATION..TBNURSEDISCHARGENOTICE WHERE IDNUM = ") + db::Quote(kAdmission));
+        cashBasis(false);
+        app::Hospital().IsAllowORPostChargesIfCashBasis = false;
     }
 
 public:
     void run(const QString& sql) { conn().execute(sql); }
+
+    // Billing puts the account under cash basis and the operating room is not let off it.
+    void cashBasis(bool on)
+    {
+        run(QStringLiteral("UPDATE PATIENT_DATA..tbPatient2 SET CashBasis = %1, OkeyOR = %2 WHERE IDNum = %3")
+                .arg(on ? 1 : 0)
+                .arg(on ? 0 : 1)
+                .arg(db::Quote(kAdmission)));
+    }
 
     void checkCreditLimit(bool on)
     {
@@ -121,6 +133,9 @@ TEST_F(ChargingGateTest, EachRefusalShowsItsOwnMessageAndWritesNothing)
          shell::PromptIcon::Critical,
          QStringLiteral("Final discharge order was already sent for SANTOS, MARIA.\r\n\r\nYou have to revoke the discharge order to send "
                         "additional requests.")},
+        {"under cash basis", [](ChargingGateTest& t) { t.cashBasis(true); }, shell::PromptIcon::Exclamation,
+         QStringLiteral("The patient's account has been placed under cash basis for ( OR Charges ) by the Billing Officer. Please advice "
+                        "the patient/watcher to see the Billing staff immediately for further instructions.")},
         {"over the credit line",
          [](ChargingGateTest& t) {
              t.checkCreditLimit(true);
@@ -203,6 +218,42 @@ TEST_F(ChargingGateTest, TheIssueWindowsAskAboutRequests)
     EXPECT_FALSE(gate.MayCharge(kAdmission, kName));
     EXPECT_EQ(prompts.last().text, QStringLiteral("Patient is already cleared by (Central Supply). If you have requests to make, notify the "
                                                   "Billing staff immediately for further instructions."));
+}
+
+// A cash-basis account passes where the operating room is let off it, but a
+// restricted item is refused one at a time, whichever list it comes from.
+TEST_F(ChargingGateTest, CashBasisIsLiftedForTheOperatingRoomButRestrictedItemsStayRefused)
+{
+    const charging::ChargingGate gate(QStringLiteral("OR"), QStringLiteral("Operating Room"));
+    const charging::ChargingGate pharmacy(QStringLiteral("PH"), QStringLiteral("Pharmacy"));
+    cashBasis(true);
+    EXPECT_TRUE(pharmacy.MayCharge(kAdmission, kName)) << "the issue windows keep their own cash-basis rules";
+    run(QStringLiteral("UPDATE PATIENT_DATA..tbPatient2 SET OkeyOR = 1 WHERE IDNum = ") + db::Quote(kAdmission));
+    EXPECT_TRUE(gate.MayCharge(kAdmission, kName));
+    run(QStringLiteral("UPDATE PATIENT_DATA..tbPatient2 SET OkeyOR = 0 WHERE IDNum = ") + db::Quote(kAdmission));
+    app::Hospital().IsAllowORPostChargesIfCashBasis = true;
+    EXPECT_TRUE(gate.MayCharge(kAdmission, kName));
+    EXPECT_TRUE(prompts.shown().empty()) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
+
+    run(QStringLiteral("UPDATE INVENTORY..tbInvMaster SET Unrestricted = 0 WHERE ItemID = 'M0002'"));
+    run(QStringLiteral("UPDATE BUILD_FILE..TbCoOtherRevenue SET Unrestricted = 0 WHERE OtherSectionID = 'OR' AND OtherRevenueID = "
+                       "(SELECT MIN(OtherRevenueID) FROM BUILD_FILE..TbCoOtherRevenue WHERE OtherSectionID = 'OR')"));
+    const QString service = conn().open(QStringLiteral("SELECT MIN(OtherRevenueID) FROM BUILD_FILE..TbCoOtherRevenue WHERE OtherSectionID = 'OR'"))
+                                 .field(0)
+                                 .text();
+    charging::ChargeLine drug = StockLine(QStringLiteral("M0002"), QStringLiteral("22"), QStringLiteral("10"));
+    charging::ChargeLine procedure = Line(service, QStringLiteral("100"));
+    const QString restricted = QStringLiteral("Notification: This ITEM/SERVICE/EXAM is restricted for cash basis patients.");
+    EXPECT_FALSE(charging::ChargingGate::MayChargeItem(kAdmission, drug));
+    EXPECT_FALSE(charging::ChargingGate::MayChargeItem(kAdmission, procedure));
+    EXPECT_EQ(prompts.texts(), (QStringList{restricted, restricted}));
+    procedure.departmentCode = QStringLiteral("MD");
+    EXPECT_TRUE(charging::ChargingGate::MayChargeItem(kAdmission, procedure)) << "another department's item of the same code";
+
+    cashBasis(false);
+    prompts.clear();
+    EXPECT_TRUE(charging::ChargingGate::MayChargeItem(kAdmission, drug));
+    EXPECT_TRUE(prompts.shown().empty());
 }
 
 } // namespace

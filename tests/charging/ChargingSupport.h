@@ -52,6 +52,39 @@ inline int RowsOf(db::Connection& c, const QString& table, const QString& slip, 
         .toLongLong();
 }
 
+// A stock line of an item the location keeps plenty of.
+inline charging::ChargeLine StockLine(const QString& itemId, const QString& location, const QString& amount,
+                                      const QString& quantity = QStringLiteral("1"))
+{
+    charging::ChargeLine line = Line(itemId, amount, quantity);
+    line.departmentCode = QStringLiteral("PH");
+    line.location = location;
+    return line;
+}
+
+// Items the location keeps at least `least` of, lowest codes first.
+inline QStringList StockedItems(db::Connection& c, const QString& location, int count, int least = 50)
+{
+    db::Recordset rows = c.open(QStringLiteral("SELECT TOP %1 ItemID FROM INVENTORY..tbInvItemLocation WHERE LocationID = %2 "
+                                               "AND OnHand >= %3 ORDER BY ItemID")
+                                    .arg(count)
+                                    .arg(db::Quote(location))
+                                    .arg(least));
+    QStringList items;
+    for (; !rows.eof(); rows.moveNext())
+        items << rows.field(0).text();
+    return items;
+}
+
+inline db::Decimal OnHand(db::Connection& c, const QString& itemId, const QString& location)
+{
+    return *c.open(QStringLiteral("SELECT OnHand FROM INVENTORY..tbInvItemLocation WHERE ItemID = %1 AND LocationID = %2")
+                       .arg(db::Quote(itemId), db::Quote(location)))
+                .field(0)
+                .toDecimal();
+}
+
+inline const QString kStockCard = QStringLiteral("INVENTORY..tbInvStockcard");
 inline const QString kInBill = QStringLiteral("BILLING..tbBillDailyBill");
 inline const QString kOutBill = QStringLiteral("BILLING..tbBillOPDailyOut");
 

@@ -37,6 +37,7 @@ void fill(db::Connection& connection, int scale)
     demo::WritePriceLists(context);
     demo::WriteUsers(context);
     demo::WriteInventory(context);
+    demo::WriteChargingStock(context);
     demo::WritePatients(context);
     demo::WriteSchedule(context);
     demo::WriteResults(context);

@@ -18,6 +18,7 @@ void WriteCaseRates(const DemoContext& context);    // insurance memberships, ca
 void WritePriceLists(const DemoContext& context);   // examinations and revenue items of every department
 void WriteUsers(const DemoContext& context);        // accounts, rights and station rights
 void WriteInventory(const DemoContext& context);    // locations, drugs and supplies, stock
+void WriteChargingStock(const DemoContext& context); // average costs the drug look-up reports
 void WritePatients(const DemoContext& context);     // patients, admissions, visits, histories, notices
 // Parts of WritePatients, inside its transaction.
 void WriteAdmissions(const DemoContext& context);

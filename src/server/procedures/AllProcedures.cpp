@@ -26,6 +26,7 @@ void RegisterAllProcedures()
     RegisterNursingPreOpProcedures(registry);
     RegisterSscProcedures(registry);
     RegisterChargingProcedures(registry);
+    RegisterPostingProcedures(registry);
 }
 
 } // namespace server

@@ -21,5 +21,6 @@ void RegisterPatientIndexProcedures(ProcedureRegistry& registry);
 void RegisterNursingPreOpProcedures(ProcedureRegistry& registry);
 void RegisterSscProcedures(ProcedureRegistry& registry);
 void RegisterChargingProcedures(ProcedureRegistry& registry);
+void RegisterPostingProcedures(ProcedureRegistry& registry);
 
 } // namespace server
