@@ -180,6 +180,14 @@ TEST_F(PostChargesTest, PackageLinesAreTaggedOnTheStockCardAndItsUnusedItemsReco
     prompts.clear();
     EXPECT_TRUE(charging::PostCharges(visit, {packaged}, {}, QStringLiteral("Operating Room"), {QStringLiteral("X9999")}).isEmpty());
     EXPECT_EQ(prompts.criticalCount(), 1);
+
+    // The package-only slip prints the package's lines alone.
+    conn().execute(QStringLiteral("INSERT INTO STATION..tbNurseSetup (Field, value) VALUES ('OnlyShowPackageCSlip', '1')"));
+    programSettings->LoadParameters();
+    prompts.clear();
+    const QString second = charging::PostCharges(visit, {packaged, loose}, {}, QStringLiteral("Operating Room"));
+    ASSERT_FALSE(second.isEmpty()) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
+    EXPECT_EQ(printed(), QStringList{QStringLiteral("S0001|60.0000|6|CS|OR|") + second});
 }
 
 // Servers of three ages: the print buffer gets the five values an old
