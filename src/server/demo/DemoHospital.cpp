@@ -44,6 +44,7 @@ void fill(db::Connection& connection, int scale)
     demo::WriteBilling(context);
     demo::WriteRateTables(context);
     demo::WritePatientStanding(context);
+    demo::WriteCreditLines(context);
     demo::WriteAdmissionTypes(context);
     demo::WriteNursingPreOpDocuments(context);
     demo::WriteConsents(context);

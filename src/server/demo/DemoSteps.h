@@ -28,6 +28,7 @@ void WriteResults(const DemoContext& context);      // released results of the a
 void WriteBilling(const DemoContext& context);      // bill lines and stock-card issues
 void WriteRateTables(const DemoContext& context);   // HMO and doctors' rates, relative values, specimens, profiles, AR codes
 void WritePatientStanding(const DemoContext& context); // memberships, special patients, clearances, returns, medicine lists
+void WriteCreditLines(const DemoContext& context);   // credit lines above what each stay owes, but for one
 void WriteAdmissionTypes(const DemoContext& context); // kinds of admission
 void WriteNursingPreOpDocuments(const DemoContext& context); // fluid sheets, pre-operative checklists and evaluations
 void WriteConsents(const DemoContext& context);      // signed consents of a few stays
