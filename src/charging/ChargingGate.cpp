@@ -14,6 +14,18 @@
 
 namespace charging {
 
+namespace {
+
+db::Connection& Shared()
+{
+    db::Connection* connection = app::SQLConnection();
+    if (!connection)
+        throw db::DbError(QStringLiteral("The station is not connected to the database."));
+    return *connection;
+}
+
+} // namespace
+
 ChargingGate::ChargingGate(QString departmentCode, QString departmentName, Wording wording)
     : departmentCode_(std::move(departmentCode)), departmentName_(std::move(departmentName)), wording_(wording)
 {
@@ -78,10 +90,7 @@ QString ChargingGate::CashBasisMessage(const QString& charges)
 
 bool ChargingGate::UnderCashBasis(const QString& idNum)
 {
-    db::Connection* connection = app::SQLConnection();
-    if (!connection)
-        throw db::DbError(QStringLiteral("The station is not connected to the database."));
-    return connection->open(QStringLiteral("Select Isnull(CashBasis,0) as CashBasis from Patient_data..tbPatient2 where IDNum =")
+    return Shared().open(QStringLiteral("Select Isnull(CashBasis,0) as CashBasis from Patient_data..tbPatient2 where IDNum =")
                             + db::Quote(idNum.trimmed()))
         .field(QStringLiteral("CashBasis"))
         .toBool();
@@ -95,10 +104,7 @@ bool ChargingGate::refusedForCashBasis(const QString& idNum) const
         return false;
     if (app::Hospital().IsAllowORPostChargesIfCashBasis)
         return false;
-    db::Connection* connection = app::SQLConnection();
-    if (!connection)
-        throw db::DbError(QStringLiteral("The station is not connected to the database."));
-    const db::Recordset row = connection->open(
+    const db::Recordset row = Shared().open(
         QStringLiteral("Select Isnull(CashBasis,0) as CashBasis, Isnull(OkeyOR,0) as OKeyOR from Patient_data..tbPatient2 where IDNum =")
         + db::Quote(idNum.trimmed()));
     if (row.eof() || !row.field(QStringLiteral("CashBasis")).toBool() || row.field(QStringLiteral("OKeyOR")).toBool())
@@ -109,17 +115,14 @@ bool ChargingGate::refusedForCashBasis(const QString& idNum) const
 
 bool ChargingGate::MayChargeItem(const QString& idNum, const ChargeLine& line)
 {
-    const QString itemId = line.itemId;
-    const bool stockItem = line.isStockLine();
     if (!UnderCashBasis(idNum))
         return true;
-    db::Connection* connection = app::SQLConnection();
-    const QString sql = stockItem
-                            ? QStringLiteral("Select IsNull(Unrestricted, 1) as Value from INVENTORY..tbInvMaster where ItemID = ")
-                                  + db::Quote(itemId.trimmed())
+    const QString item = db::Quote(line.itemId.trimmed());
+    const QString sql = line.isStockLine()
+                            ? QStringLiteral("Select IsNull(Unrestricted, 1) as Value from INVENTORY..tbInvMaster where ItemID = ") + item
                             : QStringLiteral("Select IsNull(Unrestricted, 1) as Value from Build_File..TbCoOtherRevenue where OtherRevenueID = ")
-                                  + db::Quote(itemId.trimmed()) + QStringLiteral(" and OtherSectionID = ") + db::Quote(line.departmentCode);
-    const db::Recordset row = connection->open(sql);
+                                  + item + QStringLiteral(" and OtherSectionID = ") + db::Quote(line.departmentCode);
+    const db::Recordset row = Shared().open(sql);
     if (row.eof() || row.field(QStringLiteral("Value")).toBool())
         return true;
     shell::Notify(QStringLiteral("This ITEM/SERVICE/EXAM is restricted for cash basis patients."), shell::PromptIcon::Exclamation);
