@@ -29,6 +29,10 @@ public:
     virtual void beginTransaction() = 0;
     virtual void commitTransaction() = 0;
     virtual void rollbackTransaction() = 0;
+    // Holds `resource` exclusively until the open transaction ends, so that a
+    // check and the write that depends on it cannot interleave with another
+    // station doing the same on the same resource.
+    virtual void lockResource(const QString& resource) = 0;
 
     virtual void setCommandTimeout(int seconds) = 0;
     virtual QString connectionString() const = 0;

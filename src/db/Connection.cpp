@@ -65,6 +65,13 @@ void Connection::rollbackTrans()
     backend_->rollbackTransaction();
 }
 
+void Connection::lockForWrite(const QString& resource)
+{
+    if (level_ == 0)
+        throw DbError(QStringLiteral("A lock can only be taken inside a transaction."));
+    backend_->lockResource(resource);
+}
+
 void Connection::setCommandTimeout(int seconds)
 {
     commandTimeout_ = seconds;

@@ -33,6 +33,10 @@ public:
     void commitTrans();
     void rollbackTrans();
     bool inTransaction() const { return level_ > 0; }
+    // Inside a transaction: holds `resource` (a name of our own, e.g. one
+    // operating room) exclusively until the outermost commit or rollback.
+    // A station that checks and then writes takes it before the check.
+    void lockForWrite(const QString& resource);
 
     int commandTimeout() const { return commandTimeout_; }
     void setCommandTimeout(int seconds);

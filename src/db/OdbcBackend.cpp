@@ -2,6 +2,7 @@
 
 #include "db/DateText.h"
 #include "db/DbError.h"
+#include "db/SqlText.h"
 
 #include <QAtomicInt>
 #include <QFile>
@@ -181,6 +182,18 @@ void OdbcBackend::beginTransaction()
     QSqlDatabase database = QSqlDatabase::database(connectionName_, false);
     if (!database.transaction())
         throw DbError(messageOf(database.lastError()));
+}
+
+void OdbcBackend::lockResource(const QString& resource)
+{
+    // A negative result means the lock was not granted (timeout, deadlock
+    // victim): the caller's check must not go on without it.
+    const ResultSets sets = run(QStringLiteral("DECLARE @r int; EXEC @r = sp_getapplock @Resource = %1, @LockMode = 'Exclusive', "
+                                               "@LockOwner = 'Transaction'; SELECT @r AS Granted")
+                                    .arg(Quote(resource)),
+                                nullptr);
+    if (sets.empty() || sets.front().rows.empty() || sets.front().rows.front().value(0).toInt() < 0)
+        throw DbError(QStringLiteral("The lock on %1 was not granted.").arg(resource));
 }
 
 void OdbcBackend::commitTransaction()

@@ -27,6 +27,8 @@ public:
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;
+    // An application lock owned by the transaction (sp_getapplock).
+    void lockResource(const QString& resource) override;
 
     // Applied to the statements that follow, where the driver takes a default
     // query timeout on the connection; otherwise the server's own limits hold.

@@ -655,6 +655,15 @@ void EmbeddedBackend::beginTransaction()
     executeNative(QStringLiteral("BEGIN IMMEDIATE"));
 }
 
+void EmbeddedBackend::lockResource(const QString&)
+{
+    // Every transaction here begins with BEGIN IMMEDIATE: it already holds the
+    // database's one write lock, which covers every resource. Outside a
+    // transaction there is nothing to hold the lock for.
+    if (sqlite3_get_autocommit(handle_) != 0)
+        throw db::DbError(QStringLiteral("A lock can only be taken inside a transaction."));
+}
+
 void EmbeddedBackend::commitTransaction()
 {
     executeNative(QStringLiteral("COMMIT"));

@@ -30,6 +30,7 @@ public:
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;
+    void lockResource(const QString& resource) override;
     void setCommandTimeout(int seconds) override;
     QString connectionString() const override;
 

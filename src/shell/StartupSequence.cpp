@@ -122,6 +122,11 @@ bool StartupSequence::run()
     ApplyClientSite(app::Hospital().clientname);
     ApplySettingMenus();
 
+    // 22. The schedule polls start here and repeat on their own timers.
+    window_.Check_Schedule_Requests();
+    if (app::Hospital().clientname == QLatin1String("ZV"))
+        window_.Check_Confirmed_Schedules();
+
     // 23.
     if (app::ProgramSettings->SearchAffiliatedOnly())
         components_->CodeSearch()->AffiliatedOnly = true;

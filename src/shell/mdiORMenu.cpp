@@ -70,6 +70,7 @@ mdiORMenu::mdiORMenu(QWidget* parent) : QMainWindow(parent)
     Timer1->setSingleShot(true);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &mdiORMenu::Timer1_Timer);
+    buildScheduleAlerts();
 
     setStyleSheet(QStringLiteral(
         "QMenuBar#menuBar { background: #FFFFFF; padding: 3px 6px; }"
@@ -115,6 +116,8 @@ void mdiORMenu::MDIForm_Unload()
         return;
     unloaded_ = true;
     Timer1->stop();
+    for (QTimer* timer : {Timer2, tmrAdmissions, tmrScheds})
+        timer->stop();
     if (startup_)
         startup_->shutDown();
 }

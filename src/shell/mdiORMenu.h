@@ -16,6 +16,7 @@ class QMenu;
 class QMdiSubWindow;
 class QTimer;
 class QToolBar;
+class QToolButton;
 
 namespace shell {
 
@@ -74,6 +75,18 @@ public:
     void Toolbar1_ButtonMenuClick(const QString& key);
     void Timer1_Timer();
 
+    // ---- the schedule alerts (mdiORMenuSchedule.cpp) ------------------------------
+    // Polls the stations' schedule requests: shows cmdRequestSched while any
+    // wait, and repeats every five seconds from the first call on.
+    void Check_Schedule_Requests();
+    // The same for admitted patients with a confirmed operation (cmdAdmissions).
+    void Check_Confirmed_Schedules();
+    void tmrScheds_Timer();
+    void cmdRequestSched_Click();
+    void cmdAdmissions_Click();
+    // The alert button stands on the toolbar (its poll found rows).
+    bool alertShown(const QToolButton* button) const;
+
     // ---- controls ----------------------------------------------------------------
     PictureMdiArea* mdiArea = nullptr;
     ChildWindows* children = nullptr;
@@ -83,6 +96,11 @@ public:
     std::array<QLabel*, 2> lblCS{};
     AssistantCharacter* Agent1 = nullptr;
     QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;        // repeats Check_Schedule_Requests
+    QTimer* tmrAdmissions = nullptr; // repeats Check_Confirmed_Schedules
+    QTimer* tmrScheds = nullptr;     // blinks the two schedule buttons
+    QToolButton* cmdRequestSched = nullptr;
+    QToolButton* cmdAdmissions = nullptr;
 
     // File
     QMenu* mnuFile = nullptr;
@@ -144,9 +162,15 @@ private:
     QAction* barItem(const char* name, const QString& caption, int flags = Shown);
     void fillWindowMenu();
     void wireMenus();
+    void buildScheduleAlerts();
+    void wireScheduleMenus();
+    // Shows or hides an alert button (its place on the toolbar goes with it).
+    void showAlert(QToolButton* button, bool shown);
+    QAction* alertPlace(const QToolButton* button) const;
 
     std::unique_ptr<StartupSequence> startup_;
     bool unloaded_ = false;
+    bool schedBlink_ = false;
 };
 
 } // namespace shell

@@ -80,8 +80,8 @@ void mdiORMenu::buildMenus()
     mnuBuildFile = barItem("mnuBuildFile", QStringLiteral("&Build OR Package"), Hidden | Disabled);
 
     mnuOperationFn = submenu(nullptr, "mnuOperationFn", QStringLiteral("&Operation Functions"), Hidden);
-    mnuConfirm = item(mnuOperationFn, "mnuConfirm", QStringLiteral("Confirm"), NotYet);
-    mnuRevoke = item(mnuOperationFn, "mnuRevoke", QStringLiteral("Revoke"), NotYet);
+    mnuConfirm = item(mnuOperationFn, "mnuConfirm", QStringLiteral("Confirm"));
+    mnuRevoke = item(mnuOperationFn, "mnuRevoke", QStringLiteral("Revoke"));
 
     mnuExit = submenu(nullptr, "mnuExit", QStringLiteral("&Exit"));
     mnuExitApps = item(mnuExit, "mnuExitApps", QStringLiteral("Exit Application"));
@@ -91,7 +91,7 @@ void mdiORMenu::buildFileMenu()
 {
     mnuFile = submenu(nullptr, "mnuFile", QStringLiteral("&File"));
     mnuOpen = item(mnuFile, "mnuOpen", QStringLiteral("&Open"), Hidden | NotYet);
-    mnuBuild = item(mnuFile, "mnuBuild", QStringLiteral("Build OR Rooms"), NotYet);
+    mnuBuild = item(mnuFile, "mnuBuild", QStringLiteral("Build OR Rooms"));
     mnuChargeSlip = item(mnuFile, "mnuChargeSlip", QStringLiteral("Charge Slip Setting"), Hidden | NotYet);
     mnuListOfPatientLabResultReceived =
         item(mnuFile, "mnuListOfPatientLabResultReceived", QStringLiteral("List of Patient Lab Result Received"), NotYet);
@@ -209,6 +209,7 @@ void mdiORMenu::wireMenus()
     connect(WindowCascade, &QAction::triggered, children, &ChildWindows::cascade);
     connect(WindowTile, &QAction::triggered, children, &ChildWindows::tile);
     connect(WindowMaximiseAll, &QAction::toggled, children, &ChildWindows::setMaximiseAll);
+    wireScheduleMenus();
     // The patient forms: one per form and patient.
     connect(mnuFluid, &QAction::triggered, this,
             [this] { showPatientForm(QStringLiteral("frmFluid"), [] { return nursing::OpenFluidForSelectedPatient(); }); });

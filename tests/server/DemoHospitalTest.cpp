@@ -91,8 +91,8 @@ TEST(DemoHospital, IsDatedFromTheServerDay)
     // Confirmed bookings cover the days around the server's day, and requests lie ahead of it.
     db::Recordset range = connection->open(QStringLiteral(
         "SELECT MIN(StartTime) AS First, MAX(StartTime) AS Last FROM SCHEDULE..tbORScheduleDetails WHERE RecordStatus = 'C'"));
-    EXPECT_EQ(range.field(QStringLiteral("First")).toDateTime().date(), day.addDays(-2));
-    EXPECT_EQ(range.field(QStringLiteral("Last")).toDateTime().date(), day.addDays(4));
+    EXPECT_EQ(range.field(QStringLiteral("First")).toDateTime().date(), day.addDays(-7));
+    EXPECT_GE(range.field(QStringLiteral("Last")).toDateTime().date(), day.addDays(20)) << "a month of bookings";
     EXPECT_EQ(count(*connection, QStringLiteral("SELECT COUNT(*) FROM SCHEDULE..tbORScheduleDetails "
                                                 "WHERE ISNULL(RecordStatus,'') = '' AND StartTime < '2023-07-02'")),
               0);
@@ -134,8 +134,8 @@ TEST_F(DemoData, ConfirmedBookingsNeverOverlapInARoomOrForAPerson)
         "SELECT COUNT(*) FROM SCHEDULE..tbORScheduleDetails A INNER JOIN SCHEDULE..tbORScheduleDetails B "
         "ON A.TransNum < B.TransNum AND A.%1 = B.%1 "
         "AND A.StartTime < dateadd(MI, B.Length, B.StartTime) AND B.StartTime < dateadd(MI, A.Length, A.StartTime) "
-        "WHERE A.RecordStatus = 'C' AND B.RecordStatus = 'C'");
-    for (const char* column : {"RoomID", "IDNUM", "DoctorID1", "DoctorID2"})
+        "WHERE A.RecordStatus = 'C' AND B.RecordStatus = 'C' AND ISNULL(A.%1, '') <> ''");
+    for (const char* column : {"RoomID", "IDNUM", "HospNum", "DoctorID1", "DoctorID2"})
         EXPECT_EQ(count(overlap.arg(QString::fromLatin1(column))), 0) << column;
     // A nurse scrubs or circulates in one room at a time.
     EXPECT_EQ(count(QStringLiteral(
@@ -157,10 +157,16 @@ TEST_F(DemoData, BookingsUseActiveRoomsAndTheProceduresAssignedToThem)
                                    "AND NOT EXISTS (SELECT 1 FROM SCHEDULE..tbProcedureRoom P "
                                    "WHERE P.Code = S.ProcedureCode AND P.RoomID = S.RoomID)")),
               0);
-    // Every booking is for a patient in the house that day, with a surgeon and an anesthesiologist on file.
+    // Every booking is for a patient in the house that day, or booked ahead for a
+    // registered patient not in the house yet; each with a surgeon and an anesthesiologist on file.
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM SCHEDULE..tbORScheduleDetails S "
                                    "LEFT OUTER JOIN PATIENT_DATA..tbPatient P ON P.IDNUM = S.IDNUM "
-                                   "WHERE P.IDNUM IS NULL OR P.AdmDate > S.StartTime OR P.DCRDATE < S.StartTime")),
+                                   "WHERE ISNULL(S.IDNUM, '') <> '' AND (P.IDNUM IS NULL OR P.AdmDate > S.StartTime OR P.DCRDATE < S.StartTime)")),
+              0);
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM SCHEDULE..tbORScheduleDetails WHERE ISNULL(IDNUM, '') = ''")), 0);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM SCHEDULE..tbORScheduleDetails S WHERE ISNULL(S.IDNUM, '') = '' AND "
+                                   "(S.StartTime < GETDATE() OR NOT EXISTS (SELECT 1 FROM PATIENT_DATA..tbMaster M WHERE M.HospNum = S.HospNum) "
+                                   "OR EXISTS (SELECT 1 FROM PATIENT_DATA..tbPatient P WHERE P.HospNum = S.HospNum AND P.DCRDATE IS NULL))")),
               0);
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM SCHEDULE..tbORScheduleDetails S WHERE S.RecordStatus = 'C' AND "
                                    "(NOT EXISTS (SELECT 1 FROM BUILD_FILE..tbCoDoctor D WHERE D.DoctorID = S.DoctorID1) "
@@ -174,8 +180,16 @@ TEST_F(DemoData, BookingsUseActiveRoomsAndTheProceduresAssignedToThem)
                                    "AND S.IDNUM = O.IDNUM AND S.ProcedureCode = O.ProcedureID AND S.StartTime = O.OperationDate "
                                    "AND S.DoctorID1 = O.SurgeonID1) OR O.OperationDateEnd >= GETDATE()")),
               0);
-    // Pending requests wait for the operating room to confirm them.
+    // Pending requests from two wards wait for the operating room to confirm them.
     EXPECT_GE(count(QStringLiteral("SELECT COUNT(*) FROM SCHEDULE..tbORScheduleDetails WHERE ISNULL(RecordStatus,'') = ''")), 5);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(DISTINCT RequestStationID) FROM SCHEDULE..tbORScheduleDetails "
+                                   "WHERE ISNULL(RecordStatus,'') = ''")),
+              2);
+    // Some operations follow each other in a room without a gap.
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM SCHEDULE..tbORScheduleDetails A INNER JOIN SCHEDULE..tbORScheduleDetails B "
+                                   "ON A.RoomID = B.RoomID AND B.StartTime = dateadd(MI, A.Length, A.StartTime) "
+                                   "WHERE A.RecordStatus = 'C' AND B.RecordStatus = 'C'")),
+              0);
 }
 
 TEST_F(DemoData, DocumentedLogInsMatchTheirScrambledPasswords)

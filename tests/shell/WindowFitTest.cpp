@@ -18,6 +18,8 @@
 #include "reports/frmReport.h"
 #include "reports/frmReportDate.h"
 #include "reports/frmReportMonth.h"
+#include "scheduling/frmCommunicationSchedule.h"
+#include "scheduling/frmEditORSchedule.h"
 #include "shell/ChildWindows.h"
 #include "shell/PictureMdiArea.h"
 #include "shell/frmCMRemarks.h"
@@ -40,6 +42,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTextDocument>
 
 namespace {
@@ -252,13 +255,31 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
         prompt.findChild<QPushButton*>(QStringLiteral("cmdOption_0"))->click();
     });
     trigger(window->mnuAudit);
+    // The schedule's windows: rooms, the requests with the confirm panel open,
+    // the confirmed schedules, and one booking in the edit window.
+    trigger(window->mnuBuild);
+    trigger(window->mnuRevoke);
+    trigger(window->mnuConfirm);
+    if (auto* requests = window->children->formsOf<scheduling::frmCommunicationSchedule>().value(0)) {
+        requests->mshflexPending->setCurrentCell(0, 1);
+        requests->cmdPending_Click(0);
+    }
+    {
+        auto* edit = new scheduling::frmEditORSchedule;
+        edit->LoadData(conn().open(QStringLiteral("SELECT MAX(TransNum) FROM SCHEDULE..tbORScheduleDetails WHERE RecordStatus = 'C'"))
+                           .field(0)
+                           .text(),
+                       QStringLiteral("DELA CRUZ, JUAN SANTOS"));
+        window->children->open(edit, ChildWindows::Instances::One);
+    }
     QCoreApplication::processEvents();
     EXPECT_EQ(prompts.texts(), QStringList()) << "every window opened without a message";
 
     checkChildWindows();
     for (const char* name : {"frmSearch", "frmSearchAdmitted", "frmAdmittedPatients", "frmPatientIndex", "frmUserLogs",
                              "frmORStationSelect", "frmFluid", "frmNursePreopChecklist", "frmPreAnesthetic", "frmSSC",
-                             "frmSurgicalTreatment", "frmTreatment", "frmSpecialTreatment", "frmSterilization", "frmReportViewer"})
+                             "frmSurgicalTreatment", "frmTreatment", "frmSpecialTreatment", "frmSterilization", "frmReportViewer",
+                             "frmBuildORRooms", "frmCommunicationSchedule", "frmScheduleRequestStatus", "frmEditORSchedule"})
         EXPECT_TRUE(checked.contains(QLatin1String(name))) << name << " was not opened";
 
     // Each window also fits when it is the only one, maximised.

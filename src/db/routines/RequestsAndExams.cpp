@@ -1,6 +1,8 @@
 #include "db/routines/RequestsAndExams.h"
 
 #include "db/routines/RoutineQuery.h"
+#include "db/Connection.h"
+#include "db/DbError.h"
 #include "shell/Globals.h"
 #include "shell/Prompts.h"
 
@@ -196,25 +198,44 @@ int HasUnadministeredMeds(const QString& idNum, const QString& departmentCode)
                                         QStringLiteral("Unused")));
 }
 
-bool CheckORRoomConflict(const QString& roomId, const QString& startText, const QString& endText, const QString& excludeTransNum)
+std::optional<ORRoomConflict> FindORRoomConflict(db::Connection& connection, const QString& roomId, const QString& startText,
+                                                 const QString& endText, const QString& excludeTransNum)
 {
-    db::Recordset rs = Open(QStringLiteral("SELECT starttime,dateadd(MI,ISNULL(LENGTH,0),STARTTIME) as endtime,transnum FROM  "
-                                           "Schedule..tbORScheduleDetails WHERE  RoomId = ")
-                            + Q(roomId) + QStringLiteral(" AND RecordStatus = 'C' and (") + Q(startText)
-                            + QStringLiteral(" BETWEEN STARTTIME AND dateadd(MI,ISNULL(LENGTH,0) - 1,STARTTIME) or ") + Q(endText)
-                            + QStringLiteral(" BETWEEN DATEADD(MI,1,STARTTIME) AND dateadd(MI,ISNULL(LENGTH,0),STARTTIME))"));
+    // A booking starting as another ends, or ending as another starts, is
+    // free: the one-minute shifts keep the shared minute out of both ranges.
+    // One that encloses another entirely slips through, as it always has.
+    db::Recordset rs = connection.open(
+        QStringLiteral("SELECT starttime,dateadd(MI,ISNULL(LENGTH,0),STARTTIME) as endtime,transnum FROM  "
+                       "Schedule..tbORScheduleDetails WHERE  RoomId = ")
+        + Q(roomId) + QStringLiteral(" AND RecordStatus = 'C' and (") + Q(startText)
+        + QStringLiteral(" BETWEEN STARTTIME AND dateadd(MI,ISNULL(LENGTH,0) - 1,STARTTIME) or ") + Q(endText)
+        + QStringLiteral(" BETWEEN DATEADD(MI,1,STARTTIME) AND dateadd(MI,ISNULL(LENGTH,0),STARTTIME))"));
     for (; !rs.eof(); rs.moveNext()) {
+        // An empty exclusion is a new booking: it skips nothing, not even an entry without a key.
         if (!excludeTransNum.isEmpty() && rs.text(QStringLiteral("transnum")) == excludeTransNum)
             continue;
-        const QDateTime start = rs.field(QStringLiteral("starttime")).toDateTime();
-        const QDateTime end = rs.field(QStringLiteral("endtime")).toDateTime();
-        return shell::Prompts::current().ask(
-            QStringLiteral("An operation is already scheduled in this room on ") + start.toString(QStringLiteral("MM/dd/yyyy"))
-                + QStringLiteral(" from ") + start.toString(QStringLiteral("hh:mm:ss AP")) + QLatin1Char('-')
-                + end.toString(QStringLiteral("hh:mm:ss AP")) + QStringLiteral(". Would you like to continue for an ER case?"),
-            QStringLiteral("Confirmation"), shell::PromptIcon::Question);
+        return ORRoomConflict{rs.field(QStringLiteral("starttime")).toDateTime(), rs.field(QStringLiteral("endtime")).toDateTime(),
+                              rs.text(QStringLiteral("transnum"))};
     }
-    return true;
+    return std::nullopt;
+}
+
+bool AskORRoomConflict(const ORRoomConflict& conflict)
+{
+    return shell::Prompts::current().ask(
+        QStringLiteral("An operation is already scheduled in this room on ") + conflict.start.toString(QStringLiteral("MM/dd/yyyy"))
+            + QStringLiteral(" from ") + conflict.start.toString(QStringLiteral("hh:mm:ss AP")) + QLatin1Char('-')
+            + conflict.end.toString(QStringLiteral("hh:mm:ss AP")) + QStringLiteral(". Would you like to continue for an ER case?"),
+        QStringLiteral("Confirmation"), shell::PromptIcon::Question);
+}
+
+bool CheckORRoomConflict(const QString& roomId, const QString& startText, const QString& endText, const QString& excludeTransNum)
+{
+    db::Connection* connection = app::SQLConnection();
+    if (!connection)
+        throw db::DbError(QStringLiteral("There is no connection to the hospital database."));
+    const std::optional<ORRoomConflict> conflict = FindORRoomConflict(*connection, roomId, startText, endText, excludeTransNum);
+    return !conflict || AskORRoomConflict(*conflict);
 }
 
 } // namespace routines

@@ -1,8 +1,14 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
+
+namespace db {
+class Connection;
+}
 
 // The checks an exam or item goes through before it is requested or charged.
 namespace routines {
@@ -72,5 +78,19 @@ int HasUnadministeredMeds(const QString& idNum, const QString& departmentCode);
 // (other than the entry `excludeTransNum` being changed), or the user
 // chooses to go on for an emergency case.
 bool CheckORRoomConflict(const QString& roomId, const QString& startText, const QString& endText, const QString& excludeTransNum);
+
+// The confirmed booking that stands in the way of a new one.
+struct ORRoomConflict {
+    QDateTime start;
+    QDateTime end;
+    QString transNum;
+};
+// The two halves of CheckORRoomConflict, for a save that must repeat the
+// test inside its own write transaction without asking while it holds the
+// lock: the first booking in the way (none: the room is free) ...
+std::optional<ORRoomConflict> FindORRoomConflict(db::Connection& connection, const QString& roomId, const QString& startText,
+                                                 const QString& endText, const QString& excludeTransNum);
+// ... and the emergency question about it; true for Yes (book anyway).
+bool AskORRoomConflict(const ORRoomConflict& conflict);
 
 } // namespace routines

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <QStringList>
 
 namespace server::demo {
 
@@ -12,9 +13,9 @@ namespace {
 // First booking of the day and the latest an operation may end.
 constexpr int kDayStartMinutes = 7 * 60;
 constexpr int kDayEndMinutes = 19 * 60;
-// Confirmed bookings cover two days back to four days ahead.
-constexpr int kFirstDay = -2;
-constexpr int kLastDay = 4;
+// Confirmed bookings cover a month: a week back to three weeks ahead.
+constexpr int kFirstDay = -7;
+constexpr int kLastDay = 23;
 
 QString fullName(const PersonName& name)
 {
@@ -74,6 +75,18 @@ public:
         for (const WardRoomPlan& room : catalog_.wardRooms)
             wardStations_.insert(room.id, room.stationId);
         nurses_ = catalog_.nurses();
+        // Registered patients not in the house: the ones booked ahead, to be
+        // admitted the day before their operation.
+        QSet<int> inHouse;
+        for (const EncounterPlan& e : catalog_.encounters)
+            if (e.isOpen())
+                inHouse.insert(e.patient);
+        for (int p = 0; p < static_cast<int>(catalog_.patients.size()); ++p)
+            if (!inHouse.contains(p)) {
+                EncounterPlan planned;
+                planned.patient = p;
+                toBeAdmitted_.push_back(planned);
+            }
     }
 
     void run()
@@ -224,8 +237,10 @@ private:
                 if (!room.active)
                     continue;
                 const auto procedures = proceduresFor(room);
-                // Rooms are busier on weekdays; a room may stay closed for the day.
-                const int maxCases = day.dayOfWeek() >= 6 ? 2 : 5;
+                // Rooms are busier on weekdays; a room may stay closed for the
+                // day. More than a week ahead the book is still filling up.
+                const bool weekend = day.dayOfWeek() >= 6;
+                const int maxCases = offset > 7 ? (weekend ? 1 : 3) : (weekend ? 2 : 5);
                 int minute = kDayStartMinutes + 30 * random_.below(3);
                 for (int cases = 0; cases < maxCases && !procedures.empty(); ++cases) {
                     const OrProcedurePlan& procedure = *procedures[static_cast<size_t>(random_.below(static_cast<int>(procedures.size())))];
@@ -241,6 +256,13 @@ private:
                                                                       e->admitted.secsTo(start) >= 3600 &&
                                                                       (e->isOpen() || end.secsTo(e->discharged) >= 3600);
                                                            });
+                    // Further ahead the wards have nobody left to send: the
+                    // operation is booked for a patient still to be admitted
+                    // (no admission number yet). Taken in turn, a patient
+                    // comes round again only days later, for a staged operation.
+                    const bool planned = !patient && day > catalog_.today.addDays(1) && !toBeAdmitted_.empty();
+                    if (planned)
+                        patient = &toBeAdmitted_[nextToBeAdmitted_ % toBeAdmitted_.size()];
                     const DoctorPlan* surgeon = freeOne(catalog_.surgeonsFor(procedure.specialty), start, end, &ScheduleWriter::doctorKey);
                     const DoctorPlan* anesthesiologist = freeOne(anesthesiologists, start, end, &ScheduleWriter::doctorKey);
                     const UserPlan* scrub = freeOne(nurses, start, end, &ScheduleWriter::userKey);
@@ -249,16 +271,22 @@ private:
                         minute += 30;
                         continue;
                     }
-                    for (const QString& who : {patient->idNum, surgeon->id, anesthesiologist->id, scrub->id, circulating->id})
+                    for (const QString& who : {surgeon->id, anesthesiologist->id, scrub->id, circulating->id})
                         calendar_.book(who, start, end);
-                    ++operations_[patient->idNum];
+                    if (planned) {
+                        ++nextToBeAdmitted_;
+                    } else {
+                        calendar_.book(patient->idNum, start, end);
+                        ++operations_[patient->idNum];
+                    }
                     if (end.date() < catalog_.today)
                         addRecord(*patient, room, procedure, start, end, surgeon->id, anesthesiologist->id, scrub->id,
                                   circulating->id);
                     addEntry(*patient, room, procedure, start, length, surgeon->id, anesthesiologist->id, QString(),
                              scrub->id, circulating->id, QStringLiteral("C"), QString());
-                    // Turnover time before the next case.
-                    minute += length + 15 * random_.between(1, 4);
+                    // Turnover time before the next case; now and then the next
+                    // team is ready at once and the cases run back to back.
+                    minute += length + 15 * random_.between(0, 3);
                 }
             }
         }
@@ -266,9 +294,11 @@ private:
 
     // Requests the wards sent and the operating room has not confirmed yet
     // (status empty), a few with the time left to be decided, and two revoked.
+    // They come from the patients of two ward stations, so the request list
+    // reads as two wards asking.
     void writeRequests()
     {
-        const auto patients = inPatientsOn(catalog_.today);
+        const auto patients = requestingPatients();
         const auto anesthesiologists = catalog_.anesthesiologists();
         const int count = 10;
         for (int i = 0; i < count + 2 && !patients.empty(); ++i) {
@@ -288,6 +318,25 @@ private:
         }
     }
 
+    // The in-patients of the first two ward stations that have any.
+    std::vector<const EncounterPlan*> requestingPatients() const
+    {
+        QStringList stations;
+        std::vector<const EncounterPlan*> found;
+        for (const EncounterPlan* e : inPatientsOn(catalog_.today)) {
+            const QString station = wardStations_.value(e->room);
+            if (station.isEmpty())
+                continue;
+            if (!stations.contains(station)) {
+                if (stations.size() == 2)
+                    continue;
+                stations << station;
+            }
+            found.push_back(e);
+        }
+        return found;
+    }
+
     const DemoContext& context_;
     const DemoCatalog& catalog_;
     DemoRandom random_;
@@ -295,6 +344,8 @@ private:
     QHash<QString, QString> wardStations_;
     std::vector<const UserPlan*> nurses_;
     QHash<QString, int> operations_; // confirmed operations per admission: at most two
+    std::vector<EncounterPlan> toBeAdmitted_; // an empty admission number: not admitted yet
+    size_t nextToBeAdmitted_ = 0;
     BatchInsert entries_;
     BatchInsert records_;
 };

@@ -22,6 +22,8 @@ void RegisterAllProcedures()
     RegisterPatientListProcedures(registry);
     RegisterSearcherProcedures(registry);
     RegisterConfirmedScheduleProcedures(registry);
+    RegisterScheduleRoomProcedures(registry);
+    RegisterScheduleRequestProcedures(registry);
     RegisterPatientIndexProcedures(registry);
     RegisterNursingPreOpProcedures(registry);
     RegisterSscProcedures(registry);

@@ -1,3 +1,4 @@
+#include "db/DateText.h"
 #include "db/DbError.h"
 #include "db/SqlText.h"
 #include "server/procedures/Procedure.h"
@@ -18,6 +19,18 @@
 //   [Discharged Date], [Billing Date], CashBasis, PrecautionID,
 // then the booking: TransNum, [SCHEDULE DATE/TIME], ProcID, [OR PROCEDURE],
 //   RoomName, Surgeon (the surgeon's "LAST, FIRST MIDDLE").
+//
+// Mode '10' (second argument empty, third the entry's key): that one
+// confirmed entry with HospNum, PatientName, PatientClass, RoomName, Length,
+// [SCHEDULE DATE/TIME], ProcID, [OR PROCEDURE], DoctorID1, Surgeon,
+// DoctorID2, Anesthesiologist, Age, Sex, for the booking panel.
+//
+// Modes '1' (last name starts with), '2' (admission number) and '3'
+// (hospital number) search the confirmed entries of the filter date (fourth
+// argument); an empty search text lists the whole day. Columns, in the order
+// the confirmed-schedules grid and its revoke call rely on: TransNum,
+// [Patient Name], [SCHEDULE DATE/TIME], [Room], [OR PROCEDURE], Surgeon,
+// Anesthesiologist, [ADM #], [Hospital #], Length, [Confirmed By].
 
 namespace server {
 
@@ -55,11 +68,62 @@ void listAdmittedWithSchedule(ProcContext& ctx)
     ctx.addResult(ctx.open(sql));
 }
 
+void oneConfirmedEntry(ProcContext& ctx)
+{
+    ctx.addResult(ctx.open(
+        QStringLiteral("SELECT S.HospNum, S.PatientName, S.PatientClass, R.RoomName, ISNULL(S.Length, 0) AS Length, "
+                       "S.StartTime AS [SCHEDULE DATE/TIME], S.ProcedureCode AS ProcID, S.Description AS [OR PROCEDURE], "
+                       "S.DoctorID1, %1 AS Surgeon, S.DoctorID2, %2 AS Anesthesiologist, S.Age, S.Sex "
+                       "FROM SCHEDULE..tbORScheduleDetails S LEFT JOIN SCHEDULE..tbORRoom R ON R.RoomID = S.RoomID "
+                       "LEFT JOIN BUILD_FILE..tbCoDoctor D ON D.DoctorID = S.DoctorID1 "
+                       "LEFT JOIN BUILD_FILE..tbCoDoctor A ON A.DoctorID = S.DoctorID2 "
+                       "WHERE S.RecordStatus = 'C' AND S.TransNum = %3")
+            .arg(doctorName(QStringLiteral("D")), doctorName(QStringLiteral("A")), db::Quote(ctx.text("@Param3").trimmed()))));
+}
+
+void searchConfirmed(ProcContext& ctx, const QString& mode)
+{
+    const QString text = ctx.text("@Search").trimmed();
+    QString sql = QStringLiteral(
+        "SELECT S.TransNum, S.PatientName AS [Patient Name], S.StartTime AS [SCHEDULE DATE/TIME], R.RoomName AS Room, "
+        "S.Description AS [OR PROCEDURE], %1 AS Surgeon, %2 AS Anesthesiologist, S.IDNUM AS [ADM #], "
+        "S.HospNum AS [Hospital #], ISNULL(S.Length, 0) AS Length, S.ConfirmBy AS [Confirmed By] "
+        "FROM SCHEDULE..tbORScheduleDetails S LEFT JOIN SCHEDULE..tbORRoom R ON R.RoomID = S.RoomID "
+        "LEFT JOIN BUILD_FILE..tbCoDoctor D ON D.DoctorID = S.DoctorID1 "
+        "LEFT JOIN BUILD_FILE..tbCoDoctor A ON A.DoctorID = S.DoctorID2 "
+        "WHERE S.RecordStatus = 'C' ")
+                      .arg(doctorName(QStringLiteral("D")), doctorName(QStringLiteral("A")));
+    const QDateTime day = db::ParseDateText(ctx.text("@FilterDate").trimmed());
+    if (day.isValid()) {
+        const QDateTime from(day.date(), QTime(0, 0));
+        sql += QStringLiteral("AND S.StartTime >= %1 AND S.StartTime < %2 ")
+                   .arg(db::Quote(db::StoredDateText(from)), db::Quote(db::StoredDateText(from.addDays(1))));
+    }
+    if (!text.isEmpty()) {
+        if (mode == QLatin1String("1"))
+            sql += QStringLiteral("AND S.PatientName LIKE %1 ").arg(PrefixPattern(text));
+        else if (mode == QLatin1String("2"))
+            sql += QStringLiteral("AND S.IDNUM = %1 ").arg(db::Quote(text));
+        else
+            sql += QStringLiteral("AND S.HospNum = %1 ").arg(db::Quote(text));
+    }
+    sql += QStringLiteral("ORDER BY S.StartTime, S.TransNum");
+    ctx.addResult(ctx.open(sql));
+}
+
 void listConfirmedSchedule(ProcContext& ctx)
 {
     const QString mode = ctx.text("@Mode").trimmed();
     if (mode == QLatin1String("9")) {
         listAdmittedWithSchedule(ctx);
+        return;
+    }
+    if (mode == QLatin1String("10")) {
+        oneConfirmedEntry(ctx);
+        return;
+    }
+    if (mode == QLatin1String("1") || mode == QLatin1String("2") || mode == QLatin1String("3")) {
+        searchConfirmed(ctx, mode);
         return;
     }
     throw db::DbError(QStringLiteral("sp_List_ConfirmedORSchedule: list mode '%1' is not supported.").arg(mode));

@@ -17,6 +17,8 @@ void RegisterChargeLookupProcedures(ProcedureRegistry& registry);
 void RegisterPatientListProcedures(ProcedureRegistry& registry);
 void RegisterSearcherProcedures(ProcedureRegistry& registry);
 void RegisterConfirmedScheduleProcedures(ProcedureRegistry& registry);
+void RegisterScheduleRoomProcedures(ProcedureRegistry& registry);
+void RegisterScheduleRequestProcedures(ProcedureRegistry& registry);
 void RegisterPatientIndexProcedures(ProcedureRegistry& registry);
 void RegisterNursingPreOpProcedures(ProcedureRegistry& registry);
 void RegisterSscProcedures(ProcedureRegistry& registry);
