@@ -29,6 +29,7 @@ void RegisterAllProcedures()
     RegisterSscProcedures(registry);
     RegisterChargingProcedures(registry);
     RegisterPostingProcedures(registry);
+    RegisterChargeEntryProcedures(registry);
 }
 
 } // namespace server

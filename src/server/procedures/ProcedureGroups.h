@@ -24,5 +24,6 @@ void RegisterNursingPreOpProcedures(ProcedureRegistry& registry);
 void RegisterSscProcedures(ProcedureRegistry& registry);
 void RegisterChargingProcedures(ProcedureRegistry& registry);
 void RegisterPostingProcedures(ProcedureRegistry& registry);
+void RegisterChargeEntryProcedures(ProcedureRegistry& registry);
 
 } // namespace server
