@@ -1,0 +1,316 @@
+// "Post Charges" driven as a nurse drives it: cells typed into the floating
+// box and confirmed with Enter, questions and dialogs answered by the script.
+// Each refusal leaves the grid as it was; a full save posts every line once
+// and clears the grid.
+#include "ChargingSupport.h"
+#include "app_support/AppFixture.h"
+
+#include "charging/ChargePricing.h"
+#include "charging/frmCharge.h"
+#include "charging/frmMarkUp.h"
+#include "db/routines/RatesAndClasses.h"
+#include "settings/HospitalInfo.h"
+#include "shell/Globals.h"
+#include "shell/fields/ColumnLength.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+using charging::frmCharge;
+
+const QString kAdmission = QStringLiteral("1000158");
+
+class ChargeEntryWindowTest : public test::AppFixture {
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        shell::ForgetColumnLengths();
+        connectComponents();
+        loadSettings();
+        // The hospital's own questions are switched on by the cases that need them.
+        app::Hospital() = settings::HospitalInfo();
+        app::Nursing() = settings::NursingSettings();
+        app::HolidayToday = false;
+        run(QStringLiteral("UPDATE STATION..tbNursing_Settings SET ORDRMealDoctors = 0"));
+        run(QStringLiteral("DELETE FROM STATION..tbNurseDepartmentClearance WHERE IdNum = ") + db::Quote(kAdmission));
+        run(QStringLiteral("DELETE FROM STATION..TBNURSEDISCHARGENOTICE WHERE IDNUM = ") + db::Quote(kAdmission));
+        run(QStringLiteral("UPDATE PATIENT_DATA..tbPatient SET BillingDate = NULL WHERE IDNUM = ") + db::Quote(kAdmission));
+        db::Recordset rs = conn().open(QStringLiteral("SELECT P.HospNum, P.RoomID, M.Lastname + ', ' + M.Firstname AS PName "
+                                                      "FROM PATIENT_DATA..tbPatient P JOIN PATIENT_DATA..tbmaster M "
+                                                      "ON M.HospNum = P.HospNum WHERE P.IDNUM = ")
+                                       + db::Quote(kAdmission));
+        ASSERT_FALSE(rs.eof());
+        app::IdNum = kAdmission;
+        app::HospNum = rs.text(QStringLiteral("HospNum"));
+        app::RoomID = rs.text(QStringLiteral("RoomID"));
+        app::PatientName = rs.text(QStringLiteral("PName"));
+        app::PatientType = QStringLiteral("I");
+        procedure = scalar(QStringLiteral("SELECT TOP 1 OtherRevenueID FROM BUILD_FILE..TbCoOtherRevenue "
+                                          "WHERE OtherSectionID = 'OR' AND RateA > 0 ORDER BY OtherRevenueID"));
+        ASSERT_FALSE(procedure.isEmpty());
+        rateClass = routines::GetPatientRateType(kAdmission);
+        price = charging::MoneyText(*db::Decimal::parse(
+            scalar(QStringLiteral("SELECT Rate%1 FROM BUILD_FILE..TbCoOtherRevenue WHERE OtherSectionID = 'OR' AND "
+                                  "OtherRevenueID = %2")
+                       .arg(rateClass, db::Quote(procedure)))));
+    }
+
+    void run(const QString& sql) { conn().execute(sql); }
+    QString scalar(const QString& sql)
+    {
+        db::Recordset rs = conn().open(sql);
+        return rs.eof() ? QString() : rs.field(0).text();
+    }
+
+    std::unique_ptr<frmCharge> open()
+    {
+        std::unique_ptr<frmCharge> form(charging::OpenChargeForSelectedPatient());
+        form->setAttribute(Qt::WA_DeleteOnClose, false);
+        form->show();
+        return form;
+    }
+
+    // Types into a cell and presses Enter, as the nurse does.
+    void enter(frmCharge& form, int row, int column, const QString& text)
+    {
+        form.editCell(row, column);
+        ASSERT_TRUE(form.txtEntry->isVisible()) << "cell " << row << "," << column << " takes no typing";
+        form.txtEntry->setText(text);
+        QTest::keyClick(form.txtEntry, Qt::Key_Return);
+    }
+    QString cell(frmCharge& form, int row, int column)
+    {
+        const QTableWidgetItem* item = form.mshflexEntry->item(row, column);
+        return item ? item->text() : QString();
+    }
+    void signAs(const QString& user = QStringLiteral("NURSE1"), const QString& password = QStringLiteral("nurse1"))
+    {
+        prompts.onDialog([=](QDialog& d) {
+            d.findChild<QLineEdit*>(QStringLiteral("txtUserID"))->setText(user);
+            d.findChild<QLineEdit*>(QStringLiteral("txtAccessCode"))->setText(password);
+            d.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+        });
+    }
+    int billRows() { return scalar(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbBillDailyBill WHERE IDNum = ") + db::Quote(kAdmission)).toInt(); }
+    QString counter() { return scalar(QStringLiteral("SELECT Chargeslip FROM STATION..tbORChargeSlip")); }
+
+    // A procedure line on row 0 with quantity `quantity`.
+    void enterProcedure(frmCharge& form, const QString& quantity = QStringLiteral("1"))
+    {
+        enter(form, 0, frmCharge::ColDept, QStringLiteral("OR"));
+        enter(form, 0, frmCharge::ColItem, procedure);
+        enter(form, 0, frmCharge::ColQuantity, quantity);
+    }
+
+    QString procedure, rateClass, price;
+};
+
+TEST_F(ChargeEntryWindowTest, AProcedureIsPricedForThePatientsClassAndPostedOnceUnderOneSlip)
+{
+    auto form = open();
+    EXPECT_EQ(form->txtId->text(), kAdmission);
+    enterProcedure(*form, QStringLiteral("2"));
+    EXPECT_EQ(cell(*form, 0, frmCharge::ColItem), procedure);
+    EXPECT_EQ(cell(*form, 0, frmCharge::ColUnitPrice), price);
+    const db::Decimal twice = charging::LineAmount(db::Decimal::fromInteger(2), *db::Decimal::parse(price));
+    EXPECT_EQ(cell(*form, 0, frmCharge::ColAmount), charging::MoneyText(twice));
+    EXPECT_EQ(form->lblTotal->text(), QStringLiteral("Total: Php ") + charging::GroupedMoneyText(twice));
+    EXPECT_EQ(form->mshflexEntry->rowCount(), 2) << "a trailing empty row is always there";
+    EXPECT_TRUE(form->hasUnsavedChanges());
+
+    const int before = billRows();
+    const QString slipBefore = counter();
+    QString slip;
+    QObject::connect(form.get(), &frmCharge::posted, [&](const QString& s) { slip = s; });
+    prompts.answer(true);
+    signAs();
+    form->Command1[0]->click();
+
+    ASSERT_FALSE(slip.isEmpty()) << prompts.texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(billRows(), before + 1);
+    EXPECT_EQ(test::RowsOf(conn(), test::kInBill, slip, procedure), 1);
+    EXPECT_EQ(counter().toLongLong(), slipBefore.toLongLong() + 1);
+    // The question showed what was about to be posted.
+    const QString question = prompts.texts().filter(QStringLiteral("Do you want to proceed in saving these charges?")).value(0);
+    EXPECT_TRUE(question.contains(QStringLiteral("Charge slip: ") + slip)) << question.toStdString();
+    EXPECT_TRUE(question.contains(QStringLiteral("Total: Php ") + charging::GroupedMoneyText(twice)));
+    // The grid is empty again and the posted list shows the new line with what stands of it.
+    EXPECT_FALSE(form->hasUnsavedChanges());
+    EXPECT_EQ(form->mshflexEntry->rowCount(), 1);
+    bool listed = false;
+    for (const charging::PostedCharge& line : form->postedList->lines())
+        if (line.slip == slip && line.itemId == procedure) {
+            listed = true;
+            EXPECT_EQ(line.standingAmount, twice);
+        }
+    EXPECT_TRUE(listed);
+    EXPECT_TRUE(form->postedList->lblGross->text().startsWith(QStringLiteral("Gross Amount: Php ")));
+}
+
+TEST_F(ChargeEntryWindowTest, EveryRefusalLeavesTheGridAsItWas)
+{
+    auto form = open();
+    // Nothing to save.
+    form->Command1[0]->click();
+    EXPECT_EQ(prompts.last().text, QStringLiteral("Can't save a blank data. Please enter charges first."));
+
+    enter(*form, 0, frmCharge::ColDept, QStringLiteral("ZZ"));
+    EXPECT_EQ(prompts.last().text,
+              QStringLiteral("Department code does not exist. Please refer to the list of department codes."));
+    EXPECT_TRUE(cell(*form, 0, frmCharge::ColDept).isEmpty());
+
+    enterProcedure(*form);
+    enter(*form, 0, frmCharge::ColQuantity, QStringLiteral("0"));
+    EXPECT_EQ(prompts.last().text, QStringLiteral("Quantity should be greater than zero(0)."));
+    EXPECT_EQ(cell(*form, 0, frmCharge::ColQuantity), QStringLiteral("1"));
+    enter(*form, 0, frmCharge::ColQuantity, QStringLiteral("1.5"));
+    EXPECT_EQ(prompts.last().text, QStringLiteral("You are only allowed to enter whole number for quantity."));
+
+    // The same service twice.
+    enter(*form, 1, frmCharge::ColDept, QStringLiteral("OR"));
+    enter(*form, 1, frmCharge::ColItem, procedure);
+    EXPECT_EQ(prompts.last().text, QStringLiteral("Can't charge the same service."));
+    EXPECT_TRUE(cell(*form, 1, frmCharge::ColItem).isEmpty());
+
+    const int before = billRows();
+    const QString slipBefore = counter();
+    // The nurse declines the confirmation, then signs nobody and gives up.
+    prompts.answer(false);
+    form->Command1[0]->click();
+    prompts.onDialog([](QDialog& d) { d.reject(); });
+    prompts.answer(true);
+    prompts.answer(false);
+    form->Command1[0]->click();
+    EXPECT_EQ(prompts.last().text, charging::kNotSavedQuestion);
+
+    // A stay the operating room has cleared takes no charges.
+    run(QStringLiteral("INSERT INTO STATION..tbNurseDepartmentClearance (IdNum, DepartmentCode, ClearDate) VALUES (%1, 'OR', GETDATE())")
+            .arg(db::Quote(kAdmission)));
+    form->Command1[0]->click();
+    EXPECT_TRUE(prompts.last().text.startsWith(QStringLiteral("Patient is already cleared by (OR Department). ")))
+        << prompts.last().text.toStdString();
+
+    EXPECT_TRUE(prompts.allUsed());
+    EXPECT_EQ(billRows(), before);
+    EXPECT_EQ(counter(), slipBefore) << "a cancelled posting draws no number";
+    EXPECT_EQ(cell(*form, 0, frmCharge::ColItem), procedure);
+    EXPECT_TRUE(form->hasUnsavedChanges());
+}
+
+TEST_F(ChargeEntryWindowTest, AFailedPostingIsReportedOnceAndKeepsTheGridForAnotherTry)
+{
+    auto form = open();
+    enterProcedure(*form);
+    // The bill refuses a second row with the same description.
+    run(QStringLiteral("DELETE FROM BILLING..tbBillDailyBill"));
+    const QString description = form->rows().at(0).line.description;
+    run(QStringLiteral("INSERT INTO BILLING..tbBillDailyBill (IDNum, RefNum, ItemID, Description) VALUES ('X', 'X', 'X', %1)")
+            .arg(db::Quote(description)));
+    run(QStringLiteral("CREATE UNIQUE INDEX UX_TestDescription ON BILLING..tbBillDailyBill (Description)"));
+    prompts.answer(true);
+    signAs();
+    form->Command1[0]->click();
+    run(QStringLiteral("DELETE FROM BILLING..tbBillDailyBill WHERE IDNum = 'X'"));
+    EXPECT_EQ(prompts.criticalCount(), 1);
+    EXPECT_EQ(cell(*form, 0, frmCharge::ColItem), procedure);
+    EXPECT_TRUE(form->Command1[0]->isEnabled());
+
+    prompts.answer(true);
+    signAs();
+    form->Command1[0]->click();
+    EXPECT_EQ(billRows(), 1) << "posted once, on the second try";
+    EXPECT_FALSE(form->hasUnsavedChanges());
+}
+
+TEST_F(ChargeEntryWindowTest, ChangingTheDepartmentOfAFilledRowAsksFirst)
+{
+    auto form = open();
+    enterProcedure(*form);
+    const QString description = cell(*form, 0, frmCharge::ColDescription);
+    prompts.answer(false);
+    enter(*form, 0, frmCharge::ColDept, QStringLiteral("OX"));
+    EXPECT_EQ(prompts.last().text, QStringLiteral("This will remove ") + description
+                                       + QStringLiteral(".\n\nAre you sure you want to continue?"));
+    EXPECT_EQ(cell(*form, 0, frmCharge::ColDept), QStringLiteral("OR"));
+    EXPECT_EQ(cell(*form, 0, frmCharge::ColItem), procedure);
+
+    prompts.answer(true);
+    enter(*form, 0, frmCharge::ColDept, QStringLiteral("OX"));
+    EXPECT_EQ(cell(*form, 0, frmCharge::ColDept), QStringLiteral("OX"));
+    EXPECT_TRUE(cell(*form, 0, frmCharge::ColItem).isEmpty());
+    EXPECT_FALSE(form->hasUnsavedChanges());
+}
+
+TEST_F(ChargeEntryWindowTest, ProcedureMarkUpsAndTheSecondOperationDiscount)
+{
+    run(QStringLiteral("INSERT INTO STATION..tbORMarkUp (MarkupID, Description, MarkUp, Operation, Status) "
+                       "VALUES ('90', 'A QUARTER MORE', 0.25, '*', 'A')"));
+    run(QStringLiteral("UPDATE STATION..tbORMarkUp SET Status = 'I' WHERE MarkupID <> '90'"));
+    run(QStringLiteral("DELETE FROM STATION..tbNurseSetup WHERE Field = 'UseNewORMarkUp'"));
+    run(QStringLiteral("INSERT INTO STATION..tbNurseSetup (Field, value) VALUES ('UseNewORMarkUp', '1')"));
+    programSettings->LoadParameters();
+    app::Hospital().IsShowMarkUp = true;
+    app::Nursing().SecProcPercentDiscount = 50;
+    run(QStringLiteral("DELETE FROM STATION..TBNURSELOGBOOK WHERE IDNUM = ") + db::Quote(kAdmission));
+
+    auto form = open();
+    prompts.onDialog([](QDialog& d) {
+        auto& picker = static_cast<charging::frmMarkUp&>(d);
+        picker.chkMarkup->setChecked(true);
+        picker.mshFlexMarkUp->selectRow(0);
+        picker.cmdOption[0]->click();
+    });
+    prompts.answer(true); // a second operation
+    enterProcedure(*form);
+    const db::Decimal base = *db::Decimal::parse(price);
+    const db::Decimal expected =
+        charging::SecondOperationPrice(charging::ApplyMarkUp(base, {*db::Decimal::parse(QStringLiteral("0.25")),
+                                                                    charging::MarkUpChoice::Operation::Multiply},
+                                                             true)
+                                           .unitPrice,
+                                       50);
+    EXPECT_EQ(cell(*form, 0, frmCharge::ColUnitPrice), charging::MoneyText(expected));
+    EXPECT_TRUE(cell(*form, 0, frmCharge::ColDescription).contains(QStringLiteral("(25%)")));
+    ASSERT_EQ(form->rows().size(), 2);
+    EXPECT_TRUE(form->rows().at(0).line.secondOperation);
+    EXPECT_TRUE(prompts.allUsed());
+}
+
+TEST_F(ChargeEntryWindowTest, AfterHoursMarkUpFollowsTheClockOrTheNursesAnswer)
+{
+    app::Nursing().AllowAfterTimeRate = true;
+    app::Nursing().ORAfterTime = QStringLiteral("00:00");
+    app::Nursing().AfterTimeStatHours = 24;
+    app::Nursing().ORAfterTimeRate = 30;
+    {
+        auto form = open();
+        enterProcedure(*form);
+        EXPECT_EQ(cell(*form, 0, frmCharge::ColUnitPrice), charging::MoneyText(charging::AfterHoursPrice(*db::Decimal::parse(price), 30)));
+    }
+    app::Nursing().AfterTimeStatHours = 25;
+    {
+        auto form = open();
+        enterProcedure(*form);
+        EXPECT_TRUE(prompts.texts().contains(QStringLiteral("Notification: ") + charging::kStatMisconfigured));
+        EXPECT_EQ(cell(*form, 0, frmCharge::ColUnitPrice), price);
+    }
+    app::Hospital().isstat = true;
+    {
+        auto form = open();
+        prompts.answer(false);
+        enterProcedure(*form);
+        EXPECT_EQ(prompts.texts().filter(charging::kAskStat).size(), 1);
+        EXPECT_EQ(cell(*form, 0, frmCharge::ColUnitPrice), price);
+    }
+}
+
+} // namespace
