@@ -1,5 +1,6 @@
 #include "patients/frmSearch.h"
 
+#include "charging/frmCharge.h"
 #include "db/SqlText.h"
 #include "patients/ClinicalChartLink.h"
 #include "patients/PatientGrid.h"
@@ -305,6 +306,11 @@ void frmSearch::lblProcedures_Click(int index)
     if (app::IdNum.isEmpty() || app::PatientName.isEmpty())
         return;
     static const ChartPage pages[] = {ChartPage::Summary, ChartPage::Results, ChartPage::Requests};
+    // Until the clinical chart is there, its requests page is the charge entry.
+    if (index == 2 && !HasChartOpener()) {
+        charging::OpenChargeForSelectedPatient();
+        return;
+    }
     OpenChart(pages[std::clamp(index, 0, 2)]);
 }
 
@@ -318,8 +324,9 @@ void frmSearch::showEvent(QShowEvent* event)
 void frmSearch::updateLinks()
 {
     // The links lead into the clinical chart; without it they stay disabled.
-    const bool chart = HasChartOpener();
     for (int i = 0; i < 3; ++i) {
+        // The charge entry is reached with or without the chart.
+        const bool chart = HasChartOpener() || i == 2;
         QLabel* link = lblProcedures[static_cast<size_t>(i)];
         const QString caption = QString::fromLatin1(kLinks[i]);
         // A disabled link would still be drawn in the link colour: show it as plain text.

@@ -1,6 +1,7 @@
 #include "shell/mdiORMenu.h"
 
 #include "charging/ChargeSlipCounter.h"
+#include "charging/frmCharge.h"
 #include "components/clsCurrentuser.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
@@ -54,6 +55,11 @@ mdiORMenu::mdiORMenu(QWidget* parent) : QMainWindow(parent)
     mdiArea = new PictureMdiArea(this);
     setCentralWidget(mdiArea);
     children = new ChildWindows(mdiArea);
+    // Each posting moves the next charge-slip number on: the badge follows.
+    connect(children, &ChildWindows::framesChanged, this, [this] {
+        for (charging::frmCharge* charge : children->formsOf<charging::frmCharge>())
+            connect(charge, &charging::frmCharge::posted, this, &mdiORMenu::MDIForm_Activate, Qt::UniqueConnection);
+    });
 
     buildMenus();
     wireMenus();
@@ -193,10 +199,11 @@ void mdiORMenu::buildToolbar()
     QAction* audit = button(QStringLiteral("Audit"), QStringLiteral("Audit Report"));
     QAction* month = button(QStringLiteral("Month"), QStringLiteral("Monthly Report"));
     QAction* statistics = button(QStringLiteral("Statistics"), QStringLiteral("Statistical Report"));
-    button(QStringLiteral("Stockcard"), QStringLiteral("OR Stockcard"));
+    // "OR Stockcard" and "Build OR Packages" do nothing at this station: not shown.
+    button(QStringLiteral("Stockcard"), QStringLiteral("OR Stockcard"))->setVisible(false);
     button(QStringLiteral("Exit"), QStringLiteral("Exit Application"));
     button(QStringLiteral("Operation"), QStringLiteral("Clinical Operation"));
-    button(QStringLiteral("Build"), QStringLiteral("Build OR Packages"));
+    button(QStringLiteral("Build"), QStringLiteral("Build OR Packages"))->setVisible(false);
     QAction* ruv = button(QStringLiteral("RUV"), QStringLiteral("RUV List"));
     ruv->setEnabled(false); // the RVS look-up is not part of the station yet
     // Room at the right end for the next charge-slip number.
@@ -221,7 +228,7 @@ void mdiORMenu::buildToolbar()
     follow(entry(QStringLiteral("Audit"), QStringLiteral("Audit Report")), mnuAudit);
     follow(entry(QStringLiteral("Month"), QStringLiteral("Monthly Report")), mnuMonthly);
     follow(entry(QStringLiteral("Statistics"), QStringLiteral("Statistical Report")), mnuStat);
-    entry(QStringLiteral("Stockcard"), QStringLiteral("OR Stockcard"));
+    entry(QStringLiteral("Stockcard"), QStringLiteral("OR Stockcard"))->setVisible(false);
     entry(QStringLiteral("Exit"), QStringLiteral("Exit Application"));
     report->setMenu(dropDown);
     if (auto* tool = qobject_cast<QToolButton*>(Toolbar1->widgetForAction(report)))

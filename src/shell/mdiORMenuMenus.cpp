@@ -1,6 +1,7 @@
 // The menu tree of the main window. Items whose windows are not part of the
 // program yet are kept in place and greyed, so the tree reads the same at
 // every site; the start-up shows the site- and setting-driven ones.
+#include "charging/frmMarkupSettings.h"
 #include "shell/mdiORMenu.h"
 
 #include "nursing/SurgicalSafetyMenu.h"
@@ -95,7 +96,7 @@ void mdiORMenu::buildFileMenu()
     mnuChargeSlip = item(mnuFile, "mnuChargeSlip", QStringLiteral("Charge Slip Setting"), Hidden | NotYet);
     mnuListOfPatientLabResultReceived =
         item(mnuFile, "mnuListOfPatientLabResultReceived", QStringLiteral("List of Patient Lab Result Received"), NotYet);
-    mnuMarkUp = item(mnuFile, "mnuMarkUp", QStringLiteral("Mark Up Settings"), NotYet);
+    mnuMarkUp = item(mnuFile, "mnuMarkUp", QStringLiteral("Mark Up Settings"));
     mnuTagProcedures = item(mnuFile, "mnuTagProcedures", QStringLiteral("Tag Procedures"), NotYet);
     mnuFile->addSeparator();
     mnuUserLogs = item(mnuFile, "mnuUserLogs", QStringLiteral("User Logs"));
@@ -204,6 +205,13 @@ void mdiORMenu::wireMenus()
 {
     connect(mnuUser, &QAction::triggered, this, &mdiORMenu::mnuUser_Click);
     connect(mnuUserLogs, &QAction::triggered, this, &mdiORMenu::mnuUserLogs_Click);
+    connect(mnuMarkUp, &QAction::triggered, this, [this] {
+        if (!children->bringToFront(QStringLiteral("frmMarkupSettings"))) {
+            auto* settings = new charging::frmMarkupSettings;
+            settings->Form_Load();
+            showChild(settings, ChildWindows::Instances::One);
+        }
+    });
     connect(mnuProgramSettings, &QAction::triggered, this, &mdiORMenu::mnuProgramSettings_Click);
     connect(mnuExitApps, &QAction::triggered, this, &mdiORMenu::mnuExitApps_Click);
     connect(WindowCascade, &QAction::triggered, children, &ChildWindows::cascade);

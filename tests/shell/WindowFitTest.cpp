@@ -4,6 +4,13 @@
 // outside what its window shows (unless it scrolls there), or a caption cut
 // short, fails the test with the window and widget named.
 
+#include "charging/frmCharge.h"
+#include "charging/frmDoctorsFee.h"
+#include "charging/frmListPackage.h"
+#include "charging/frmMarkUp.h"
+#include "charging/frmMeals.h"
+#include "charging/frmPSIReading.h"
+#include "charging/frmRequestingDoctor.h"
 #include "components/CodeListings.h"
 #include "components/frmCodeSearch.h"
 #include "components/frmConfirmPassword.h"
@@ -248,6 +255,9 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
     for (QAction* item : {window->mnuFluid, window->mnuPreOp, window->mnuPreAnesFirst, window->mnuSSC, window->mnuSurgicalTreatment,
                           window->mnuConsentTreatment, window->mnuSpecialTreatment, window->mnuSterilizationConsent})
         trigger(item);
+    // The charge entry of the selected patient and the mark-up rules.
+    charging::OpenChargeForSelectedPatient();
+    trigger(window->mnuMarkUp);
     // A report in its viewer, after its date prompt.
     prompts.onDialog([this](QDialog& prompt) {
         checkDialog(prompt);
@@ -279,7 +289,8 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
     for (const char* name : {"frmSearch", "frmSearchAdmitted", "frmAdmittedPatients", "frmPatientIndex", "frmUserLogs",
                              "frmORStationSelect", "frmFluid", "frmNursePreopChecklist", "frmPreAnesthetic", "frmSSC",
                              "frmSurgicalTreatment", "frmTreatment", "frmSpecialTreatment", "frmSterilization", "frmReportViewer",
-                             "frmBuildORRooms", "frmCommunicationSchedule", "frmScheduleRequestStatus", "frmEditORSchedule"})
+                             "frmBuildORRooms", "frmCommunicationSchedule", "frmScheduleRequestStatus", "frmEditORSchedule",
+                             "frmCharge", "frmMarkupSettings"})
         EXPECT_TRUE(checked.contains(QLatin1String(name))) << name << " was not opened";
 
     // Each window also fits when it is the only one, maximised.
@@ -327,6 +338,23 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
         checkDialog(period);
         reports::frmReportMonth month;
         checkDialog(month);
+        charging::frmListPackage packages;
+        packages.Form_Load();
+        packages.choosePackage(0);
+        checkDialog(packages);
+        charging::frmDoctorsFee fees;
+        fees.Form_Load(QStringLiteral("1054"), QStringLiteral("PANGILINAN, CARLO"));
+        checkDialog(fees);
+        charging::frmMeals meals;
+        checkDialog(meals);
+        charging::frmPSIReading reading;
+        reading.Form_Load(QStringLiteral("O002"), QStringLiteral("OXYGEN TANK, PER PSI"));
+        checkDialog(reading);
+        charging::frmMarkUp markUp;
+        markUp.Form_Load(true, QDate(2026, 12, 6));
+        checkDialog(markUp);
+        charging::frmRequestingDoctor doctor;
+        checkDialog(doctor);
     }
     EXPECT_TRUE(problems.isEmpty()) << problems.size() << " problems:\n" << qPrintable(problems.join(QLatin1Char('\n')));
 }
