@@ -103,11 +103,12 @@ void writeMarkUps(db::Connection& connection, const QString& setUp)
                       {QStringLiteral("MarkupID"), QStringLiteral("Description"), QStringLiteral("MarkUp"),
                        QStringLiteral("Operation"), QStringLiteral("Status"), QStringLiteral("IsDefault"),
                        QStringLiteral("TransDate")});
-    rules.add({Text(QStringLiteral("01")), Text(QStringLiteral("AFTER OFFICE HOURS")), Num(1.30), Text(QStringLiteral("*")),
+    // The newer rules multiply by one plus the rate: 0.30 is thirty per cent more.
+    rules.add({Text(QStringLiteral("01")), Text(QStringLiteral("AFTER OFFICE HOURS")), Num(0.30), Text(QStringLiteral("*")),
                Text(QStringLiteral("A")), Flag(true), setUp});
-    rules.add({Text(QStringLiteral("02")), Text(QStringLiteral("EMERGENCY CASE")), Num(1.20), Text(QStringLiteral("*")),
+    rules.add({Text(QStringLiteral("02")), Text(QStringLiteral("EMERGENCY CASE")), Num(0.20), Text(QStringLiteral("*")),
                Text(QStringLiteral("A")), Flag(false), setUp});
-    rules.add({Text(QStringLiteral("03")), Text(QStringLiteral("HOLIDAY")), Num(1.50), Text(QStringLiteral("*")),
+    rules.add({Text(QStringLiteral("03")), Text(QStringLiteral("HOLIDAY")), Num(0.50), Text(QStringLiteral("*")),
                Text(QStringLiteral("A")), Flag(false), setUp});
     rules.add({Text(QStringLiteral("04")), Text(QStringLiteral("INSTRUMENT SURCHARGE")), Num(500), Text(QStringLiteral("+")),
                Text(QStringLiteral("I")), Flag(false), setUp});
