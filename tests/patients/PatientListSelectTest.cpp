@@ -3,6 +3,7 @@
 // validation; Enter and double click; the chart links; the CVOR caption of
 // the main window; the colours of the rows; the export.
 
+#include "charging/frmCharge.h"
 #include "patients/PatientListSupport.h"
 #include "patients/PatientMenuItems.h"
 #include "patients/PatientSelection.h"
@@ -10,6 +11,7 @@
 #include "settings/HospitalInfo.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBrush>
 #include <QHeaderView>
 #include <QSet>
@@ -197,14 +199,26 @@ TEST_F(PatientListSelectTest, WithoutTheChartTheLinksStayDisabledAndEnterOnlySel
 {
     frmSearch list;
     open(list, 0);
-    for (QLabel* link : list.lblProcedures)
-        EXPECT_FALSE(link->isEnabled());
+    EXPECT_FALSE(list.lblProcedures[0]->isEnabled());
+    EXPECT_FALSE(list.lblProcedures[1]->isEnabled());
+    EXPECT_TRUE(list.lblProcedures[2]->isEnabled()) << "the charge entry is reached without the chart";
     EXPECT_EQ(list.lblProcedures[0]->text().contains(QStringLiteral("Clinical Summary")), true);
     list.MSHFlexList->setFocus();
     list.MSHFlexList->setCurrentRow(rowOf(list.MSHFlexList, QStringLiteral("9100001")));
     test::keyClick(list.MSHFlexList, Qt::Key_Enter);
     EXPECT_EQ(app::PatientName, QStringLiteral("ZZTEST, ANNA CRUZ"));
     EXPECT_TRUE(prompts.shown().empty());
+
+    // "Send Requests / Post charges" opens the charge entry of the selected patient.
+    emit list.lblProcedures[2]->linkActivated(QStringLiteral("2"));
+    charging::frmCharge* charge = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<charging::frmCharge*>(widget))
+            charge = form;
+    ASSERT_NE(charge, nullptr);
+    EXPECT_EQ(charge->txtId->text(), QStringLiteral("9100001"));
+    EXPECT_EQ(charge->txtPatient->text(), QStringLiteral("ZZTEST, ANNA CRUZ"));
+    delete charge;
 }
 
 TEST_F(PatientListSelectTest, SelectingRefreshesTheCvorCaptionOfTheMainWindow)
