@@ -2,6 +2,7 @@
 
 #include "charging/ChargeSlipFormat.h"
 #include "charging/frmListPackage.h"
+#include "charging/frmProcedureValues.h"
 #include "components/ComponentSet.h"
 #include "components/Patient.h"
 #include "db/Connection.h"
@@ -209,8 +210,10 @@ void frmCharge::Form_Load()
     txtSex->setText(Sex);
     txtDoctor1->setText(Doctor);
     Command1[5]->setVisible(ruvListShown());
-    // The CDF viewer belongs to one site only.
+    // The CDF viewer belongs to one site only, and this station keeps no CDF
+    // records to view yet: the button shows there, greyed.
     cmdCDF->setVisible(app::Hospital().clientname.trimmed().compare(QLatin1String("QORV"), Qt::CaseInsensitive) == 0);
+    cmdCDF->setEnabled(false);
     resetGrid();
     shell::SaveTransaction::Load([&](db::Connection& c) {
         loadDepartments();
@@ -456,7 +459,12 @@ void frmCharge::Command1_Click(int index)
         break;
     case 3: refreshPosted(); break;
     case 4: deleteRow(); break;
-    case 5: break; // the procedure value list, wired by the main window's RUV action
+    case 5: {
+        frmProcedureValues list(this);
+        if (list.Form_Load())
+            shell::Prompts::current().exec(list);
+        break;
+    }
     case 6: ignoreAll(); break;
     default: break;
     }

@@ -7,6 +7,7 @@
 
 #include "charging/ChargePricing.h"
 #include "charging/frmCharge.h"
+#include "charging/frmListPackage.h"
 #include "charging/frmMarkUp.h"
 #include "db/routines/RatesAndClasses.h"
 #include "settings/HospitalInfo.h"
@@ -311,6 +312,105 @@ TEST_F(ChargeEntryWindowTest, AfterHoursMarkUpFollowsTheClockOrTheNursesAnswer)
         EXPECT_EQ(prompts.texts().filter(charging::kAskStat).size(), 1);
         EXPECT_EQ(cell(*form, 0, frmCharge::ColUnitPrice), price);
     }
+}
+
+TEST_F(ChargeEntryWindowTest, ADoctorsLineIsPricedByTheFeeChosen)
+{
+    const QString withFees = scalar(QStringLiteral("SELECT TOP 1 DoctorID FROM BUILD_FILE..tbCoDoctorBill WHERE Status = 1 AND Amount > 0 "
+                                                   "ORDER BY DoctorID"));
+    const QString withoutFees = scalar(QStringLiteral("SELECT TOP 1 D.DoctorID FROM BUILD_FILE..tbCoDoctor D WHERE NOT EXISTS "
+                                                      "(SELECT 1 FROM BUILD_FILE..tbCoDoctorBill B WHERE B.DoctorID = D.DoctorID "
+                                                      "AND B.Status = 1 AND B.Amount > 0) ORDER BY D.DoctorID"));
+    ASSERT_FALSE(withFees.isEmpty());
+    ASSERT_FALSE(withoutFees.isEmpty());
+    const QString highest = scalar(QStringLiteral("SELECT TOP 1 Amount FROM BUILD_FILE..tbCoDoctorBill WHERE DoctorID = '%1' AND Status = 1 "
+                                                  "AND Amount > 0 ORDER BY Description DESC").arg(withFees));
+    auto form = open();
+    enter(*form, 0, frmCharge::ColDept, QStringLiteral("MD"));
+    enter(*form, 0, frmCharge::ColItem, withoutFees);
+    EXPECT_EQ(prompts.last().text, QStringLiteral("No record(s) found in the Doctor's Fee table! \nPlease contact EDP for further assistance."));
+    EXPECT_TRUE(cell(*form, 0, frmCharge::ColItem).isEmpty());
+
+    QString caption;
+    prompts.onDialog([&](QDialog& d) {
+        caption = d.windowTitle();
+        auto* fees = d.findChild<QTableWidget*>(QStringLiteral("grdFees"));
+        fees->selectRow(fees->rowCount() - 1);
+        d.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    });
+    enter(*form, 0, frmCharge::ColItem, withFees);
+    EXPECT_TRUE(caption.startsWith(QStringLiteral("List of Professional Fees of "))) << caption.toStdString();
+    EXPECT_EQ(cell(*form, 0, frmCharge::ColItem), withFees);
+    EXPECT_EQ(cell(*form, 0, frmCharge::ColUnitPrice), charging::MoneyText(*db::Decimal::parse(highest)));
+    EXPECT_TRUE(prompts.allUsed());
+}
+
+TEST_F(ChargeEntryWindowTest, PackageChoiceRefusesWhatCannotGoOnOneSlip)
+{
+    run(QStringLiteral("DELETE FROM STATION..tbNurseSetup WHERE Field IN ('DontMixPackages', 'DisablePackageIfNotTagged')"));
+    run(QStringLiteral("INSERT INTO STATION..tbNurseSetup (Field, value) VALUES ('DontMixPackages', '1')"));
+    programSettings->LoadParameters();
+    const QString package = scalar(QStringLiteral("SELECT TOP 1 A.packageid FROM INVENTORY..tbInvPackage A WHERE EXISTS "
+                                                  "(SELECT 1 FROM BUILD_FILE..tbCoPackageItems I WHERE I.PackageID = A.packageid "
+                                                  "AND ISNULL(I.LocationID, '') <> '') ORDER BY A.Description"));
+    ASSERT_FALSE(package.isEmpty());
+    run(QStringLiteral("UPDATE INVENTORY..tbInvItemLocation SET OnHand = 100 WHERE EXISTS (SELECT 1 FROM BUILD_FILE..tbCoPackageItems I "
+                       "WHERE I.ItemID = INVENTORY..tbInvItemLocation.ItemID AND I.LocationID = INVENTORY..tbInvItemLocation.LocationID)"));
+
+    auto form = open();
+    enterProcedure(*form);
+    // A package beside a service line is refused; nothing ticked is refused first.
+    QStringList seen;
+    prompts.onDialog([&](QDialog& d) {
+        auto& list = static_cast<charging::frmListPackage&>(d);
+        list.checkAll(true);
+        seen << prompts.last().text;
+        for (int row = 0; row < list.grdPackages->rowCount(); ++row)
+            if (list.grdPackages->item(row, 0)->text() == package)
+                list.choosePackage(row);
+        list.checkAll(false);
+        EXPECT_EQ(list.lblGross->text(), QStringLiteral("Gross: 0.00"));
+        list.cmdOK->click();
+        seen << prompts.last().text;
+        list.checkAll(true);
+        list.cmdOK->click();
+        seen << prompts.last().text;
+        list.reject();
+    });
+    form->Command1[1]->click();
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("Please select package from the left pane."), QStringLiteral("Please select package items."),
+                                 QStringLiteral("Please don't mix non-package and package items.")}));
+    EXPECT_EQ(form->rows().size(), 2) << "the grid is as it was";
+
+    // On an empty grid the package's items come in as package lines.
+    prompts.answer(true);
+    form->Command1[6]->click();
+    prompts.onDialog([&](QDialog& d) {
+        auto& list = static_cast<charging::frmListPackage&>(d);
+        for (int row = 0; row < list.grdPackages->rowCount(); ++row)
+            if (list.grdPackages->item(row, 0)->text() == package)
+                list.choosePackage(row);
+        list.cmdOK->click();
+    });
+    form->Command1[1]->click();
+    ASSERT_GE(form->rows().size(), 2);
+    for (const charging::ChargeEntryRow& row : form->rows())
+        if (row.hasItem()) {
+            EXPECT_EQ(row.line.packageId, package);
+            EXPECT_FALSE(row.line.location.isEmpty());
+        }
+    // The same package again is refused.
+    prompts.onDialog([&](QDialog& d) {
+        auto& list = static_cast<charging::frmListPackage&>(d);
+        for (int row = 0; row < list.grdPackages->rowCount(); ++row)
+            if (list.grdPackages->item(row, 0)->text() == package)
+                list.choosePackage(row);
+        list.cmdOK->click();
+        seen << prompts.last().text;
+        list.reject();
+    });
+    form->Command1[1]->click();
+    EXPECT_EQ(seen.last(), QStringLiteral("Package was previously added to the list of charges."));
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "charging/frmMarkUp.h"
 #include "charging/frmMeals.h"
 #include "charging/frmPSIReading.h"
+#include "charging/frmProcedureValues.h"
 #include "charging/frmRequestingDoctor.h"
 #include "components/CodeListings.h"
 #include "components/frmCodeSearch.h"
@@ -355,6 +356,9 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
         checkDialog(markUp);
         charging::frmRequestingDoctor doctor;
         checkDialog(doctor);
+        charging::frmProcedureValues values;
+        values.Form_Load();
+        checkDialog(values);
     }
     EXPECT_TRUE(problems.isEmpty()) << problems.size() << " problems:\n" << qPrintable(problems.join(QLatin1Char('\n')));
 }

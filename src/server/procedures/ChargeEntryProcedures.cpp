@@ -28,9 +28,12 @@ ProcParam optional(const char* name, const QVariant& value)
 // its location, which a reversal needs), and a stock line that also has its
 // bill row is counted from the stock card only. The posted figures are the
 // positive rows, the standing ones the sum of all rows, reversals included.
+// The patient ledger sends only the stay and the station: with two
+// arguments the first is the stay.
 void listAllORCharges(ProcContext& ctx)
 {
-    const QString idNum = db::Quote(ctx.text("@IdNum").trimmed());
+    const bool ledgerForm = ctx.arg("@StationID").isNull();
+    const QString idNum = db::Quote((ledgerForm ? ctx.text("@HospNum") : ctx.text("@IdNum")).trimmed());
     const QString sql = QStringLiteral(
         "SELECT L.RevenueID, L.ItemID, MAX(L.Description) AS Description, L.RefNum, "
         "SUM(CASE WHEN L.Quantity > 0 THEN L.Quantity ELSE 0 END) AS Quantity, "
@@ -98,11 +101,12 @@ void saveORMarkupValues(ProcContext& ctx)
                     .arg(values.join(QStringLiteral(", "))));
 }
 
-// The packages an admission can be charged: their code, name and gross.
+// The packages an admission can be charged: those priced for the rate
+// classes, with their code, name and class-A gross.
 void getAdmPackages(ProcContext& ctx)
 {
-    ctx.addResult(ctx.open(QStringLiteral("SELECT PackageID AS Code, Package AS Description, ISNULL(Amount, 0) AS TotalGross "
-                                          "FROM BUILD_FILE..tbCoADmPackage WHERE ISNULL(Status, 'A') = 'A' ORDER BY Package")));
+    ctx.addResult(ctx.open(QStringLiteral("SELECT packageid AS Code, Description, ISNULL(RateA, 0) AS TotalGross "
+                                          "FROM INVENTORY..tbInvPackage ORDER BY Description")));
 }
 
 } // namespace
@@ -110,7 +114,7 @@ void getAdmPackages(ProcContext& ctx)
 void RegisterChargeEntryProcedures(ProcedureRegistry& registry)
 {
     registry.add(ProcedureDef{QStringLiteral("STATION"), QStringLiteral("List_All_ORCharges"),
-                              {param("@HospNum"), param("@IdNum"), optional("@StationID", QString())}, listAllORCharges});
+                              {param("@HospNum"), param("@IdNum"), optional("@StationID", QVariant())}, listAllORCharges});
     registry.add(ProcedureDef{QStringLiteral("STATION"), QStringLiteral("SearchORMarkup"), {param("@MarkupID")}, searchORMarkup});
     registry.add(ProcedureDef{QStringLiteral("STATION"), QStringLiteral("SaveORMarkupValues"),
                               {param("@MarkupID"), param("@Description"), param("@MarkUp"), param("@Status"),
