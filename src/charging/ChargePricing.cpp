@@ -89,9 +89,14 @@ AfterHours AfterHoursWindow(const QString& start, int hours, const QTime& now)
     return sinceOpening < hours * 60 ? AfterHours::Inside : AfterHours::Outside;
 }
 
+Decimal PriceWithPercent(const Decimal& price, const Decimal& percent)
+{
+    return Cents(Plus(price, Percent(price, percent)));
+}
+
 Decimal AfterHoursPrice(const Decimal& price, int ratePercent)
 {
-    return Cents(Plus(price, Percent(price, Decimal::fromInteger(ratePercent))));
+    return PriceWithPercent(price, Decimal::fromInteger(ratePercent));
 }
 
 StatDecision HowToDecideStat(bool allowAfterTimeRate, const QString& orAfterTime, bool hospitalStat, bool autoORMarkUp,

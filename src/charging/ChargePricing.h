@@ -56,6 +56,9 @@ AfterHours AfterHoursWindow(const QString& start, int hours, const QTime& now);
 inline const QString kStatMisconfigured =
     QStringLiteral("STAT time frame is not properly configured. Please notify the EDP department.");
 
+// The price with `percent` per cent added (price + price x percent / 100).
+db::Decimal PriceWithPercent(const db::Decimal& price, const db::Decimal& percent);
+
 // The price after the after-hours surcharge of `ratePercent` per cent.
 db::Decimal AfterHoursPrice(const db::Decimal& price, int ratePercent);
 

@@ -314,6 +314,41 @@ TEST_F(ChargeEntryWindowTest, AfterHoursMarkUpFollowsTheClockOrTheNursesAnswer)
     }
 }
 
+TEST_F(ChargeEntryWindowTest, AnEditedPriceNeverGoesBelowTheRulesPriceAndTheAmountNeverBelowItsLines)
+{
+    run(QStringLiteral("DELETE FROM STATION..tbNurseSetup WHERE Field IN ('EditORAmount', 'ORSupervisorEditAmountPostCharge')"));
+    run(QStringLiteral("INSERT INTO STATION..tbNurseSetup (Field, value) VALUES ('EditORAmount', '1')"));
+    programSettings->LoadParameters();
+    ASSERT_TRUE(programSettings->EditORAmount());
+    ASSERT_FALSE(programSettings->SupervisorEditAmountPostCharge());
+    auto form = open();
+    enterProcedure(*form);
+    const db::Decimal base = *db::Decimal::parse(price);
+    const db::Decimal lower = *db::Decimal::subtract(base, *db::Decimal::parse(QStringLiteral("0.01")));
+    const db::Decimal higher = *db::Decimal::add(base, *db::Decimal::parse(QStringLiteral("100")));
+
+    enter(*form, 0, frmCharge::ColUnitPrice, lower.toString());
+    EXPECT_EQ(prompts.last().text, QStringLiteral("Unit Price should be >= ") + price);
+    EXPECT_EQ(cell(*form, 0, frmCharge::ColUnitPrice), price);
+
+    enter(*form, 0, frmCharge::ColQuantity, QStringLiteral("2"));
+    enter(*form, 0, frmCharge::ColUnitPrice, higher.toString());
+    const db::Decimal amount = charging::LineAmount(db::Decimal::fromInteger(2), higher);
+    EXPECT_EQ(cell(*form, 0, frmCharge::ColAmount), charging::MoneyText(amount));
+    EXPECT_TRUE(form->rows().at(0).line.priceSupervisorId.isEmpty()) << "the operating room edits its own prices freely";
+
+    enter(*form, 0, frmCharge::ColAmount, charging::MoneyText(*db::Decimal::subtract(amount, *db::Decimal::parse(QStringLiteral("0.01")))));
+    EXPECT_EQ(prompts.last().text, QStringLiteral("Total Amount should be greater than or equal to QTY * Unit Price."));
+    enter(*form, 0, frmCharge::ColAmount, QStringLiteral("0"));
+    EXPECT_EQ(prompts.last().text, QStringLiteral("Amount should be greater than zero(0)."));
+    EXPECT_EQ(cell(*form, 0, frmCharge::ColAmount), charging::MoneyText(amount));
+
+    // Oxygen is no operating-room line: its price is the rules' own.
+    enter(*form, 1, frmCharge::ColDept, QStringLiteral("OX"));
+    form->editCell(1, frmCharge::ColUnitPrice);
+    EXPECT_FALSE(form->txtEntry->isVisible());
+}
+
 TEST_F(ChargeEntryWindowTest, ADoctorsLineIsPricedByTheFeeChosen)
 {
     const QString withFees = scalar(QStringLiteral("SELECT TOP 1 DoctorID FROM BUILD_FILE..tbCoDoctorBill WHERE Status = 1 AND Amount > 0 "

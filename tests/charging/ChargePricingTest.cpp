@@ -55,6 +55,7 @@ TEST(ChargePricingTest, StatIsAskedOnlyWhenTheHospitalMarksStatByHand)
     EXPECT_EQ(HowToDecideStat(true, "22:00", false, false, false), StatDecision::Automatic);
     EXPECT_EQ(S(AfterHoursPrice(D("1000"), 30)), "1300.00");
     EXPECT_EQ(S(AfterHoursPrice(D("333.33"), 15)), "383.33");
+    EXPECT_EQ(S(PriceWithPercent(D("200"), D("12.5"))), "225.00");
 }
 
 TEST(ChargePricingTest, MarkUpRulesOfThePicker)
