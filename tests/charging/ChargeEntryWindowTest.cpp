@@ -11,7 +11,9 @@
 #include "charging/frmMarkUp.h"
 #include "db/routines/RatesAndClasses.h"
 #include "settings/HospitalInfo.h"
+#include "shell/ChildWindows.h"
 #include "shell/Globals.h"
+#include "shell/mdiORMenu.h"
 #include "shell/fields/ColumnLength.h"
 
 #include <QCheckBox>
@@ -347,6 +349,19 @@ TEST_F(ChargeEntryWindowTest, AnEditedPriceNeverGoesBelowTheRulesPriceAndTheAmou
     enter(*form, 1, frmCharge::ColDept, QStringLiteral("OX"));
     form->editCell(1, frmCharge::ColUnitPrice);
     EXPECT_FALSE(form->txtEntry->isVisible());
+}
+
+TEST_F(ChargeEntryWindowTest, OpensOncePerPatientInTheMainWindowAndEachPostingMovesTheBadge)
+{
+    shell::mdiORMenu window;
+    window.show();
+    charging::frmCharge* first = charging::OpenChargeForSelectedPatient();
+    ASSERT_NE(shell::ChildWindows::frameOf(first), nullptr) << "opened as a child window";
+    charging::OpenChargeForSelectedPatient();
+    EXPECT_EQ(window.children->formsOf<charging::frmCharge>().size(), 1) << "one per patient";
+    run(QStringLiteral("UPDATE STATION..tbORChargeSlip SET Chargeslip = 4711"));
+    emit window.children->formsOf<charging::frmCharge>().first()->posted(QStringLiteral("C4710O"));
+    EXPECT_EQ(window.lblCS[1]->text(), QStringLiteral("4711"));
 }
 
 TEST_F(ChargeEntryWindowTest, ADoctorsLineIsPricedByTheFeeChosen)
