@@ -153,9 +153,9 @@ Decimal SecondOperationPrice(const Decimal& price, int percent)
 
 QString SecondOperationQuestion(int percent)
 {
-    return QStringLiteral("Would you like to tag this operation as patient's second operation? \n\nSecond operation will have a ")
+    return QStringLiteral("Would you like to tag this operation as patient's second operation? \r\n\r\nSecond operation will have a ")
            + QString::number(percent)
-           + QStringLiteral("% discount. \n\nClick Yes to proceed and No to charge with regular amount.");
+           + QStringLiteral("% discount. \r\n\r\nClick Yes to proceed and No to charge with regular amount.");
 }
 
 Decimal StockUnitPrice(const StockPriceFacts& f)

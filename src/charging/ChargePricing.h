@@ -167,9 +167,9 @@ struct EnteredLine {
 // when it may go on to the confirmation.
 QString SaveRefusal(const QList<EnteredLine>& lines, bool notifyZeroAmount);
 
-inline const QString kConfirmSave = QStringLiteral("Please verify that the items entered are true and correct. \n"
+inline const QString kConfirmSave = QStringLiteral("Please verify that the items entered are true and correct. \r\n"
                                                    "Do you want to proceed in saving these charges?");
 inline const QString kNotSavedQuestion =
-    QStringLiteral("Selected charges will not be saved. \nAre you sure you want to save these charges?");
+    QStringLiteral("Selected charges will not be saved. \r\nAre you sure you want to save these charges?");
 
 } // namespace charging

@@ -478,7 +478,7 @@ void frmCharge::deleteRow()
         return;
     }
     if (!rows_.at(r).line.packageId.isEmpty() && app::ProgramSettings && app::ProgramSettings->NoPackageItemExclude()) {
-        shell::Notify(QStringLiteral("Sorry, you are not allowed to exclude package items.\n"
+        shell::Notify(QStringLiteral("Sorry, you are not allowed to exclude package items.\r\n"
                                      "If you want to clear the grid, please use Ignore All button."));
         return;
     }
@@ -512,7 +512,7 @@ void frmCharge::choosePackage()
             }))
             return;
         if (!tagged) {
-            shell::Notify(QStringLiteral("Sorry, no package was tagged for this patient.\nPlease call the Admitting Department."));
+            shell::Notify(QStringLiteral("Sorry, no package was tagged for this patient.\r\nPlease call the Admitting Department."));
             return;
         }
     }

@@ -104,7 +104,7 @@ bool frmCharge::departmentEntered(int r, const QString& text)
     }
     if (row.hasItem()
         && !shell::Confirm(QStringLiteral("This will remove ") + row.line.description
-                           + QStringLiteral(".\n\nAre you sure you want to continue?")))
+                           + QStringLiteral(".\r\n\r\nAre you sure you want to continue?")))
         return false; // the old department stays
     row = ChargeEntryRow();
     row.line.departmentCode = code;
@@ -197,7 +197,7 @@ bool frmCharge::serviceItemEntered(int r, const QString& text)
 
     ChargeEntryRow& row = rows_[r];
     if (price.isZero() && department.compare(QLatin1String("OR"), Qt::CaseInsensitive) == 0) {
-        shell::Notify(QStringLiteral("Record(s) indicate that the amount of the item is zero! \n"
+        shell::Notify(QStringLiteral("Record(s) indicate that the amount of the item is zero! \r\n"
                                      "Please contact EDP for further assistance."),
                       shell::PromptIcon::Critical);
         row.clearItem();
@@ -312,7 +312,7 @@ bool frmCharge::doctorItemEntered(int r, const QString& text)
     if (!shell::SaveTransaction::Load([&](db::Connection&) { hasFees = routines::HasDoctorBill(doctor); }))
         return false;
     if (!hasFees) {
-        shell::Notify(QStringLiteral("No record(s) found in the Doctor's Fee table! \nPlease contact EDP for further assistance."));
+        shell::Notify(QStringLiteral("No record(s) found in the Doctor's Fee table! \r\nPlease contact EDP for further assistance."));
         return false;
     }
     frmDoctorsFee fees(this);
@@ -411,7 +411,7 @@ bool frmCharge::unitPriceEntered(int r, const QString& text)
     if (!freeEdit) {
         // Anywhere else a changed price needs a supervisor, recorded at posting.
         if (!shell::ValidateSupervisor(
-                QStringLiteral("Unit price will not be changed. \nAre you sure you want to change the unit price?"), this))
+                QStringLiteral("Unit price will not be changed. \r\nAre you sure you want to change the unit price?"), this))
             return false;
         row.line.priceSupervisorId = app::SupervisorID;
         row.line.originalUnitPrice = row.basePrice;

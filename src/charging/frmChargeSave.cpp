@@ -85,10 +85,10 @@ bool frmCharge::cmdSave_Click()
                             GroupedMoneyText(row.line.unitPrice), GroupedMoneyText(row.line.amount));
     }
     const QString slipPreview = NextSlipPreview(IdNum);
-    QString question = kConfirmSave + QStringLiteral("\n\n") + summary.join(QLatin1Char('\n'));
+    QString question = kConfirmSave + QStringLiteral("\r\n\r\n") + summary.join(QStringLiteral("\r\n"));
     if (!slipPreview.isEmpty())
-        question += QStringLiteral("\n\nCharge slip: ") + slipPreview;
-    question += QStringLiteral("\nTotal: Php ") + GroupedMoneyText(runningTotal());
+        question += QStringLiteral("\r\n\r\nCharge slip: ") + slipPreview;
+    question += QStringLiteral("\r\nTotal: Php ") + GroupedMoneyText(runningTotal());
     if (!shell::Confirm(question))
         return false;
 

@@ -242,7 +242,7 @@ TEST_F(ChargeEntryWindowTest, ChangingTheDepartmentOfAFilledRowAsksFirst)
     prompts.answer(false);
     enter(*form, 0, frmCharge::ColDept, QStringLiteral("OX"));
     EXPECT_EQ(prompts.last().text, QStringLiteral("This will remove ") + description
-                                       + QStringLiteral(".\n\nAre you sure you want to continue?"));
+                                       + QStringLiteral(".\r\n\r\nAre you sure you want to continue?"));
     EXPECT_EQ(cell(*form, 0, frmCharge::ColDept), QStringLiteral("OR"));
     EXPECT_EQ(cell(*form, 0, frmCharge::ColItem), procedure);
 
@@ -378,7 +378,7 @@ TEST_F(ChargeEntryWindowTest, ADoctorsLineIsPricedByTheFeeChosen)
     auto form = open();
     enter(*form, 0, frmCharge::ColDept, QStringLiteral("MD"));
     enter(*form, 0, frmCharge::ColItem, withoutFees);
-    EXPECT_EQ(prompts.last().text, QStringLiteral("No record(s) found in the Doctor's Fee table! \nPlease contact EDP for further assistance."));
+    EXPECT_EQ(prompts.last().text, QStringLiteral("No record(s) found in the Doctor's Fee table! \r\nPlease contact EDP for further assistance."));
     EXPECT_TRUE(cell(*form, 0, frmCharge::ColItem).isEmpty());
 
     QString caption;

@@ -88,7 +88,7 @@ TEST(ChargePricingTest, DiscountsAndForeignPatients)
     EXPECT_EQ(S(SecondOperationPrice(D("999.99"), 30)), "699.99");
     EXPECT_EQ(S(InternationalPrice(D("1000"))), "1100.00");
     EXPECT_EQ(S(InternationalPrice(D("0.05"))), "0.06");
-    EXPECT_TRUE(SecondOperationQuestion(50).contains("Second operation will have a 50% discount. \n\n"));
+    EXPECT_TRUE(SecondOperationQuestion(50).contains("Second operation will have a 50% discount. \r\n\r\n"));
 }
 
 TEST(ChargePricingTest, RateClassOverridesBySiteAndSetting)
