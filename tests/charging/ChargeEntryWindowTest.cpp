@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -362,6 +363,31 @@ TEST_F(ChargeEntryWindowTest, OpensOncePerPatientInTheMainWindowAndEachPostingMo
     run(QStringLiteral("UPDATE STATION..tbORChargeSlip SET Chargeslip = 4711"));
     emit window.children->formsOf<charging::frmCharge>().first()->posted(QStringLiteral("C4710O"));
     EXPECT_EQ(window.lblCS[1]->text(), QStringLiteral("4711"));
+
+    // Lines not posted yet are asked about before the window closes.
+    enterProcedure(*first);
+    prompts.answerSave(shell::SaveChoice::Cancel);
+    shell::ChildWindows::frameOf(first)->close();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(window.children->formsOf<charging::frmCharge>().size(), 1);
+    EXPECT_EQ(prompts.last().text, QStringLiteral("Save changes to Post Charges?"));
+    prompts.answerSave(shell::SaveChoice::Discard);
+    shell::ChildWindows::frameOf(first)->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.children->formsOf<charging::frmCharge>().isEmpty());
+}
+
+TEST_F(ChargeEntryWindowTest, RevokingTicksAndReprintingNeedAChoice)
+{
+    run(QStringLiteral("DELETE FROM STATION..tbNurseSetup WHERE Field = 'MultiCancel'"));
+    run(QStringLiteral("INSERT INTO STATION..tbNurseSetup (Field, value) VALUES ('MultiCancel', '1')"));
+    programSettings->LoadParameters();
+    auto form = open();
+    form->revokeChosen(0);
+    EXPECT_EQ(prompts.last().text, QStringLiteral("Please select items to revoke."));
+    form->postedList->MSHFlexList->setCurrentCell(-1, -1);
+    form->cmdOption->click();
+    EXPECT_EQ(prompts.last().text, QStringLiteral("Please select a charge slip from the list of posted charges."));
 }
 
 TEST_F(ChargeEntryWindowTest, ADoctorsLineIsPricedByTheFeeChosen)
