@@ -16,7 +16,9 @@
 #include "shell/StartupHelpers.h"
 #include "shell/UserValidation.h"
 
-#include "charging/PendingPostingApi.h"
+#include "charging/ChargeSlipPrint.h"
+#include "charging/PostCharges.h"
+#include "charging/RevokeLine.h"
 
 #include <QPushButton>
 #include <QStringList>
@@ -146,18 +148,6 @@ bool frmCharge::postGrid()
     const QString slip = PostCharges(posting, lines, ChargeSlipFormat::FromSettings(Settings()), app::ORStationName, unused);
     if (slip.isEmpty())
         return false; // told; the grid stays for another try
-
-    // A doctor's meal is written to the station log once its line is on the bill.
-    for (const ChargeLine& line : lines) {
-        if (line.mealAmount.isZero() && line.mealRemarks.isEmpty())
-            continue;
-        shell::SaveTransaction::Run([&](db::Connection&) {
-            shell::WriteStationLog(IdNum,
-                                   QStringLiteral("DOCTOR MEAL:") + line.description + QLatin1Char(':') + line.mealRemarks
-                                       + QLatin1Char(':') + MoneyText(line.mealAmount) + QLatin1Char(':') + app::ValidatedUserID,
-                                   app::ValidatedUserID, app::ORStationID);
-        });
-    }
 
     ChargeSlipHeader header;
     header.patientName = PatientName;
