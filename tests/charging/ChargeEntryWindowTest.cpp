@@ -390,6 +390,55 @@ TEST_F(ChargeEntryWindowTest, RevokingTicksAndReprintingNeedAChoice)
     EXPECT_EQ(prompts.last().text, QStringLiteral("Please select a charge slip from the list of posted charges."));
 }
 
+TEST_F(ChargeEntryWindowTest, ASupplyIsPostedThroughTheStockCardAndRevokedFromThePostedList)
+{
+    const QString location = scalar(QStringLiteral("SELECT LocationID FROM BUILD_FILE..tbCoRevenueCode WHERE RevenueID = 'CS'"));
+    const QString item = test::StockedItems(conn(), location, 1).value(0);
+    ASSERT_FALSE(item.isEmpty());
+    const db::Decimal before = test::OnHand(conn(), item, location);
+    auto form = open();
+    enter(*form, 0, frmCharge::ColDept, QStringLiteral("CS"));
+    enter(*form, 0, frmCharge::ColItem, QStringLiteral("NO-SUCH-ITEM"));
+    EXPECT_EQ(prompts.last().text, QStringLiteral("Item code does not exist."));
+    enter(*form, 0, frmCharge::ColItem, item);
+    ASSERT_EQ(cell(*form, 0, frmCharge::ColItem), item);
+    EXPECT_EQ(form->rows().at(0).line.location, location);
+    enter(*form, 0, frmCharge::ColQuantity, QStringLiteral("2"));
+    enter(*form, 1, frmCharge::ColDept, QStringLiteral("CS"));
+    enter(*form, 1, frmCharge::ColItem, item);
+    EXPECT_EQ(prompts.last().text, QStringLiteral("Can't charge the same Medicine/Supply."));
+
+    QString slip;
+    QObject::connect(form.get(), &frmCharge::posted, [&](const QString& s) { slip = s; });
+    prompts.answer(true);
+    signAs();
+    prompts.onDialog([](QDialog& d) { d.reject(); }); // no requesting doctor
+    form->Command1[0]->click();
+    ASSERT_FALSE(slip.isEmpty()) << prompts.texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(test::RowsOf(conn(), QStringLiteral("INVENTORY..tbInvStockcard"), slip, item), 1);
+    EXPECT_EQ(test::OnHand(conn(), item, location), *db::Decimal::subtract(before, db::Decimal::fromInteger(2)));
+
+    int row = -1;
+    for (int i = 0; i < form->postedList->lines().size(); ++i)
+        if (form->postedList->lines().at(i).slip == slip && form->postedList->lines().at(i).itemId == item)
+            row = i;
+    ASSERT_GE(row, 0) << "listed once, from the stock card";
+    EXPECT_EQ(form->postedList->lines().at(row).location, location);
+    EXPECT_EQ(form->postedList->lines().at(row).standingQuantity, db::Decimal::fromInteger(2));
+
+    prompts.clear();
+    prompts.answer(true);
+    signAs(QStringLiteral("CHARGE1"), QStringLiteral("charge1"));
+    form->revokeChosen(row);
+    EXPECT_EQ(test::OnHand(conn(), item, location), before) << prompts.texts().join(QLatin1Char('\n')).toStdString();
+    row = -1;
+    for (int i = 0; i < form->postedList->lines().size(); ++i)
+        if (form->postedList->lines().at(i).slip == slip && form->postedList->lines().at(i).itemId == item)
+            row = i;
+    ASSERT_GE(row, 0);
+    EXPECT_TRUE(form->postedList->lines().at(row).standingAmount.isZero()) << "the list shows what stands after the reversal";
+}
+
 TEST_F(ChargeEntryWindowTest, ADoctorsLineIsPricedByTheFeeChosen)
 {
     const QString withFees = scalar(QStringLiteral("SELECT TOP 1 DoctorID FROM BUILD_FILE..tbCoDoctorBill WHERE Status = 1 AND Amount > 0 "
