@@ -184,6 +184,12 @@ TEST_F(ChargeEntryWindowTest, EveryRefusalLeavesTheGridAsItWas)
     enter(*form, 1, frmCharge::ColItem, procedure);
     EXPECT_EQ(prompts.last().text, QStringLiteral("Can't charge the same service."));
     EXPECT_TRUE(cell(*form, 1, frmCharge::ColItem).isEmpty());
+    // An operating-room item without a price.
+    enter(*form, 1, frmCharge::ColItem, QStringLiteral("R099"));
+    EXPECT_EQ(prompts.last().text, QStringLiteral("Record(s) indicate that the amount of the item is zero! \r\n"
+                                                  "Please contact EDP for further assistance."));
+    EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Critical);
+    EXPECT_TRUE(cell(*form, 1, frmCharge::ColItem).isEmpty());
 
     const int before = billRows();
     const QString slipBefore = counter();

@@ -38,6 +38,7 @@ void fill(db::Connection& connection, int scale)
     demo::WriteUsers(context);
     demo::WriteInventory(context);
     demo::WriteChargingStock(context);
+    demo::WriteChargeEntry(context);
     demo::WritePatients(context);
     demo::WriteSchedule(context);
     demo::WriteResults(context);

@@ -19,6 +19,7 @@ void WritePriceLists(const DemoContext& context);   // examinations and revenue 
 void WriteUsers(const DemoContext& context);        // accounts, rights and station rights
 void WriteInventory(const DemoContext& context);    // locations, drugs and supplies, stock
 void WriteChargingStock(const DemoContext& context); // average costs the drug look-up reports
+void WriteChargeEntry(const DemoContext& context);   // what the charge entry meets beyond the price lists
 void WritePatients(const DemoContext& context);     // patients, admissions, visits, histories, notices
 // Parts of WritePatients, inside its transaction.
 void WriteAdmissions(const DemoContext& context);
