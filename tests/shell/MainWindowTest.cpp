@@ -84,7 +84,8 @@ TEST_F(MainWindowTest, OnlyTheShellsOwnItemsAreUsableBeforeTheirWindowsExist)
                                 QStringLiteral("mnuExitApps"), QStringLiteral("mnuDetailed"), QStringLiteral("mnuSummary"),
                                 QStringLiteral("mnuOldFormatIncomeDetailed"), QStringLiteral("mnuOldFormatIncomeSummary"),
                                 QStringLiteral("mnuAudit"), QStringLiteral("mnuMonthly"), QStringLiteral("mnuScheduleofoperations"),
-                                QStringLiteral("mnuFluid"), QStringLiteral("mnuMarkUp")};
+                                QStringLiteral("mnuFluid"), QStringLiteral("mnuMarkUp"), QStringLiteral("mnuBuild"),
+                                QStringLiteral("mnuConfirm"), QStringLiteral("mnuRevoke")};
     int items = 0;
     for (QAction* action : window->findChildren<QAction*>()) {
         const QString name = action->objectName();
