@@ -43,8 +43,9 @@ public:
     QString toString() const;
 
     // Rounded half away from zero (or cut toward zero) to `places` after the
-    // point; a negative count rounds to tens, hundreds... The scale becomes
-    // `places` (at least 0). Empty on overflow.
+    // point; a negative count rounds to tens, hundreds... The scale stays as
+    // it was, as the server's ROUND keeps its argument's type (ROUND of money
+    // 1.005 to two places is 1.0100); withScale() changes it. Empty on overflow.
     std::optional<Decimal> rounded(int places, bool truncate = false) const;
     // The same value with more places, or rounded to fewer. Empty on overflow.
     std::optional<Decimal> withScale(int scale) const;

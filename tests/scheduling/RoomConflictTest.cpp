@@ -30,7 +30,7 @@ protected:
     QString booked;
 };
 
-TEST_F(RoomConflict, OverlapsAreCaughtAtEitherEndButBackToBackAndEnclosingSpansPass)
+TEST_F(RoomConflict, OverlapsAreCaughtAtEitherEndAndAroundButBackToBackSpansPass)
 {
     struct Case {
         const char* what;
@@ -45,7 +45,9 @@ TEST_F(RoomConflict, OverlapsAreCaughtAtEitherEndButBackToBackAndEnclosingSpansP
         {"starts with the booking", 9, 0, 9, 15, true},
         {"lies inside the booking", 9, 30, 10, 0, true},
         {"ends with the booking", 10, 0, 10, 30, true},
-        {"encloses the booking (not caught, as written)", 8, 0, 11, 0, false},
+        {"encloses the booking", 8, 0, 11, 0, true},
+        {"encloses it by a minute each side", 8, 59, 10, 31, true},
+        {"a day-long span over the booking", 0, 0, 23, 59, true},
         {"over a pending request and a revoked booking", 11, 0, 12, 0, false},
         {"over an entry without a length", 13, 30, 14, 30, false},
         {"starts on an entry without a length", 14, 0, 15, 0, false},

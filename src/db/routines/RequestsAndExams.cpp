@@ -203,13 +203,25 @@ std::optional<ORRoomConflict> FindORRoomConflict(db::Connection& connection, con
 {
     // A booking starting as another ends, or ending as another starts, is
     // free: the one-minute shifts keep the shared minute out of both ranges.
-    // One that encloses another entirely slips through, as it always has.
+    // A span that encloses a booking entirely is caught as well: the older
+    // test let it through, which double-booked the room. An entry without a
+    // length holds no time.
+    // No booking of the room lasts longer than its longest, so none starting
+    // earlier than that before the new start can reach it: the bound lets
+    // the room's start-time index skip the room's whole history.
+    const QString room = Q(roomId);
+    const QString start = Q(startText);
+    const QString end = Q(endText);
     db::Recordset rs = connection.open(
         QStringLiteral("SELECT starttime,dateadd(MI,ISNULL(LENGTH,0),STARTTIME) as endtime,transnum FROM  "
                        "Schedule..tbORScheduleDetails WHERE  RoomId = ")
-        + Q(roomId) + QStringLiteral(" AND RecordStatus = 'C' and (") + Q(startText)
-        + QStringLiteral(" BETWEEN STARTTIME AND dateadd(MI,ISNULL(LENGTH,0) - 1,STARTTIME) or ") + Q(endText)
-        + QStringLiteral(" BETWEEN DATEADD(MI,1,STARTTIME) AND dateadd(MI,ISNULL(LENGTH,0),STARTTIME))"));
+        + room + QStringLiteral(" AND RecordStatus = 'C' and (") + start
+        + QStringLiteral(" BETWEEN STARTTIME AND dateadd(MI,ISNULL(LENGTH,0) - 1,STARTTIME) or ") + end
+        + QStringLiteral(" BETWEEN DATEADD(MI,1,STARTTIME) AND dateadd(MI,ISNULL(LENGTH,0),STARTTIME) or (STARTTIME > ") + start
+        + QStringLiteral(" AND dateadd(MI,ISNULL(LENGTH,0),STARTTIME) < ") + end
+        + QStringLiteral(" AND ISNULL(LENGTH,0) > 0)) AND STARTTIME >= DATEADD(MI, -(SELECT ISNULL(MAX(LENGTH),0) FROM "
+                         "Schedule..tbORScheduleDetails WHERE RoomId = ")
+        + room + QStringLiteral(" AND RecordStatus = 'C'), ") + start + QStringLiteral(") ORDER BY STARTTIME"));
     for (; !rs.eof(); rs.moveNext()) {
         // An empty exclusion is a new booking: it skips nothing, not even an entry without a key.
         if (!excludeTransNum.isEmpty() && rs.text(QStringLiteral("transnum")) == excludeTransNum)

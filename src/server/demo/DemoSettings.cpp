@@ -123,7 +123,8 @@ const Setting kSettings[] = {
     {"UseNewORMarkUp", "1", ""},
     {"EnableCVORTag", "1", ""},
     {"ORComputeTotalPostCharges", "1", ""},
-    {"ORInstrumentHandlingFeeRate", "0.05", ""},
+    // Despite its name the setting is the handling fee itself, in pesos.
+    {"ORInstrumentHandlingFeeRate", "350", ""},
     {"ORInstrumentRevID", "R010", ""},
     {"ORRevenueForRequestingDoctor", "MD", ""},
     {"ExpandPostChargeList", "1", ""},
