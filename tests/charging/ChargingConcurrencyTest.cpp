@@ -31,6 +31,11 @@ QString ServiceItem(int station)
 }
 
 // Station s takes its stock from the s-th well-stocked item of the satellite.
+// The test chooses them once and hands them to the stations through the
+// environment: chosen by each station, the list would shift as soon as
+// another station's postings took an item below the threshold.
+const char* const kItemsVariable = "ORSTATION_TEST_STATION_ITEMS";
+
 QStringList StationItems(db::Connection& connection)
 {
     return test::StockedItems(connection, kLocation, kStations, 150);
@@ -46,7 +51,9 @@ QStringList StationItems(db::Connection& connection)
         app::StationCode = QStringLiteral("OR");
         test::ScriptedPrompts prompts;
         const charging::ChargePosting posting = station % 2 ? test::OutPatientPosting() : test::InPatientPosting();
-        const QString stockItem = StationItems(*user.SQLConnection()).value(station);
+        const QString stockItem = QString::fromUtf8(qgetenv(kItemsVariable)).split(QLatin1Char(',')).value(station);
+        if (stockItem.isEmpty())
+            throw db::DbError(QStringLiteral("no stock item handed to station %1").arg(station));
         const QList<charging::ChargeLine> lines{test::StockLine(stockItem, kLocation, QStringLiteral("12.34"), QStringLiteral("1.5")),
                                                 test::Line(ServiceItem(station), QStringLiteral("1234.56"))};
         for (int i = 0; i < kSlipsPerStation; ++i) {
@@ -74,6 +81,7 @@ TEST(ChargingConcurrency, FourStationsPostingAtOnceNeverShareASlipOrDoubleALine)
     for (const QString& item : items)
         stockBefore.push_back(test::OnHand(*connection, item, kLocation));
     const QString databasePath = test::LastDatabasePath();
+    qputenv(kItemsVariable, items.join(QLatin1Char(',')).toUtf8());
 
     const std::vector<QStringList> stations =
         test::RunWorkers(QStringLiteral("station"), kStations, databasePath, QStringLiteral("ChargingConcurrency.*"), 480000);
