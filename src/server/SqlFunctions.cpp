@@ -9,7 +9,6 @@
 #include <climits>
 #include <cstring>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 #include <sqlite3.h>
 
@@ -468,9 +467,18 @@ bool fastDateadd(sqlite3_context* ctx, sqlite3_value* partValue, sqlite3_value* 
     civilFromDays(days, &y, &m, &d);
     if (y < 1 || y > 9999)
         return false;
-    char out[24];
-    std::snprintf(out, sizeof out, "%04d-%02u-%02u %02d:%02d:%02d.%03d", y, m, d, static_cast<int>(rest / 3600000),
-                  static_cast<int>(rest / 60000 % 60), static_cast<int>(rest / 1000 % 60), static_cast<int>(rest % 1000));
+    char out[24] = "0000-00-00 00:00:00.000";
+    auto put = [&out](int at, int width, qint64 value) {
+        for (int i = at + width - 1; i >= at; --i, value /= 10)
+            out[i] = static_cast<char>('0' + value % 10);
+    };
+    put(0, 4, y);
+    put(5, 2, m);
+    put(8, 2, d);
+    put(11, 2, rest / 3600000);
+    put(14, 2, rest / 60000 % 60);
+    put(17, 2, rest / 1000 % 60);
+    put(20, 3, rest % 1000);
     sqlite3_result_text(ctx, out, 23, SQLITE_TRANSIENT);
     return true;
 }
