@@ -105,6 +105,15 @@ void BM_RoomConflictTakenSlot(benchmark::State& state)
     }
 }
 
+// The floor under the test: reading the room's confirmed bookings at all.
+void BM_RoomBookingsRead(benchmark::State& state)
+{
+    db::Connection& c = Connection();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(c.open(QStringLiteral("SELECT COUNT(*) FROM SCHEDULE..tbORScheduleDetails WHERE RoomId = '5' AND "
+                                                       "RecordStatus = 'C'")).field(0).toInt());
+}
+
 // What a confirmation costs under the lock: begin, the test, one update, roll back.
 void BM_LockedTestAndWrite(benchmark::State& state)
 {
@@ -123,5 +132,6 @@ void BM_LockedTestAndWrite(benchmark::State& state)
 
 BENCHMARK(BM_RoomConflictFreeSlot)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RoomConflictTakenSlot)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RoomBookingsRead)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LockedTestAndWrite)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

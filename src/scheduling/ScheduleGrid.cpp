@@ -19,6 +19,7 @@ QTableWidget* NewScheduleGrid(QWidget* parent, const QString& objectName, const 
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setAlternatingRowColors(true);
     grid->setWordWrap(false);
+    grid->horizontalHeader()->setStretchLastSection(true);
     for (int c = 0; c < twips.size() && c < headings.size(); ++c) {
         // Laid out in twips, 15 to a pixel on the station's screens.
         grid->setColumnWidth(c, twips[c] / 15);

@@ -166,6 +166,12 @@ TEST_F(TsqlDialect, ServerFunctionsAnswerAsTheServer)
     EXPECT_EQ(scalar(QStringLiteral("SELECT CONVERT(varchar(23), GETDATE(), 121)")), QStringLiteral("2026-12-05 16:38:29.125"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT CONVERT(varchar(3), 'abcdef')")), QStringLiteral("abc"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT DATEADD(MI, 90, '12/05/2026 11:00:00 PM')")), QStringLiteral("2026-12-06 00:30:00.000"));
+    // Stored date-times are added to on their digits: across month, year and leap day, and backwards.
+    EXPECT_EQ(scalar(QStringLiteral("SELECT DATEADD(MI, 1, '2024-02-28 23:59:30.250')")), QStringLiteral("2024-02-29 00:00:30.250"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT DATEADD(hh, 25, '2025-12-31 23:00:00.000')")), QStringLiteral("2026-01-02 00:00:00.000"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT DATEADD(MI, -1, '2026-01-01 00:00:00.000')")), QStringLiteral("2025-12-31 23:59:00.000"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT DATEADD(dd, 366, '2023-03-01 08:15:00.000')")), QStringLiteral("2024-03-01 08:15:00.000"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT DATEADD(mm, 1, '2026-01-31 08:00:00.000')")), QStringLiteral("2026-02-28 08:00:00.000"));
     // Saturday is day 7 when the week starts on Sunday.
     EXPECT_EQ(scalar(QStringLiteral("SELECT DATEPART(dw, GETDATE())")), QStringLiteral("7"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT DATEPART(dw, '12/06/2026')")), QStringLiteral("1"));

@@ -79,7 +79,7 @@ TEST_F(MainWindowTest, OnlyTheShellsOwnItemsAreUsableBeforeTheirWindowsExist)
 {
     // Every item that opens a window of its own is greyed until that window
     // exists; the user's own settings, logs, the station choice, the station
-    // reports and exit work now.
+    // reports, the operating rooms, the schedule requests and exit work now.
     const QStringList usable = {QStringLiteral("mnuUser"), QStringLiteral("mnuUserLogs"), QStringLiteral("mnuProgramSettings"),
                                 QStringLiteral("mnuExitApps"), QStringLiteral("mnuDetailed"), QStringLiteral("mnuSummary"),
                                 QStringLiteral("mnuOldFormatIncomeDetailed"), QStringLiteral("mnuOldFormatIncomeSummary"),

@@ -68,6 +68,12 @@ void listAdmittedWithSchedule(ProcContext& ctx)
     ctx.addResult(ctx.open(sql));
 }
 
+// "LAST, FIRST" of a doctor; empty when the entry names none.
+QString namedDoctor(const QString& alias)
+{
+    return QStringLiteral("ISNULL(LTRIM(RTRIM(%1.LastName)) + ', ' + LTRIM(RTRIM(ISNULL(%1.FirstName, ''))), '')").arg(alias);
+}
+
 void oneConfirmedEntry(ProcContext& ctx)
 {
     ctx.addResult(ctx.open(
@@ -78,7 +84,7 @@ void oneConfirmedEntry(ProcContext& ctx)
                        "LEFT JOIN BUILD_FILE..tbCoDoctor D ON D.DoctorID = S.DoctorID1 "
                        "LEFT JOIN BUILD_FILE..tbCoDoctor A ON A.DoctorID = S.DoctorID2 "
                        "WHERE S.RecordStatus = 'C' AND S.TransNum = %3")
-            .arg(doctorName(QStringLiteral("D")), doctorName(QStringLiteral("A")), db::Quote(ctx.text("@Param3").trimmed()))));
+            .arg(namedDoctor(QStringLiteral("D")), namedDoctor(QStringLiteral("A")), db::Quote(ctx.text("@Param3").trimmed()))));
 }
 
 void searchConfirmed(ProcContext& ctx, const QString& mode)
@@ -92,7 +98,7 @@ void searchConfirmed(ProcContext& ctx, const QString& mode)
         "LEFT JOIN BUILD_FILE..tbCoDoctor D ON D.DoctorID = S.DoctorID1 "
         "LEFT JOIN BUILD_FILE..tbCoDoctor A ON A.DoctorID = S.DoctorID2 "
         "WHERE S.RecordStatus = 'C' ")
-                      .arg(doctorName(QStringLiteral("D")), doctorName(QStringLiteral("A")));
+                      .arg(namedDoctor(QStringLiteral("D")), namedDoctor(QStringLiteral("A")));
     const QDateTime day = db::ParseDateText(ctx.text("@FilterDate").trimmed());
     if (day.isValid()) {
         const QDateTime from(day.date(), QTime(0, 0));

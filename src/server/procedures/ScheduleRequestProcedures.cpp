@@ -40,9 +40,10 @@ QString q(ProcContext& ctx, const char* name)
     return db::Quote(ctx.text(name).trimmed());
 }
 
+// "LAST, FIRST" of a doctor; empty when the request names none.
 QString doctorName(const QString& alias)
 {
-    return QStringLiteral("LTRIM(RTRIM(ISNULL(%1.LastName, '') + ', ' + ISNULL(%1.FirstName, '')))").arg(alias);
+    return QStringLiteral("ISNULL(LTRIM(RTRIM(%1.LastName)) + ', ' + LTRIM(RTRIM(ISNULL(%1.FirstName, ''))), '')").arg(alias);
 }
 
 // Refuses an answer to an entry that is no longer what the caller saw.
