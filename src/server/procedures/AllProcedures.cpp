@@ -30,6 +30,8 @@ void RegisterAllProcedures()
     RegisterChargingProcedures(registry);
     RegisterPostingProcedures(registry);
     RegisterChargeEntryProcedures(registry);
+    RegisterBookingProcedures(registry);
+    RegisterBoardRoomLookups(registry);
 }
 
 } // namespace server

@@ -25,5 +25,8 @@ void RegisterSscProcedures(ProcedureRegistry& registry);
 void RegisterChargingProcedures(ProcedureRegistry& registry);
 void RegisterPostingProcedures(ProcedureRegistry& registry);
 void RegisterChargeEntryProcedures(ProcedureRegistry& registry);
+void RegisterBookingProcedures(ProcedureRegistry& registry);
+// After every other group: fills in the room look-ups only where missing.
+void RegisterBoardRoomLookups(ProcedureRegistry& registry);
 
 } // namespace server
