@@ -11,6 +11,7 @@
 #include "nursing/frmFluid.h"
 #include "nursing/frmNursePreopChecklist.h"
 #include "nursing/frmPreAnesthetic.h"
+#include "scheduling/frmSchedule.h"
 #include "shell/ReportMenu.h"
 
 #include <QMenuBar>
@@ -62,7 +63,7 @@ void mdiORMenu::buildMenus()
     mnuAssessment = barItem("mnuAssessment", QStringLiteral("&Assessment Entry"), Hidden | Disabled);
     buildInquiryMenu();
 
-    mnuSchedule = barItem("mnuSchedule", QStringLiteral("Operation &Schedule "), NotYet);
+    mnuSchedule = barItem("mnuSchedule", QStringLiteral("Operation &Schedule "));
     mnuRecvbles = barItem("mnuRecvbles", QStringLiteral("&Receivable Update"), NotYet);
 
     mnuWindow = submenu(nullptr, "mnuWindow", QStringLiteral("&Window"));
@@ -181,7 +182,7 @@ void mdiORMenu::buildInquiryMenu()
     mnuLRForm = item(m, "mnuLRForm", QStringLiteral("Labor Room Form"), Hidden | NotYet);
     mnuPrintMedsSheet = item(m, "mnuPrintMedsSheet", QStringLiteral("Medcation Sheet"), NotYet);
     mnuMSSReferral = item(m, "mnuMSSReferral", QStringLiteral("MSS Referral"), Hidden | NotYet);
-    mnuORSchedEntry = item(m, "mnuORSchedEntry", QStringLiteral("New OR Schedule"), NotYet);
+    mnuORSchedEntry = item(m, "mnuORSchedEntry", QStringLiteral("New OR Schedule"));
     mnuPreOp = item(m, "mnuPreOp", QStringLiteral("Nurse Pre-operative Checklist"), Hidden);
     mnuOperativeTechnique = item(m, "mnuOperativeTechnique", QStringLiteral("Operative Technique"), Hidden | NotYet);
     mnuDischargeNoticeStatus = item(m, "mnuDischargeNoticeStatus", QStringLiteral("Patient Discharge Notice Status"), NotYet);
@@ -242,6 +243,9 @@ void mdiORMenu::wireMenus()
     connect(mnuSSC, &QAction::triggered, this,
             [this] { showPatientForm(QStringLiteral("frmSSC"), [] { return nursing::NewSurgicalSafetyChecklist(); }); });
     connect(mnuWHOSurgicalSafety, &QAction::triggered, this, [] { nursing::PrintBlankSurgicalSafetyForm(); });
+    // The schedule book, for the selected patient when there is one.
+    for (QAction* schedule : {mnuORSchedEntry, mnuSchedule})
+        connect(schedule, &QAction::triggered, this, [] { scheduling::OpenSchedule(); });
     // The station reports: each item runs its report through the shared report flow.
     for (const QString& name : MenuReportItems())
         if (QAction* report = menuItem(name))

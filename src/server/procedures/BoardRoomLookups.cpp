@@ -2,8 +2,8 @@
 #include "server/procedures/Procedure.h"
 #include "server/procedures/ProcedureGroups.h"
 
-// The two room look-ups every booking path reads: the active rooms in display
-// order and a room's number from its name. Registered only where the room
+// The look-ups every booking path reads: the active rooms in display order,
+// a room's number from its name and the pending requests. Registered only where the room
 // maintenance procedures have not defined them already.
 
 namespace server {
@@ -22,6 +22,14 @@ void getRoom(ProcContext& ctx)
                                .arg(db::Quote(ctx.text("@RoomName").trimmed()))));
 }
 
+// The stations' requests the operating room has not answered yet.
+void pendingRequests(ProcContext& ctx)
+{
+    ctx.addResult(ctx.open(QStringLiteral("SELECT TransNum, IDNUM, HospNum, PatientName, RoomID, StartTime, Length, Description "
+                                          "FROM SCHEDULE..tbORScheduleDetails WHERE ISNULL(RecordStatus, '') = '' "
+                                          "ORDER BY StartTime, TransNum")));
+}
+
 } // namespace
 
 void RegisterBoardRoomLookups(ProcedureRegistry& registry)
@@ -33,6 +41,8 @@ void RegisterBoardRoomLookups(ProcedureRegistry& registry)
         registry.add(ProcedureDef{schedule, QStringLiteral("sp_Get_ORRoom"),
                                   {ProcParam{QStringLiteral("@RoomName"), QStringLiteral("varchar"), false, QVariant()}},
                                   getRoom});
+    if (!registry.findProcedure(schedule, QStringLiteral("sp_GetORSchedule_Request")))
+        registry.add(ProcedureDef{schedule, QStringLiteral("sp_GetORSchedule_Request"), {}, pendingRequests});
 }
 
 } // namespace server
