@@ -104,7 +104,7 @@ void BoardView::paintEvent(QPaintEvent*)
         p.setBrush(fill);
         p.drawRoundedRect(r, 3, 3);
         p.setPen(Qt::black);
-        const QString text = block.start.time().toString(QStringLiteral("h:mm")) + QStringLiteral("-")
+        const QString text = block.start.time().toString(QStringLiteral("h:mm AP")) + QStringLiteral(" - ")
                              + block.end().time().toString(QStringLiteral("h:mm AP")) + QLatin1Char(' ') + block.description
                              + (block.patientName.isEmpty() ? QString() : QStringLiteral("\n") + block.patientName)
                              + (block.surgeon.isEmpty() ? QString() : QStringLiteral("\n") + block.surgeon);

@@ -180,8 +180,9 @@ frmSchedule::frmSchedule(QWidget* parent)
     QString legendText;
     for (const auto& [status, name] : {std::pair{BlockStatus::Requested, "Requested"}, std::pair{BlockStatus::Confirmed, "Confirmed"},
                                        std::pair{BlockStatus::InProgress, "In progress"}, std::pair{BlockStatus::Done, "Done"}})
-        legendText += QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2&nbsp;&nbsp;")
-                          .arg(BoardView::ColourOf(status).name(), QLatin1String(name));
+        legendText += QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2%3")
+                          .arg(BoardView::ColourOf(status).name(), QLatin1String(name),
+                               status == BlockStatus::Confirmed ? QStringLiteral("<br>") : QStringLiteral("&nbsp;&nbsp;&nbsp;"));
     legend->setText(legendText);
     legend->setWordWrap(true);
     legend->setFixedWidth(250);

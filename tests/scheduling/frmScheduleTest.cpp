@@ -4,12 +4,15 @@
 // board's parameters.
 #include "BookingTestSupport.h"
 
+#include "reports/Report.h"
 #include "scheduling/BoardView.h"
 #include "scheduling/frmSchedule.h"
 #include "settings/HospitalInfo.h"
 #include "shell/Globals.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
@@ -268,6 +271,36 @@ TEST_F(frmScheduleTest, AStartSuggestsAnEndOneHourLaterOrTwoAtTheSiteThatBooksLo
     // A date before today starts the day at midnight.
     form->dtpScheduleDate->setDate(QDate::currentDate().addDays(-3));
     EXPECT_EQ(form->dtpTime_0->time(), QTime(0, 0));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(frmScheduleTest, PrintingTheBoardShowsTheDaysScheduleAndAClickedBookingPrintsItsSlip)
+{
+    reports::SetProgramFolder(QFileInfo(QStringLiteral(__FILE__)).dir().absoluteFilePath(QStringLiteral("../..")));
+    std::vector<reports::ViewerRequest> shown;
+    reports::SetViewerFactory([&](const reports::ViewerRequest& request) { shown.push_back(request); });
+    const QString first = existing(room, QTime(8, 0), 60);
+    existing(otherRoom, QTime(9, 0), 30);
+    open();
+    showDay(day);
+    prompts.clear();
+    form->cmdSaveSchedule_0->click();
+    ASSERT_EQ(shown.size(), 1u) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
+    EXPECT_EQ(shown[0].title, QStringLiteral("Schedule of Operations Report"));
+    EXPECT_EQ(shown[0].report->rows().size(), 2) << "the two bookings of the board's day";
+
+    Drag(form->board, at(room, QTime(8, 0)), at(room, QTime(8, 0)));
+    ASSERT_TRUE(form->pictSchedule->isVisible());
+    form->cmdSlip->click();
+    ASSERT_EQ(shown.size(), 2u) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
+    EXPECT_EQ(shown[1].title, QStringLiteral("Operation Schedule Confirmation Slip"));
+    ASSERT_EQ(shown[1].report->rows().size(), 1);
+    EXPECT_TRUE(shown[1].report->rows()[0].contains(first));
+    reports::SetViewerFactory({});
+    EXPECT_EQ(prompts.texts(), QStringList());
 }
 
 } // namespace
