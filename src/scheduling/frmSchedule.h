@@ -17,6 +17,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
+class QTableWidget;
 class QTimeEdit;
 class QTimer;
 
@@ -66,6 +67,7 @@ public:
     QPushButton* cmdRequest = nullptr;
     QPushButton* cmdRequestPatient = nullptr;
     QPushButton* cmdSaveSchedule_0 = nullptr; // print the day's schedule
+    QPushButton* cmdSaveSchedule_1 = nullptr; // rooms
     QPushButton* cmdSaveSchedule_2 = nullptr; // parameters
     QPushButton* cmdClose = nullptr;
     QScrollArea* scrBoard = nullptr;
@@ -121,6 +123,16 @@ public:
     QPushButton* cmdAdmittedOption_0 = nullptr;
     QPushButton* cmdAdmittedOption_1 = nullptr;
 
+    QFrame* pictRooms = nullptr;
+    QTableWidget* mshflexORRoom = nullptr;
+    QFrame* pictAddRoom = nullptr;
+    QLineEdit* txtAddRoom = nullptr;
+    QPushButton* cmdAddRoom = nullptr;
+    QFrame* pictEditRoom = nullptr;
+    QLineEdit* txtRoomName = nullptr;
+    QPushButton* cmdEditRoom = nullptr;
+    QPushButton* cmdRoomsClose = nullptr;
+
     QFrame* pictParameter = nullptr;
     QTimeEdit* dtpDayStart = nullptr;
     QComboBox* cboDaylength_0 = nullptr; // hours shown
@@ -139,7 +151,10 @@ public:
     void cmdAdmittedOption_0_Click();
     void cmdRequestPatient_Click();
     void cmdSaveSchedule_0_Click();
+    void cmdSaveSchedule_1_Click();
     void cmdSaveSchedule_2_Click();
+    void cmdAddRoom_Click();
+    void cmdEditRoom_Click();
     void cmdParameter_0_Click();
     void Command1_Click();
     void cmdSlip_Click();
@@ -153,6 +168,9 @@ private:
     QFrame* buildRequestPanel();
     QFrame* buildAdmissionPanel();
     QFrame* buildParameterPanel();
+    QFrame* buildRoomPanel();
+    void loadRoomGrid();
+    void roomsChanged();
     QFrame* buildDetailPanel();
     void showPanel(QFrame* panel);
     void loadRooms();
