@@ -162,7 +162,8 @@ QString OperationBooking::Summary(const Booking& b, const QString& gender, const
                    + QStringLiteral("Surgeon:") + b.surgeonName + kCrLf + QStringLiteral("Anesthesiologist :")
                    + b.anesthesiologistName;
     if (app::ProgramSettings && app::ProgramSettings->ShowSCNurseinSchedule())
-        text += kCrLf + QStringLiteral("S.Nurse:") + b.scrubNurse + kCrLf + QStringLiteral("C.Nurse:") + b.circulatingNurse;
+        text += kCrLf + QStringLiteral("S.Nurse:") + b.scrubNurseName + kCrLf + QStringLiteral("C.Nurse:")
+                + b.circulatingNurseName;
     return text + QLatin1Char(' ');
 }
 

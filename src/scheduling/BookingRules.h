@@ -32,8 +32,10 @@ struct Booking {
     QString assistant1;
     QString assistant2;
     QString assistant3;
-    QString scrubNurse;
+    QString scrubNurse;       // employee codes
     QString circulatingNurse;
+    QString scrubNurseName;   // as the summary shows them
+    QString circulatingNurseName;
 
     QDateTime startsAt() const { return QDateTime(date, start); }
     QDateTime endsAt() const { return QDateTime(date, end); }

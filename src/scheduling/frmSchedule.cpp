@@ -307,12 +307,10 @@ bool frmSchedule::Form_Load()
             Timer1->start();
     });
     cmdRequestPatient->setVisible(app::Hospital().clientname == QLatin1String("ZV"));
-    Command2->setVisible(app::ProgramSettings && app::ProgramSettings->ShowSCNurseinSchedule());
-    Command3->setVisible(Command2->isVisible());
-    lblNurse_0->setVisible(Command2->isVisible());
-    lblNurse_1->setVisible(Command2->isVisible());
-    requestForm_->setRowVisible(requestForm_->rowCount() - 2, Command2->isVisible());
-    requestForm_->setRowVisible(requestForm_->rowCount() - 1, Command2->isVisible());
+    // The panel is still hidden here: ask the setting, not the buttons.
+    nursesShown_ = app::ProgramSettings && app::ProgramSettings->ShowSCNurseinSchedule();
+    requestForm_->setRowVisible(requestForm_->rowCount() - 2, nursesShown_);
+    requestForm_->setRowVisible(requestForm_->rowCount() - 1, nursesShown_);
     tracker_->resume();
     if (!loaded)
         return false;
@@ -476,8 +474,10 @@ Booking frmSchedule::requestBooking() const
     b.assistant1 = lblRequest_5->text();
     b.assistant2 = lblRequest_6->text();
     b.assistant3 = lblRequest_7->text();
-    b.scrubNurse = Command2->isVisible() ? scrubNurse_ : QString();
-    b.circulatingNurse = Command3->isVisible() ? circulatingNurse_ : QString();
+    b.scrubNurse = nursesShown_ ? scrubNurse_ : QString();
+    b.circulatingNurse = nursesShown_ ? circulatingNurse_ : QString();
+    b.scrubNurseName = nursesShown_ ? lblNurse_0->text() : QString();
+    b.circulatingNurseName = nursesShown_ ? lblNurse_1->text() : QString();
     return b;
 }
 

@@ -192,6 +192,7 @@ private:
     bool editSchedProcedure_ = false;
     bool allowEditScheduleDateTime_ = false;
     bool blink_ = false;
+    bool nursesShown_ = false;
     shell::EditTracker* tracker_ = nullptr;
     QFormLayout* requestForm_ = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "reports/Report.h"
 #include "scheduling/BoardView.h"
 #include "scheduling/frmSchedule.h"
+#include "scheduling/frmStaff.h"
 #include "settings/HospitalInfo.h"
 #include "shell/Globals.h"
 
@@ -21,6 +22,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QTest>
+#include <QTableWidget>
 #include <QTimeEdit>
 
 namespace {
@@ -301,6 +303,50 @@ TEST_F(frmScheduleTest, PrintingTheBoardShowsTheDaysScheduleAndAClickedBookingPr
     EXPECT_TRUE(shown[1].report->rows()[0].contains(first));
     reports::SetViewerFactory({});
     EXPECT_EQ(prompts.texts(), QStringList());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(frmScheduleTest, WithTheNursesShownTheStaffPickerFillsTheScrubAndCirculatingNurseOfTheBooking)
+{
+    setSetting(QStringLiteral("ORShowSCNurseinSchedule"), QStringLiteral("1"));
+    open(idNum, hospNum);
+    ASSERT_TRUE(app::ProgramSettings->ShowSCNurseinSchedule());
+    ASSERT_TRUE(form->Command2->isVisible());
+    const auto pick = [this](const QString& lastName) {
+        prompts.onDialog([lastName](QDialog& dialog) {
+            auto& staff = static_cast<scheduling::frmStaff&>(dialog);
+            staff.txtSearch->setText(lastName);
+            ASSERT_GE(staff.grdStaff->rowCount(), 1);
+            for (int row = 0; row < staff.grdStaff->rowCount(); ++row)
+                EXPECT_TRUE(staff.grdStaff->item(row, 1)->text().startsWith(lastName)) << "the list narrows to the name typed";
+            staff.grdStaff->setCurrentCell(0, 1);
+            staff.cmdOK->click();
+        });
+    };
+    pick(QStringLiteral("SALONGA"));
+    form->Command2->click();
+    EXPECT_EQ(form->lblNurse_0->text(), QStringLiteral("SALONGA, JASMINE"));
+    pick(QStringLiteral("BAUTISTA, R").left(8));
+    form->Command3->click();
+    EXPECT_TRUE(form->lblNurse_1->text().startsWith(QStringLiteral("BAUTISTA, ")));
+
+    form->dtpScheduleDate->setDate(day);
+    form->cboRequestRoom->setCurrentText(room);
+    form->dtpTime_0->setTime(QTime(9, 0));
+    form->txtProcedureCode->setText(QStringLiteral("OR001"));
+    form->lblRequest_2->setText(QStringLiteral("APPENDECTOMY"));
+    form->txtSurgeonID->setText(surgeon);
+    form->txtAnesthesiologistID->setText(anesthesiologist);
+    sign();
+    form->cmdRequestOption_0->click();
+    db::Recordset rs = conn().open(QStringLiteral("SELECT TOP 1 SNurse1, CNurse, Remarks FROM SCHEDULE..tbORScheduleDetails ORDER BY TransNum DESC"));
+    EXPECT_EQ(rs.text(QStringLiteral("SNurse1")), QStringLiteral("NURSE1"));
+    EXPECT_FALSE(rs.text(QStringLiteral("CNurse")).isEmpty());
+    EXPECT_TRUE(rs.text(QStringLiteral("Remarks")).contains(QStringLiteral("\r\nS.Nurse:SALONGA, JASMINE\r\nC.Nurse:BAUTISTA, ")))
+        << qPrintable(rs.text(QStringLiteral("Remarks")));
 }
 
 } // namespace
