@@ -3,16 +3,15 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/SqlText.h"
-#include "db/routines/RequestsAndExams.h"
+#include "scheduling/ScheduleChanges.h"
+#include "scheduling/Signature.h"
 #include "settings/HospitalInfo.h"
 #include "settings/clsSettings.h"
 #include "shell/Globals.h"
 #include "shell/Prompts.h"
 #include "shell/SaveTransaction.h"
 #include "shell/StartupHelpers.h"
-#include "shell/UserValidation.h"
 
-#include <QSet>
 #include <QStringList>
 
 namespace scheduling {
@@ -32,73 +31,6 @@ bool RequireAnesthesiologist()
     return !app::ProgramSettings || app::ProgramSettings->RequireAnestSchedule();
 }
 
-// The conflict test asks its emergency question once per booking: when the
-// user already agreed to overlap an entry before signing, the same question
-// asked again under the write lock is answered as before. A booking that
-// appeared in the meantime makes a question of its own, which is asked.
-class RememberedAnswers : public shell::Prompts {
-public:
-    RememberedAnswers()
-        : inner_(&shell::Prompts::current())
-    {
-        shell::Prompts::install(this);
-    }
-    ~RememberedAnswers() override
-    {
-        // Put back what was installed before; the Qt service is "nothing installed".
-        shell::Prompts::install(nullptr);
-        if (&shell::Prompts::current() != inner_)
-            shell::Prompts::install(inner_);
-    }
-    RememberedAnswers(const RememberedAnswers&) = delete;
-    RememberedAnswers& operator=(const RememberedAnswers&) = delete;
-
-    void message(const QString& text, const QString& title, shell::PromptIcon icon) override
-    {
-        inner_->message(text, title, icon);
-    }
-    bool ask(const QString& text, const QString& title, shell::PromptIcon icon) override
-    {
-        if (agreed_.contains(text))
-            return true;
-        const bool yes = inner_->ask(text, title, icon);
-        if (yes)
-            agreed_.insert(text);
-        return yes;
-    }
-    shell::SaveChoice askSave(const QString& text, const QString& title) override { return inner_->askSave(text, title); }
-    int exec(QDialog& dialog) override { return inner_->exec(dialog); }
-    QString chooseFile(const QString& title, const QString& filter, bool forSaving) override
-    {
-        return inner_->chooseFile(title, filter, forSaving);
-    }
-
-private:
-    shell::Prompts* inner_;
-    QSet<QString> agreed_;
-};
-
-// Thrown inside the save when the conflict test stops the booking: the
-// transaction rolls back and the user has already been asked.
-struct Refused {};
-
-// Holds the room for the rest of the transaction. The embedded database took
-// its write lock when the transaction began; on the hospital's server this
-// update locks the room's row, so a second booking of the same room waits
-// here until the first has committed and then sees it in the conflict test.
-void LockRoom(db::Connection& c, const QString& roomId)
-{
-    c.execute(QStringLiteral("UPDATE SCHEDULE..tbORRoom SET RoomID = RoomID WHERE RoomID = ") + db::Quote(roomId));
-}
-
-void CheckUnderLock(db::Connection& c, const QString& roomId, const QDateTime& start, const QDateTime& end,
-                    const QString& excluded)
-{
-    LockRoom(c, roomId);
-    if (!routines::CheckORRoomConflict(roomId, start.toString(kDateTimeText), end.toString(kDateTimeText), excluded))
-        throw Refused{};
-}
-
 QString Args(const QStringList& values)
 {
     QStringList quoted;
@@ -110,12 +42,6 @@ QString Args(const QStringList& values)
 QString SlipDate(const QDateTime& value)
 {
     return value.toString(QStringLiteral("MM/dd/yyyy ")) + value.toString(QStringLiteral("HH:mm:ss"));
-}
-
-// Sign before saving: the panels' own question when nobody signs.
-bool Sign(const QString& question)
-{
-    return shell::ValidateTransaction(question);
 }
 
 } // namespace
@@ -184,14 +110,9 @@ bool OperationBooking::BookForPatient(const Booking& b)
         Tell(QStringLiteral("Invalid OR Room. Please check build file of rooms."));
         return false;
     }
-    RememberedAnswers answers;
-    bool free = false;
-    if (!shell::SaveTransaction::Load([&](db::Connection&) {
-            free = routines::CheckORRoomConflict(roomId, b.startsAt().toString(kDateTimeText), b.endsAt().toString(kDateTimeText),
-                                                 QString());
-        }))
-        return false;
-    if (!free)
+    const RoomSlot slot{roomId, b.startsAt(), b.endsAt()};
+    bool overlapAccepted = false;
+    if (!ScheduleChanges::TestRoom(slot, QString(), overlapAccepted))
         return false;
     if (b.surgeonId.trimmed().isEmpty()) {
         Tell(QStringLiteral("Incomplete data. Please enter Surgeon."));
@@ -205,7 +126,7 @@ bool OperationBooking::BookForPatient(const Booking& b)
         Tell(QStringLiteral("Incomplete data. Please enter Anesthesiologist."));
         return false;
     }
-    if (!Sign(QStringLiteral("Selected operation schedule was not saved. ") + kCrLf
+    if (!SignFor(QStringLiteral("Selected operation schedule was not saved. ") + kCrLf
               + QStringLiteral("Are you sure you want to confirm this operation schedule?")))
         return false;
 
@@ -224,26 +145,21 @@ bool OperationBooking::BookForPatient(const Booking& b)
         return false;
     const QString summary = Summary(b, gender, age);
     const QString userId = app::ValidatedUserID;
-    try {
-        const bool saved = shell::SaveTransaction::Run([&](db::Connection& c) {
-            CheckUnderLock(c, roomId, b.startsAt(), b.endsAt(), QString());
-            c.execute(QStringLiteral("SCHEDULE..SaveORSchedule ")
-                      + Args({roomId, SlipDate(b.startsAt()), SlipDate(b.endsAt()),
-                              QString::number(LengthMinutes(b.start, b.end)), summary, b.idNum, b.procedureCode.trimmed(),
-                              userId, b.surgeonId.trimmed(), b.anesthesiologistId.trimmed(), b.assistant1, b.assistant2,
-                              b.assistant3, b.procedureDesc, b.hospNum, b.scrubNurse, b.circulatingNurse, age,
-                              b.patientClass}));
-            shell::WriteStationLog(b.idNum,
-                                   QStringLiteral("SCHEDULE OPERATION: ") + b.procedureDesc + QStringLiteral(" ROOM: ")
-                                       + b.roomName + QStringLiteral(" START: ") + SlipDate(b.startsAt())
-                                       + QStringLiteral(" LENGTH: ") + QString::number(LengthMinutes(b.start, b.end)),
-                                   userId, QStringLiteral("OR"));
-        });
-        if (!saved)
-            return false;
-    } catch (const Refused&) {
+    const bool saved = ScheduleChanges::WriteInRoom(slot, QString(), overlapAccepted, [&](db::Connection& c) {
+        c.execute(QStringLiteral("SCHEDULE..SaveORSchedule ")
+                  + Args({roomId, SlipDate(b.startsAt()), SlipDate(b.endsAt()),
+                          QString::number(LengthMinutes(b.start, b.end)), summary, b.idNum, b.procedureCode.trimmed(),
+                          userId, b.surgeonId.trimmed(), b.anesthesiologistId.trimmed(), b.assistant1, b.assistant2,
+                          b.assistant3, b.procedureDesc, b.hospNum, b.scrubNurse, b.circulatingNurse, age,
+                          b.patientClass}));
+        shell::WriteStationLog(c, b.idNum,
+                               QStringLiteral("SCHEDULE OPERATION: ") + b.procedureDesc + QStringLiteral(" ROOM: ")
+                                   + b.roomName + QStringLiteral(" START: ") + SlipDate(b.startsAt())
+                                   + QStringLiteral(" LENGTH: ") + QString::number(LengthMinutes(b.start, b.end)),
+                               userId, QStringLiteral("OR"));
+    });
+    if (!saved)
         return false;
-    }
     Tell(QStringLiteral("Operation successfully scheduled."), shell::PromptIcon::Exclamation);
     return true;
 }
@@ -278,40 +194,30 @@ bool OperationBooking::BookToBeAdmitted(const Booking& b, const QDateTime& now)
         Tell(QStringLiteral("Invalid OR Room. Please check build file of rooms."));
         return false;
     }
-    RememberedAnswers answers;
-    bool free = false;
-    if (!shell::SaveTransaction::Load([&](db::Connection&) {
-            free = routines::CheckORRoomConflict(roomId, b.startsAt().toString(kDateTimeText), b.endsAt().toString(kDateTimeText),
-                                                 QString());
-        }))
+    const RoomSlot slot{roomId, b.startsAt(), b.endsAt()};
+    bool overlapAccepted = false;
+    if (!ScheduleChanges::TestRoom(slot, QString(), overlapAccepted))
         return false;
-    if (!free)
-        return false;
-    if (!Sign(QStringLiteral("Selected operation schedule will not be saved! ") + kCrLf
+    if (!SignFor(QStringLiteral("Selected operation schedule will not be saved! ") + kCrLf
               + QStringLiteral("Are you sure you want to confirm this operation schedule?")))
         return false;
     const QString userId = app::ValidatedUserID;
     const QString startText = b.date.toString(QStringLiteral("MM/dd/yyyy ")) + b.start.toString(QStringLiteral("hh:mm:ss AP"));
-    try {
-        const bool saved = shell::SaveTransaction::Run([&](db::Connection& c) {
-            CheckUnderLock(c, roomId, b.startsAt(), b.endsAt(), QString());
-            c.execute(QStringLiteral("SCHEDULE..sp_Save_RequestORSchedule_ForPatient_ToBe_Admitted ")
-                      + Args({startText, roomId, startText, QString(), userId, b.procedureCode.trimmed(),
-                              b.surgeonId.trimmed(), b.anesthesiologistId.trimmed(), b.hospNum, QString(),
-                              b.end.toString(QStringLiteral("hh:mm:ss AP")), QString::number(LengthMinutes(b.start, b.end)),
-                              b.age.trimmed(), b.sex, b.procedureDesc.trimmed(), b.patientClass, b.scrubNurse,
-                              b.circulatingNurse}));
-            shell::WriteStationLog(QString(),
-                                   QStringLiteral("SCHEDULE PATIENT TO BE ADMITTED: ") + b.hospNum + QStringLiteral(" ")
-                                       + b.procedureDesc.trimmed() + QStringLiteral(" ROOM: ") + b.roomName
-                                       + QStringLiteral(" START: ") + SlipDate(b.startsAt()),
-                                   userId, QStringLiteral("OR"));
-        });
-        if (!saved)
-            return false;
-    } catch (const Refused&) {
+    const bool saved = ScheduleChanges::WriteInRoom(slot, QString(), overlapAccepted, [&](db::Connection& c) {
+        c.execute(QStringLiteral("SCHEDULE..sp_Save_RequestORSchedule_ForPatient_ToBe_Admitted ")
+                  + Args({startText, roomId, startText, QString(), userId, b.procedureCode.trimmed(),
+                          b.surgeonId.trimmed(), b.anesthesiologistId.trimmed(), b.hospNum, QString(),
+                          b.end.toString(QStringLiteral("hh:mm:ss AP")), QString::number(LengthMinutes(b.start, b.end)),
+                          b.age.trimmed(), b.sex, b.procedureDesc.trimmed(), b.patientClass, b.scrubNurse,
+                          b.circulatingNurse}));
+        shell::WriteStationLog(c, QString(),
+                               QStringLiteral("SCHEDULE PATIENT TO BE ADMITTED: ") + b.hospNum + QStringLiteral(" ")
+                                   + b.procedureDesc.trimmed() + QStringLiteral(" ROOM: ") + b.roomName
+                                   + QStringLiteral(" START: ") + SlipDate(b.startsAt()),
+                               userId, QStringLiteral("OR"));
+    });
+    if (!saved)
         return false;
-    }
     Tell(QStringLiteral("Schedule successfully saved."));
     return true;
 }
@@ -346,39 +252,28 @@ bool OperationBooking::MoveBooking(const QString& transNum, const QString& roomN
         return false;
     }
     const QDateTime end = newStart.addSecs(qint64(length) * 60);
-    RememberedAnswers answers;
-    bool free = false;
-    if (!shell::SaveTransaction::Load([&](db::Connection&) {
-            free = routines::CheckORRoomConflict(roomId, newStart.toString(kDateTimeText), end.toString(kDateTimeText), transNum);
-        }))
+    const RoomSlot slot{roomId, newStart, end};
+    bool overlapAccepted = false;
+    if (!ScheduleChanges::TestRoom(slot, transNum, overlapAccepted))
         return false;
-    if (!free)
-        return false;
-    if (!Sign(QStringLiteral("Selected operation schedule will not be saved! ") + kCrLf
+    if (!SignFor(QStringLiteral("Selected operation schedule will not be saved! ") + kCrLf
               + QStringLiteral("Are you sure you want to confirm this operation schedule?")))
         return false;
     const QString userId = app::ValidatedUserID;
-    try {
-        const bool saved = shell::SaveTransaction::Run([&](db::Connection& c) {
-            CheckUnderLock(c, roomId, newStart, end, transNum);
-            qlonglong changed = 0;
-            c.execute(QStringLiteral("UPDATE SCHEDULE..tbORScheduleDetails SET RoomID = %1, StartTime = %2, ScheduleDate = %2 "
-                                     "WHERE TransNum = %3 AND RecordStatus = 'C'")
-                          .arg(db::Quote(roomId), db::Quote(newStart.toString(kDateTimeText)), db::Quote(transNum)),
-                      &changed);
-            if (changed != 1)
-                throw db::DbError(QStringLiteral("The operation was revoked or changed at another station."));
-            shell::WriteStationLog(idNum,
-                                   QStringLiteral("MOVE OPERATION: ") + description + QStringLiteral(" TRANSNUM: ") + transNum
-                                       + QStringLiteral(" ROOM: ") + roomName + QStringLiteral(" START: ") + SlipDate(newStart),
-                                   userId, QStringLiteral("OR"));
-        });
-        if (!saved)
-            return false;
-    } catch (const Refused&) {
-        return false;
-    }
-    return true;
+    const bool saved = ScheduleChanges::WriteInRoom(slot, transNum, overlapAccepted, [&](db::Connection& c) {
+        qlonglong changed = 0;
+        c.execute(QStringLiteral("UPDATE SCHEDULE..tbORScheduleDetails SET RoomID = %1, StartTime = %2, ScheduleDate = %2 "
+                                 "WHERE TransNum = %3 AND RecordStatus = 'C'")
+                      .arg(db::Quote(roomId), db::Quote(newStart.toString(kDateTimeText)), db::Quote(transNum)),
+                  &changed);
+        if (changed != 1)
+            throw db::DbError(QStringLiteral("The operation was revoked or changed at another station."));
+        shell::WriteStationLog(c, idNum,
+                               QStringLiteral("MOVE OPERATION: ") + description + QStringLiteral(" TRANSNUM: ") + transNum
+                                   + QStringLiteral(" ROOM: ") + roomName + QStringLiteral(" START: ") + SlipDate(newStart),
+                               userId, QStringLiteral("OR"));
+    });
+    return saved;
 }
 
 } // namespace scheduling

@@ -43,9 +43,10 @@ struct Booking {
 
 // The rules of booking a confirmed operation straight into a room: the
 // panels' checks and messages in their order, the room-conflict test, the
-// user's signature, and one save that runs the conflict test again under the
-// write lock together with the insert and the station log, so that two
-// stations booking the same slot at the same moment leave one booking.
+// user's signature, and one save in the room (ScheduleChanges::WriteInRoom)
+// that repeats the conflict test under the room's lock together with the
+// insert and the station log, so that two stations booking the same slot at
+// the same moment leave one booking.
 //
 // Each function tells the user what went wrong itself and returns false;
 // true means the booking is stored.

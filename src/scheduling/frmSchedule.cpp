@@ -8,6 +8,8 @@
 #include "reports/ReportPeriod.h"
 #include "scheduling/BoardDay.h"
 #include "scheduling/BoardView.h"
+#include "scheduling/ScheduleAlerts.h"
+#include "scheduling/frmCommunicationSchedule.h"
 #include "scheduling/frmScheduleLayout.h"
 #include "scheduling/frmStaff.h"
 #include "settings/HospitalInfo.h"
@@ -44,8 +46,6 @@
 #include <QVBoxLayout>
 
 namespace scheduling {
-
-void (*frmSchedule::OpenRequests)() = nullptr;
 
 namespace {
 
@@ -166,8 +166,10 @@ frmSchedule::frmSchedule(QWidget* parent)
             LoadBoard(false);
     });
     connect(cmdRequest, &QPushButton::clicked, this, [] {
-        if (OpenRequests)
-            OpenRequests();
+        // The stations' requests are answered in their own window.
+        if (shell::ChildWindows* children = shell::ChildWindows::main())
+            if (!children->bringToFront(QStringLiteral("frmCommunicationSchedule")))
+                children->open(new frmCommunicationSchedule, shell::ChildWindows::Instances::One);
     });
     connect(cmdRequestPatient, &QPushButton::clicked, this, &frmSchedule::cmdRequestPatient_Click);
     connect(cmdSaveSchedule_0, &QPushButton::clicked, this, &frmSchedule::cmdSaveSchedule_0_Click);
@@ -284,13 +286,9 @@ QDateTime frmSchedule::serverNow()
 bool frmSchedule::Form_Load()
 {
     tracker_->pause();
-    const bool loaded = shell::SaveTransaction::Load([this](db::Connection& c) {
-        db::Recordset flags =
-            c.open(QStringLiteral("SELECT OREditSchedProcedure,OR_AllowEditScheduleDateTime FROM STATION..TBNURSING_SETTINGS"));
-        if (!flags.eof()) {
-            editSchedProcedure_ = flags.field(QStringLiteral("OREditSchedProcedure")).toBool();
-            allowEditScheduleDateTime_ = flags.field(QStringLiteral("OR_AllowEditScheduleDateTime")).toBool();
-        }
+    // The two flags only steer what confirming a station's request may change;
+    // they are read here as the schedule's other windows read them.
+    const bool loaded = ScheduleSettings::Load(settings_) && shell::SaveTransaction::Load([this](db::Connection& c) {
         const QDateTime now = shell::ReadServerDate();
         MonthView1->setSelectedDate(now.date());
         loadRooms();
@@ -306,9 +304,9 @@ bool frmSchedule::Form_Load()
         if (!c.open(QStringLiteral("SCHEDULE..sp_GetORSchedule_Request")).eof())
             Timer1->start();
     });
-    cmdRequestPatient->setVisible(app::Hospital().clientname == QLatin1String("ZV"));
+    cmdRequestPatient->setVisible(settings_.clientName == QLatin1String("ZV"));
     // The panel is still hidden here: ask the setting, not the buttons.
-    nursesShown_ = app::ProgramSettings && app::ProgramSettings->ShowSCNurseinSchedule();
+    nursesShown_ = settings_.showNurses;
     requestForm_->setRowVisible(requestForm_->rowCount() - 2, nursesShown_);
     requestForm_->setRowVisible(requestForm_->rowCount() - 1, nursesShown_);
     tracker_->resume();
@@ -515,6 +513,7 @@ void frmSchedule::cmdAdmittedOption_0_Click()
 {
     const bool saved = OperationBooking::BookToBeAdmitted(admissionBooking(), serverNow());
     if (saved) {
+        ScheduleAlerts::RequestsHandled();
         tracker_->markSaved();
         showPanel(nullptr);
         LoadBoard(false);

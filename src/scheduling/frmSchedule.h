@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scheduling/BookingRules.h"
+#include "scheduling/ScheduleSettings.h"
 #include "shell/UnsavedWork.h"
 
 #include <QDateTime>
@@ -160,10 +161,6 @@ public:
     void cmdSlip_Click();
     void dtpScheduleDate_Change();
 
-    // The requests window of the stations, opened by cmdRequest; set by the
-    // program when that window is present.
-    static void (*OpenRequests)();
-
 private:
     QFrame* buildRequestPanel();
     QFrame* buildAdmissionPanel();
@@ -189,8 +186,7 @@ private:
     QString scrubNurse_;
     QString circulatingNurse_;
     QString detailTransNum_;
-    bool editSchedProcedure_ = false;
-    bool allowEditScheduleDateTime_ = false;
+    ScheduleSettings settings_;
     bool blink_ = false;
     bool nursesShown_ = false;
     shell::EditTracker* tracker_ = nullptr;

@@ -11,7 +11,6 @@
 #include "nursing/frmFluid.h"
 #include "nursing/frmNursePreopChecklist.h"
 #include "nursing/frmPreAnesthetic.h"
-#include "scheduling/frmSchedule.h"
 #include "shell/ReportMenu.h"
 
 #include <QMenuBar>
@@ -243,9 +242,6 @@ void mdiORMenu::wireMenus()
     connect(mnuSSC, &QAction::triggered, this,
             [this] { showPatientForm(QStringLiteral("frmSSC"), [] { return nursing::NewSurgicalSafetyChecklist(); }); });
     connect(mnuWHOSurgicalSafety, &QAction::triggered, this, [] { nursing::PrintBlankSurgicalSafetyForm(); });
-    // The schedule book, for the selected patient when there is one.
-    for (QAction* schedule : {mnuORSchedEntry, mnuSchedule})
-        connect(schedule, &QAction::triggered, this, [] { scheduling::OpenSchedule(); });
     // The station reports: each item runs its report through the shared report flow.
     for (const QString& name : MenuReportItems())
         if (QAction* report = menuItem(name))

@@ -31,7 +31,6 @@ void RegisterAllProcedures()
     RegisterPostingProcedures(registry);
     RegisterChargeEntryProcedures(registry);
     RegisterBookingProcedures(registry);
-    RegisterBoardRoomLookups(registry);
 }
 
 } // namespace server

@@ -26,7 +26,5 @@ void RegisterChargingProcedures(ProcedureRegistry& registry);
 void RegisterPostingProcedures(ProcedureRegistry& registry);
 void RegisterChargeEntryProcedures(ProcedureRegistry& registry);
 void RegisterBookingProcedures(ProcedureRegistry& registry);
-// After every other group: fills in the room look-ups only where missing.
-void RegisterBoardRoomLookups(ProcedureRegistry& registry);
 
 } // namespace server
