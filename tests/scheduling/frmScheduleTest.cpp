@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QTest>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTimeEdit>
 
@@ -347,6 +348,46 @@ TEST_F(frmScheduleTest, WithTheNursesShownTheStaffPickerFillsTheScrubAndCirculat
     EXPECT_FALSE(rs.text(QStringLiteral("CNurse")).isEmpty());
     EXPECT_TRUE(rs.text(QStringLiteral("Remarks")).contains(QStringLiteral("\r\nS.Nurse:SALONGA, JASMINE\r\nC.Nurse:BAUTISTA, ")))
         << qPrintable(rs.text(QStringLiteral("Remarks")));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(frmScheduleTest, TheRoomListAddsAndRenamesRoomsAndTheBoardFollows)
+{
+    open();
+    const int rooms = static_cast<int>(board().columns().size());
+    form->cmdSaveSchedule_1->click();
+    ASSERT_TRUE(form->pictRooms->isVisible());
+    EXPECT_EQ(form->mshflexORRoom->rowCount(), rooms);
+
+    form->cmdAddRoom->click();
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Notification: Please provide room name.")});
+    prompts.clear();
+    form->txtAddRoom->setText(QStringLiteral("HYBRID SUITE"));
+    form->cmdAddRoom->click();
+    EXPECT_EQ(prompts.texts(), QStringList());
+    EXPECT_EQ(form->mshflexORRoom->rowCount(), rooms + 1);
+    EXPECT_EQ(static_cast<int>(board().columns().size()), rooms + 1) << "the board has a column for the new room";
+    EXPECT_GE(form->cboRequestRoom->findText(QStringLiteral("HYBRID SUITE")), 0);
+
+    // A name another room has is refused by the server, told once, and nothing changes.
+    form->txtAddRoom->setText(room);
+    form->cmdAddRoom->click();
+    EXPECT_EQ(prompts.criticalCount(), 1);
+    EXPECT_EQ(form->mshflexORRoom->rowCount(), rooms + 1);
+
+    prompts.clear();
+    const int last = form->mshflexORRoom->rowCount() - 1;
+    form->mshflexORRoom->selectRow(last);
+    EXPECT_EQ(form->txtRoomName->text(), QStringLiteral("HYBRID SUITE"));
+    form->txtRoomName->setText(QStringLiteral("HYBRID OR"));
+    form->cmdEditRoom->click();
+    EXPECT_EQ(prompts.texts(), QStringList());
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM SCHEDULE..tbORRoom WHERE RoomName = 'HYBRID OR'")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM SCHEDULE..tbORRoom WHERE RoomName = 'HYBRID SUITE'")), 0);
+    EXPECT_EQ(board().columns().back().roomName, QStringLiteral("HYBRID OR"));
 }
 
 } // namespace
