@@ -127,7 +127,7 @@ bool OperationBooking::BookForPatient(const Booking& b)
         return false;
     }
     if (!SignFor(QStringLiteral("Selected operation schedule was not saved. ") + kCrLf
-              + QStringLiteral("Are you sure you want to confirm this operation schedule?")))
+                 + QStringLiteral("Are you sure you want to confirm this operation schedule?")))
         return false;
 
     QString gender = QStringLiteral("Male");
@@ -199,7 +199,7 @@ bool OperationBooking::BookToBeAdmitted(const Booking& b, const QDateTime& now)
     if (!ScheduleChanges::TestRoom(slot, QString(), overlapAccepted))
         return false;
     if (!SignFor(QStringLiteral("Selected operation schedule will not be saved! ") + kCrLf
-              + QStringLiteral("Are you sure you want to confirm this operation schedule?")))
+                 + QStringLiteral("Are you sure you want to confirm this operation schedule?")))
         return false;
     const QString userId = app::ValidatedUserID;
     const QString startText = b.date.toString(QStringLiteral("MM/dd/yyyy ")) + b.start.toString(QStringLiteral("hh:mm:ss AP"));
@@ -257,7 +257,7 @@ bool OperationBooking::MoveBooking(const QString& transNum, const QString& roomN
     if (!ScheduleChanges::TestRoom(slot, transNum, overlapAccepted))
         return false;
     if (!SignFor(QStringLiteral("Selected operation schedule will not be saved! ") + kCrLf
-              + QStringLiteral("Are you sure you want to confirm this operation schedule?")))
+                 + QStringLiteral("Are you sure you want to confirm this operation schedule?")))
         return false;
     const QString userId = app::ValidatedUserID;
     const bool saved = ScheduleChanges::WriteInRoom(slot, transNum, overlapAccepted, [&](db::Connection& c) {
