@@ -62,7 +62,7 @@ void mdiORMenu::buildMenus()
     mnuAssessment = barItem("mnuAssessment", QStringLiteral("&Assessment Entry"), Hidden | Disabled);
     buildInquiryMenu();
 
-    mnuSchedule = barItem("mnuSchedule", QStringLiteral("Operation &Schedule "), NotYet);
+    mnuSchedule = barItem("mnuSchedule", QStringLiteral("Operation &Schedule "));
     mnuRecvbles = barItem("mnuRecvbles", QStringLiteral("&Receivable Update"), NotYet);
 
     mnuWindow = submenu(nullptr, "mnuWindow", QStringLiteral("&Window"));
@@ -181,7 +181,7 @@ void mdiORMenu::buildInquiryMenu()
     mnuLRForm = item(m, "mnuLRForm", QStringLiteral("Labor Room Form"), Hidden | NotYet);
     mnuPrintMedsSheet = item(m, "mnuPrintMedsSheet", QStringLiteral("Medcation Sheet"), NotYet);
     mnuMSSReferral = item(m, "mnuMSSReferral", QStringLiteral("MSS Referral"), Hidden | NotYet);
-    mnuORSchedEntry = item(m, "mnuORSchedEntry", QStringLiteral("New OR Schedule"), NotYet);
+    mnuORSchedEntry = item(m, "mnuORSchedEntry", QStringLiteral("New OR Schedule"));
     mnuPreOp = item(m, "mnuPreOp", QStringLiteral("Nurse Pre-operative Checklist"), Hidden);
     mnuOperativeTechnique = item(m, "mnuOperativeTechnique", QStringLiteral("Operative Technique"), Hidden | NotYet);
     mnuDischargeNoticeStatus = item(m, "mnuDischargeNoticeStatus", QStringLiteral("Patient Discharge Notice Status"), NotYet);

@@ -9,6 +9,7 @@
 #include "scheduling/ScheduleAlerts.h"
 #include "scheduling/frmBuildORRooms.h"
 #include "scheduling/frmCommunicationSchedule.h"
+#include "scheduling/frmSchedule.h"
 #include "scheduling/frmScheduleRequestStatus.h"
 #include "shell/Globals.h"
 
@@ -162,8 +163,9 @@ void mdiORMenu::wireScheduleMenus()
         if (!children->bringToFront(QStringLiteral("frmScheduleRequestStatus")))
             children->open(new scheduling::frmScheduleRequestStatus, ChildWindows::Instances::One);
     });
-    // mnuSchedule and mnuORSchedEntry open the booking window frmSchedule;
-    // they are wired with that window and stay greyed until then.
+    // The schedule book, for the selected patient when there is one.
+    for (QAction* schedule : {mnuORSchedEntry, mnuSchedule})
+        connect(schedule, &QAction::triggered, this, [] { scheduling::OpenSchedule(); });
 }
 
 } // namespace shell

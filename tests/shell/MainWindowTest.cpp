@@ -85,7 +85,8 @@ TEST_F(MainWindowTest, OnlyTheShellsOwnItemsAreUsableBeforeTheirWindowsExist)
                                 QStringLiteral("mnuOldFormatIncomeDetailed"), QStringLiteral("mnuOldFormatIncomeSummary"),
                                 QStringLiteral("mnuAudit"), QStringLiteral("mnuMonthly"), QStringLiteral("mnuScheduleofoperations"),
                                 QStringLiteral("mnuFluid"), QStringLiteral("mnuMarkUp"), QStringLiteral("mnuBuild"),
-                                QStringLiteral("mnuConfirm"), QStringLiteral("mnuRevoke")};
+                                QStringLiteral("mnuConfirm"), QStringLiteral("mnuRevoke"),
+                                QStringLiteral("mnuORSchedEntry"), QStringLiteral("mnuSchedule")};
     int items = 0;
     for (QAction* action : window->findChildren<QAction*>()) {
         const QString name = action->objectName();

@@ -28,6 +28,7 @@
 #include "reports/frmReportMonth.h"
 #include "scheduling/frmCommunicationSchedule.h"
 #include "scheduling/frmEditORSchedule.h"
+#include "scheduling/frmStaff.h"
 #include "shell/ChildWindows.h"
 #include "shell/PictureMdiArea.h"
 #include "shell/frmCMRemarks.h"
@@ -259,6 +260,8 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
     // The charge entry of the selected patient and the mark-up rules.
     charging::OpenChargeForSelectedPatient();
     trigger(window->mnuMarkUp);
+    // The schedule book, with the request panel of the selected patient open.
+    trigger(window->mnuORSchedEntry);
     // A report in its viewer, after its date prompt.
     prompts.onDialog([this](QDialog& prompt) {
         checkDialog(prompt);
@@ -291,7 +294,7 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
                              "frmORStationSelect", "frmFluid", "frmNursePreopChecklist", "frmPreAnesthetic", "frmSSC",
                              "frmSurgicalTreatment", "frmTreatment", "frmSpecialTreatment", "frmSterilization", "frmReportViewer",
                              "frmBuildORRooms", "frmCommunicationSchedule", "frmScheduleRequestStatus", "frmEditORSchedule",
-                             "frmCharge", "frmMarkupSettings"})
+                             "frmCharge", "frmMarkupSettings", "frmSchedule"})
         EXPECT_TRUE(checked.contains(QLatin1String(name))) << name << " was not opened";
 
     // Each window also fits when it is the only one, maximised.
@@ -359,6 +362,9 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
         charging::frmProcedureValues values;
         values.Form_Load();
         checkDialog(values);
+        scheduling::frmStaff staff;
+        staff.LoadStaff(QString());
+        checkDialog(staff);
     }
     EXPECT_TRUE(problems.isEmpty()) << problems.size() << " problems:\n" << qPrintable(problems.join(QLatin1Char('\n')));
 }

@@ -30,6 +30,7 @@ void RegisterAllProcedures()
     RegisterChargingProcedures(registry);
     RegisterPostingProcedures(registry);
     RegisterChargeEntryProcedures(registry);
+    RegisterBookingProcedures(registry);
 }
 
 } // namespace server

@@ -25,5 +25,6 @@ void RegisterSscProcedures(ProcedureRegistry& registry);
 void RegisterChargingProcedures(ProcedureRegistry& registry);
 void RegisterPostingProcedures(ProcedureRegistry& registry);
 void RegisterChargeEntryProcedures(ProcedureRegistry& registry);
+void RegisterBookingProcedures(ProcedureRegistry& registry);
 
 } // namespace server
