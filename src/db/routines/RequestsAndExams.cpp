@@ -207,8 +207,9 @@ std::optional<ORRoomConflict> FindORRoomConflict(db::Connection& connection, con
     // test let it through, which double-booked the room. An entry without a
     // length holds no time.
     // No booking of the room lasts longer than its longest, so none starting
-    // earlier than that before the new start can reach it: the bound lets
-    // the room's start-time index skip the room's whole history.
+    // earlier than that before the new start can reach it, and none starting
+    // at the new end or later overlaps: the two bounds let the room's
+    // start-time index skip the room's history on both sides.
     const QString room = Q(roomId);
     const QString start = Q(startText);
     const QString end = Q(endText);
@@ -221,7 +222,8 @@ std::optional<ORRoomConflict> FindORRoomConflict(db::Connection& connection, con
         + QStringLiteral(" AND dateadd(MI,ISNULL(LENGTH,0),STARTTIME) < ") + end
         + QStringLiteral(" AND ISNULL(LENGTH,0) > 0)) AND STARTTIME >= DATEADD(MI, -(SELECT ISNULL(MAX(LENGTH),0) FROM "
                          "Schedule..tbORScheduleDetails WHERE RoomId = ")
-        + room + QStringLiteral(" AND RecordStatus = 'C'), ") + start + QStringLiteral(") ORDER BY STARTTIME"));
+        + room + QStringLiteral(" AND RecordStatus = 'C'), ") + start + QStringLiteral(") AND STARTTIME < ") + end
+        + QStringLiteral(" ORDER BY STARTTIME"));
     for (; !rs.eof(); rs.moveNext()) {
         // An empty exclusion is a new booking: it skips nothing, not even an entry without a key.
         if (!excludeTransNum.isEmpty() && rs.text(QStringLiteral("transnum")) == excludeTransNum)
