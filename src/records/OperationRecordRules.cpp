@@ -104,7 +104,9 @@ std::optional<RuleFailure> CheckBeforeSave(const OperationRecord& r, const Recor
         return Order("Operation Date must not be later than Date Out.");
     if (auto reversed = CheckPhaseOrder(r, o.showAnesthesiaDone))
         return RuleFailure{*reversed, shell::PromptIcon::Information, ChartTab::Times};
-    if (o.showSpecimen) {
+    // The specimen times mean something only when a specimen was taken; an
+    // operation without one is not made to invent them.
+    if (o.showSpecimen && !(Blank(r, "SpecimenText") && Blank(r, "Specimen2"))) {
         if (r.specimenOut <= r.specimenIn)
             return Order("Specimen out time must not be the same or earlier than Specimen in Time.");
         if (r.specimenIn.date() < r.phase(Phase::PatientIn).date())

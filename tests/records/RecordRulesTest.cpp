@@ -83,6 +83,10 @@ TEST(RecordRules, SettingsWaiveTheirRequirements)
     RecordOptions o = test::AllFieldsShown();
     o.dontRequirePhicCode = o.dontRequireAnes = o.dontRequireAnesthesia = o.dontRequireCirc = o.dontRequireScrub = true;
     EXPECT_FALSE(records::CheckBeforeSave(r, o).has_value());
+    // Without a specimen its times are not checked.
+    Clear(r, {"SpecimenText", "Specimen2"});
+    r.specimenOut = r.specimenIn;
+    EXPECT_FALSE(records::CheckBeforeSave(r, o).has_value());
     // One named nurse in either field, or the free text, is enough.
     r.set(QStringLiteral("CNOthers"), QStringLiteral("TRAINEE"));
     r.set(QStringLiteral("SnurseID2"), QStringLiteral("E0102"));

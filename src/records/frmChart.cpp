@@ -1,0 +1,724 @@
+#include "records/frmChart.h"
+
+#include "db/Connection.h"
+#include "records/ChartCounts.h"
+#include "records/ChartCrew.h"
+#include "records/ChartFields.h"
+#include "records/OperationRecordActions.h"
+#include "records/OperationRecordStore.h"
+#include "records/PickListDialog.h"
+#include "settings/HospitalInfo.h"
+#include "settings/clsSettings.h"
+#include "shell/Globals.h"
+#include "shell/PatientRequired.h"
+#include "shell/ReportMenu.h"
+#include "components/clsCurrentuser.h"
+#include "db/DbError.h"
+#include "shell/Prompts.h"
+#include "shell/SaveTransaction.h"
+#include "shell/StartupHelpers.h"
+#include "shell/StationLook.h"
+#include "shell/fields/DateField.h"
+#include "shell/fields/EditTracker.h"
+#include "shell/fields/YesNoPair.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+namespace records {
+
+namespace {
+
+frmChart::ChargeEntryOpener& ChargeOpener()
+{
+    static frmChart::ChargeEntryOpener opener;
+    return opener;
+}
+
+// The note boxes and the record's texts they hold, with their tab captions.
+struct NoteBox {
+    int index;
+    const char* column;
+    const char* tab;
+    const char* caption;
+};
+constexpr NoteBox kNotes[] = {
+    {0, "prod", "Operative Diagnosis", "Pre-operative diagnosis:"},
+    {1, "psod", "Operative Diagnosis", "Post-operative diagnosis:"},
+    {8, "procnd", "Operation Performed", "Operation performed (details):"},
+    {2, "ot", "Description of Technique", "Operative technique:"},
+    {3, "Opfindings", "Findings", "Findings:"},
+    {4, "psoc", "Immediate Post of Condition", "Condition immediately after the operation:"},
+    {5, "meds", "Medications and Drains", "Medications:"},
+    {6, "drains", "Medications and Drains", "Drains:"},
+    {7, "PF", "Medications and Drains", "Packs and fluids:"},
+};
+
+const char* const kTransfers[] = {"RECOVERY ROOM", "WARD", "ICU"};
+constexpr int kTechniqueLimit = 2000;
+
+QDateTime Joined(const QDateEdit* date, const QTimeEdit* time)
+{
+    return QDateTime(date->date(), QTime(time->time().hour(), time->time().minute()));
+}
+
+void Split(const QDateTime& when, QDateEdit* date, QTimeEdit* time)
+{
+    date->setDate(when.date());
+    time->setTime(when.time());
+}
+
+QWidget* Scrolled(QWidget* page)
+{
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(page);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    return scroll;
+}
+
+} // namespace
+
+const ChartVariant& StandardChart()
+{
+    static const ChartVariant v{"frmChart", "Operative Chart", "\\Reports\\OperationProcedure.RPT",
+                                "\\Reports\\AnesthesiaRecord.RPT", "Print &Anesthesia Record", true};
+    return v;
+}
+
+const ChartVariant& SiteChart()
+{
+    static const ChartVariant v{"frmChart_ZV", "Operative Chart", "\\Reports\\OperationProcedure.RPT",
+                                "\\Reports\\RecordOperation.RPT", "Print Record of &Operation", false};
+    return v;
+}
+
+void frmChart::SetChargeEntryOpener(ChargeEntryOpener opener)
+{
+    ChargeOpener() = std::move(opener);
+}
+
+frmChart::frmChart(const ChartVariant& variant, QWidget* parent)
+    : QWidget(parent)
+    , variant_(variant)
+    , tracker_(new shell::EditTracker(this))
+{
+    setObjectName(QString::fromLatin1(variant.objectName));
+    setWindowTitle(QString::fromLatin1(variant.caption));
+    if (app::ProgramSettings)
+        options_ = RecordOptions::FromSettings(*app::ProgramSettings);
+    showSignature_ = app::ProgramSettings && app::ProgramSettings->ShowSignature();
+    techWarning_ = app::ProgramSettings && app::ProgramSettings->ShowORTechWarning();
+
+    auto* header = new QGridLayout;
+    const char* headerCaptions[] = {"Patient:", "ID No.:", "Room:", "Procedure:"};
+    for (int i = 0; i < 16; ++i) {
+        lblInfo[i] = new QLabel(this);
+        lblInfo[i]->setObjectName(QStringLiteral("lblInfo_%1").arg(i));
+    }
+    for (int i = 0; i < 4; ++i) {
+        header->addWidget(new QLabel(QString::fromLatin1(headerCaptions[i]), this), 0, i * 2);
+        header->addWidget(lblInfo[i], 0, i * 2 + 1);
+        lblInfo[i]->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    }
+    header->setColumnStretch(1, 2);
+    header->setColumnStretch(7, 3);
+
+    SSTab2 = new QTabWidget(this);
+    SSTab2->setObjectName(QStringLiteral("SSTab2"));
+    textBoxes = new ChartTextBoxes;
+    SSTab2->addTab(Scrolled(buildProcedureTab()), QStringLiteral("Operation"));
+    SSTab2->addTab(Scrolled(buildCrewTab()), QStringLiteral("Operating Team"));
+    SSTab2->addTab(Scrolled(buildTimesTab()), QStringLiteral("Times"));
+    SSTab2->addTab(Scrolled(buildAnesthesiaTab()), QStringLiteral("Anesthesia Record"));
+    SSTab2->addTab(buildCountsTab(), QStringLiteral("Counts"));
+    SSTab2->addTab(Scrolled(buildSpecimenTab()), QStringLiteral("Specimen"));
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    buildNotes();
+
+    cmdOption[0] = new QPushButton(QStringLiteral("&Save"), this);
+    cmdOption[1] = new QPushButton(QStringLiteral("&Close"), this);
+    cmdOption[2] = new QPushButton(QStringLiteral("&Print Record"), this);
+    cmdOption[3] = new QPushButton(QString::fromLatin1(variant.secondCaption), this);
+    for (auto& [index, button] : cmdOption) {
+        button->setObjectName(QStringLiteral("cmdOption_%1").arg(index));
+        connect(button, &QPushButton::clicked, this, [this, i = index] { cmdOption_Click(i); });
+    }
+    cmdPrintCounts = new QPushButton(QStringLiteral("Print Co&unts"), this);
+    cmdPrintCounts->setObjectName(QStringLiteral("cmdPrintCounts"));
+    connect(cmdPrintCounts, &QPushButton::clicked, this, &frmChart::PrintCountingSheet);
+    cmdReset = new QPushButton(QStringLiteral("R&eset"), this);
+    cmdReset->setObjectName(QStringLiteral("cmdReset"));
+    connect(cmdReset, &QPushButton::clicked, this, &frmChart::cmdReset_Click);
+
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(shell::StationLook::Medium);
+    middle->addWidget(SSTab2, 3);
+    middle->addWidget(SSTab1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdReset);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOption[0]);
+    buttons->addWidget(cmdOption[2]);
+    buttons->addWidget(cmdOption[3]);
+    buttons->addWidget(cmdPrintCounts);
+    buttons->addWidget(cmdOption[1]);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(shell::StationLook::Medium, shell::StationLook::Medium, shell::StationLook::Medium,
+                               shell::StationLook::Medium);
+    layout->setSpacing(shell::StationLook::Small);
+    layout->addLayout(header);
+    layout->addLayout(middle, 1);
+    layout->addLayout(buttons);
+    resize(1280, 640);
+
+    tracker_->watch(this);
+    connect(counts, &ChartCounts::changed, tracker_, &shell::EditTracker::markModified);
+}
+
+frmChart::~frmChart()
+{
+    delete textBoxes;
+}
+
+QWidget* frmChart::buildProcedureTab()
+{
+    auto* page = new QWidget;
+    auto* form = new QFormLayout(page);
+    txtOPerformed = new QLineEdit(page);
+    txtOPerformed->setObjectName(QStringLiteral("txtOPerformed"));
+    txtOPerformed->setMaxLength(1000);
+    form->addRow(QStringLiteral("Operation performed:"), txtOPerformed);
+
+    txtPhicCode = new QLineEdit(page);
+    txtPhicCode->setObjectName(QStringLiteral("txtPhicCode"));
+    txtPhicCode->setMaxLength(20);
+    txtPhicCode->setMaximumWidth(120);
+    txtPhicCode->setToolTip(QStringLiteral("Press Enter to look the code up"));
+    connect(txtPhicCode, &QLineEdit::returnPressed, this, &frmChart::txtPhicCode_KeyPress);
+    txtRVSDescription = new QLineEdit(page);
+    txtRVSDescription->setObjectName(QStringLiteral("txtRVSDescription"));
+    txtRVSDescription->setReadOnly(true);
+    auto* rvs = new QHBoxLayout;
+    rvs->addWidget(txtPhicCode);
+    rvs->addWidget(txtRVSDescription, 1);
+    rvs->addWidget(new QLabel(QStringLiteral("RVU:"), page));
+    rvs->addWidget(lblInfo[15]);
+    form->addRow(QStringLiteral("RVS code:"), rvs);
+
+    cboCategory = new QComboBox(page);
+    cboCategory->setObjectName(QStringLiteral("cboCategory"));
+    cboCategory->addItem(QString());
+    cboCategory->addItems(CategoryCaptions(app::ProgramSettings && app::ProgramSettings->HideMediumCategory(),
+                                           app::ProgramSettings && app::ProgramSettings->HideOpenHeartCategory()));
+    form->addRow(QStringLiteral("Category:"), cboCategory);
+    cboORRoom = new QComboBox(page);
+    cboORRoom->setObjectName(QStringLiteral("cboORRoom"));
+    form->addRow(QStringLiteral("Operating room:"), cboORRoom);
+
+    const char* lateralCaptions[] = {"Pre-op diagnosis side:", "Post-op diagnosis side:", "Operation side:"};
+    for (int i = 0; i < 3; ++i) {
+        auto* row = new QHBoxLayout;
+        chkLeft[i] = new QCheckBox(QStringLiteral("Left"), page);
+        chkRight[i] = new QCheckBox(QStringLiteral("Right"), page);
+        chkBoth[i] = new QCheckBox(QStringLiteral("Both"), page);
+        chkLeft[i]->setObjectName(QStringLiteral("chkLeft_%1").arg(i));
+        chkRight[i]->setObjectName(QStringLiteral("chkRight_%1").arg(i));
+        chkBoth[i]->setObjectName(QStringLiteral("chkBoth_%1").arg(i));
+        row->addWidget(chkLeft[i]);
+        row->addWidget(chkRight[i]);
+        row->addWidget(chkBoth[i]);
+        row->addStretch(1);
+        form->addRow(QString::fromLatin1(lateralCaptions[i]), row);
+        if (!options_.lateralBoxes)
+            form->setRowVisible(row, false);
+    }
+    textBoxes->build({{FieldPlace::Procedure, form}}, page, options_);
+    return page;
+}
+
+QWidget* frmChart::buildCrewTab()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    crew = new ChartCrew(page, [this](Role role) { return OperationRecordActions(record_, options_, this).mayChangeRole(role); });
+    crew->build(grid, options_);
+    connect(crew, &ChartCrew::signatureClicked, this, &frmChart::cmdSignature_Click);
+    for (auto& [index, button] : crew->cmdSignature)
+        button->setVisible(showSignature_ || true);
+    return page;
+}
+
+QWidget* frmChart::buildTimesTab()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    struct Row {
+        const char* caption;
+        QDateEdit** date;
+        const char* dateName;
+        QTimeEdit** time;
+        const char* timeName;
+    };
+    const Row rows[] = {{"Patient in:", &dtpOp, "dtpOp", &dtpTimeIn, "dtpTimeIn"},
+                        {"Anesthesia start:", &dtpAnesDate, "dtpAnesDate", &dtpAnesTime, "dtpAnesTime"},
+                        {"Cutting (incision):", &dtpCutDate, "dtpCutDate", &dtpCuttingTime, "dtpCuttingTime"},
+                        {"Closing:", &dtpCloseDate, "dtpCloseDate", &dtpClosingTime, "dtpClosingTime"},
+                        {"Anesthesia done:", &dtpAnesDoneDate, "dtpAnesDoneDate", &dtpAnesDone, "dtpAnesDone"},
+                        {"Patient out:", &dtpOut, "dtpOut", &dtpTimeOut, "dtpTimeOut"}};
+    int r = 0;
+    for (const Row& row : rows) {
+        auto* caption = new QLabel(QString::fromLatin1(row.caption), page);
+        *row.date = shell::NewDateField(page, QString::fromLatin1(row.dateName));
+        *row.time = shell::NewTimeField(page, QString::fromLatin1(row.timeName));
+        grid->addWidget(caption, r, 0);
+        grid->addWidget(*row.date, r, 1);
+        grid->addWidget(*row.time, r, 2);
+        connect(*row.date, &QDateEdit::dateChanged, this, &frmChart::refreshDurations);
+        connect(*row.time, &QTimeEdit::timeChanged, this, &frmChart::refreshDurations);
+        if (row.date == &dtpAnesDoneDate && !options_.showAnesthesiaDone)
+            for (QWidget* w : {static_cast<QWidget*>(caption), static_cast<QWidget*>(*row.date), static_cast<QWidget*>(*row.time)})
+                w->setVisible(false);
+        ++r;
+    }
+    lblDurations = new QLabel(page);
+    lblDurations->setObjectName(QStringLiteral("lblDurations"));
+    grid->addWidget(lblDurations, r, 0, 1, 4);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(r + 1, 1);
+    return page;
+}
+
+QWidget* frmChart::buildAnesthesiaTab()
+{
+    auto* page = new QWidget;
+    auto* form = new QFormLayout(page);
+    textBoxes->build({{FieldPlace::Anesthesia, form}}, page, options_);
+    auto* transfer = new QHBoxLayout;
+    for (int i = 0; i < 3; ++i) {
+        optTO[i] = new QRadioButton(QString::fromLatin1(kTransfers[i]), page);
+        optTO[i]->setObjectName(QStringLiteral("optTO_%1").arg(i));
+        transfer->addWidget(optTO[i]);
+    }
+    transfer->addStretch(1);
+    form->addRow(QStringLiteral("Transferred to:"), transfer);
+    return page;
+}
+
+QWidget* frmChart::buildCountsTab()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    counts = new ChartCounts(page);
+    layout->addWidget(counts, 1);
+    auto* form = new QFormLayout;
+    const char* names[] = {"optInstruments", "optSutures"};
+    std::array<QRadioButton*, 2>* pairs[] = {&optInstruments, &optSutures};
+    for (int p = 0; p < 2; ++p) {
+        auto* row = new QHBoxLayout;
+        auto& pair = *pairs[p];
+        pair[0] = new QRadioButton(QStringLiteral("Complete"), page);
+        pair[1] = new QRadioButton(QStringLiteral("Incomplete"), page);
+        pair[0]->setObjectName(QStringLiteral("%1_0").arg(QString::fromLatin1(names[p])));
+        pair[1]->setObjectName(QStringLiteral("%1_1").arg(QString::fromLatin1(names[p])));
+        shell::MakeYesNoPair(pair[0], pair[1]);
+        row->addWidget(pair[0]);
+        row->addWidget(pair[1]);
+        row->addStretch(1);
+        form->addRow(p == 0 ? QStringLiteral("Instrument count:") : QStringLiteral("Suture count:"), row);
+        if (!options_.completeIncomplete)
+            form->setRowVisible(row, false);
+    }
+    textBoxes->build({{FieldPlace::Counts, form}}, page, options_);
+    layout->addLayout(form);
+    return page;
+}
+
+QWidget* frmChart::buildSpecimenTab()
+{
+    auto* page = new QWidget;
+    auto* form = new QFormLayout(page);
+    dateSpecimenIn = shell::NewDateField(page, QStringLiteral("dateSpecimenIn"));
+    dtpSpecimenIn = shell::NewTimeField(page, QStringLiteral("dtpSpecimenIn"));
+    dateSpecimenOut = shell::NewDateField(page, QStringLiteral("dateSpecimenOut"));
+    dtpSpecimenOut = shell::NewTimeField(page, QStringLiteral("dtpSpecimenOut"));
+    auto* in = new QHBoxLayout;
+    in->addWidget(dateSpecimenIn);
+    in->addWidget(dtpSpecimenIn);
+    in->addStretch(1);
+    auto* out = new QHBoxLayout;
+    out->addWidget(dateSpecimenOut);
+    out->addWidget(dtpSpecimenOut);
+    out->addStretch(1);
+    form->addRow(QStringLiteral("Specimen in:"), in);
+    form->addRow(QStringLiteral("Specimen out:"), out);
+    if (!options_.showSpecimen) {
+        form->setRowVisible(in, false);
+        form->setRowVisible(out, false);
+    }
+    textBoxes->build({{FieldPlace::Specimen, form}}, page, options_);
+    return page;
+}
+
+void frmChart::buildNotes()
+{
+    std::map<QString, QVBoxLayout*> pages;
+    for (const NoteBox& note : kNotes) {
+        const QString tab = QString::fromLatin1(note.tab);
+        if (!pages.count(tab)) {
+            auto* page = new QWidget;
+            pages[tab] = new QVBoxLayout(page);
+            SSTab1->addTab(page, tab);
+        }
+        QVBoxLayout* layout = pages[tab];
+        auto* box = new QPlainTextEdit(SSTab1);
+        box->setObjectName(QStringLiteral("txtEntry_%1").arg(note.index));
+        box->setTabChangesFocus(true);
+        txtEntry[note.index] = box;
+        layout->addWidget(new QLabel(QString::fromLatin1(note.caption), box->parentWidget()));
+        layout->addWidget(box, 1);
+        if (note.index == 2) {
+            lblTechWarning = new QLabel(QStringLiteral("WARNING: Daily course in the ward limit of 2000 characters in OPERATION "
+                                                       "TECHNIQUES has been reached. This will not be saved into courses."));
+            lblTechWarning->setObjectName(QStringLiteral("lblTechWarning"));
+            lblTechWarning->setWordWrap(true);
+            lblTechWarning->setStyleSheet(QStringLiteral("color: #B00000;"));
+            lblTechWarning->hide();
+            layout->addWidget(lblTechWarning);
+            connect(box, &QPlainTextEdit::textChanged, this, &frmChart::refreshTechWarning);
+        }
+    }
+}
+
+void frmChart::Form_Load()
+{
+    lblInfo[0]->setText(app::PatientName);
+    lblInfo[1]->setText(app::IdNum);
+    lblInfo[2]->setText(app::RoomID);
+    lblInfo[3]->setText(ProcedureName);
+    tracker_->pause();
+    record_ = OperationRecord();
+    record_.hospNum = app::HospNum;
+    record_.idNum = app::IdNum;
+    record_.refNum = RefNum;
+    record_.patientType = app::PatientType.isEmpty() ? QStringLiteral("I") : app::PatientType;
+    record_.procedureId = ProcedureID;
+    record_.set(QStringLiteral("Procedures"), ProcedureName);
+    record_.counts = DefaultCountItems();
+    const QDateTime now = app::ServerDate.isValid() ? app::ServerDate : QDateTime::currentDateTime();
+    for (int p = 0; p < kPhaseCount; ++p)
+        record_.setPhase(Phase(p), QDateTime(now.date(), QTime(now.time().hour(), now.time().minute())));
+    record_.specimenIn = record_.specimenOut = record_.phase(Phase::PatientIn);
+
+    QStringList rooms;
+    bool found = false;
+    loadFailed_ = !shell::SaveTransaction::Load([&](db::Connection& connection) {
+        OperationRecordStore store(connection);
+        rooms = store.activeRooms();
+        if (OperatingNum != 0) {
+            OperationRecord stored;
+            found = store.load(app::HospNum, app::IdNum, QString::number(OperatingNum), stored);
+            if (found) {
+                if (stored.counts.isEmpty())
+                    stored.counts = DefaultCountItems();
+                record_ = stored;
+            }
+        }
+    });
+    cboORRoom->clear();
+    cboORRoom->addItem(QString());
+    cboORRoom->addItems(rooms);
+    fillForm();
+    tracker_->resume();
+    tracker_->markSaved();
+}
+
+void frmChart::fillForm()
+{
+    const OperationRecord& r = record_;
+    txtOPerformed->setText(r.value(QStringLiteral("Procedures")));
+    txtPhicCode->setText(r.value(QStringLiteral("PHICCODE")));
+    lblInfo[15]->setText(r.rvsUnit);
+    const int category = cboCategory->findText(CategoryCaption(r.value(QStringLiteral("Category"))));
+    cboCategory->setCurrentIndex(category < 0 ? 0 : category);
+    const QString room = r.value(QStringLiteral("RoomName"));
+    if (!room.isEmpty() && cboORRoom->findText(room) < 0)
+        cboORRoom->addItem(room); // a room closed since keeps showing on its old records
+    cboORRoom->setCurrentIndex(std::max(0, cboORRoom->findText(room)));
+    const char* lateral[] = {"preopdxlat", "postopdxlat", "opperformedlat"};
+    for (int i = 0; i < 3; ++i) {
+        const QString side = r.value(QString::fromLatin1(lateral[i]));
+        chkLeft[i]->setChecked(side == QLatin1String("L"));
+        chkRight[i]->setChecked(side == QLatin1String("R"));
+        chkBoth[i]->setChecked(side == QLatin1String("B"));
+    }
+    for (const NoteBox& note : kNotes)
+        txtEntry[note.index]->setPlainText(r.value(QString::fromLatin1(note.column)));
+    textBoxes->fill(r);
+    crew->fill(r);
+    Split(r.phase(Phase::PatientIn), dtpOp, dtpTimeIn);
+    Split(r.phase(Phase::Anesthesia), dtpAnesDate, dtpAnesTime);
+    Split(r.phase(Phase::Cutting), dtpCutDate, dtpCuttingTime);
+    Split(r.phase(Phase::Closing), dtpCloseDate, dtpClosingTime);
+    Split(r.phase(Phase::AnesthesiaDone).isValid() ? r.phase(Phase::AnesthesiaDone) : r.phase(Phase::PatientOut), dtpAnesDoneDate,
+          dtpAnesDone);
+    Split(r.phase(Phase::PatientOut), dtpOut, dtpTimeOut);
+    Split(r.specimenIn.isValid() ? r.specimenIn : r.phase(Phase::PatientIn), dateSpecimenIn, dtpSpecimenIn);
+    Split(r.specimenOut.isValid() ? r.specimenOut : r.phase(Phase::PatientIn), dateSpecimenOut, dtpSpecimenOut);
+    const QString transfer = r.value(QStringLiteral("PostOPTO"));
+    for (int i = 0; i < 3; ++i)
+        optTO[i]->setChecked(transfer == QLatin1String(kTransfers[i]));
+    const QString instrument = r.value(QStringLiteral("Instrument"));
+    const QString sutures = r.value(QStringLiteral("Sutures"));
+    optInstruments[0]->setChecked(instrument == QLatin1String("COMPLETE"));
+    optInstruments[1]->setChecked(instrument == QLatin1String("INCOMPLETE"));
+    optSutures[0]->setChecked(sutures == QLatin1String("COMPLETE"));
+    optSutures[1]->setChecked(sutures == QLatin1String("INCOMPLETE"));
+    counts->fill(r.counts, r.countMismatchReason);
+    refreshDurations();
+    refreshTechWarning();
+    cmdReset->setEnabled(!r.isNew());
+}
+
+OperationRecord frmChart::gathered() const
+{
+    OperationRecord r = record_;
+    r.set(QStringLiteral("Procedures"), txtOPerformed->text().trimmed());
+    r.set(QStringLiteral("PHICCODE"), txtPhicCode->text().trimmed());
+    r.rvsUnit = lblInfo[15]->text().trimmed();
+    r.set(QStringLiteral("Category"), CategoryCode(cboCategory->currentText()));
+    r.set(QStringLiteral("RoomName"), cboORRoom->currentText());
+    const char* lateral[] = {"preopdxlat", "postopdxlat", "opperformedlat"};
+    for (int i = 0; i < 3; ++i)
+        r.set(QString::fromLatin1(lateral[i]),
+              LateralityCode(chkLeft[i]->isChecked(), chkRight[i]->isChecked(), chkBoth[i]->isChecked()));
+    for (const NoteBox& note : kNotes)
+        r.set(QString::fromLatin1(note.column), txtEntry[note.index]->toPlainText());
+    textBoxes->read(r);
+    crew->read(r);
+    r.setPhase(Phase::PatientIn, Joined(dtpOp, dtpTimeIn));
+    r.setPhase(Phase::Anesthesia, Joined(dtpAnesDate, dtpAnesTime));
+    r.setPhase(Phase::Cutting, Joined(dtpCutDate, dtpCuttingTime));
+    r.setPhase(Phase::Closing, Joined(dtpCloseDate, dtpClosingTime));
+    r.setPhase(Phase::AnesthesiaDone, options_.showAnesthesiaDone ? Joined(dtpAnesDoneDate, dtpAnesDone) : QDateTime());
+    r.setPhase(Phase::PatientOut, Joined(dtpOut, dtpTimeOut));
+    r.specimenIn = Joined(dateSpecimenIn, dtpSpecimenIn);
+    r.specimenOut = Joined(dateSpecimenOut, dtpSpecimenOut);
+    QString transfer;
+    for (int i = 0; i < 3; ++i)
+        if (optTO[i]->isChecked())
+            transfer = QString::fromLatin1(kTransfers[i]);
+    r.set(QStringLiteral("PostOPTO"), transfer);
+    const auto complete = [](const std::array<QRadioButton*, 2>& pair) {
+        return pair[0]->isChecked() ? QStringLiteral("COMPLETE") : pair[1]->isChecked() ? QStringLiteral("INCOMPLETE") : QString();
+    };
+    r.set(QStringLiteral("Instrument"), complete(optInstruments));
+    r.set(QStringLiteral("Sutures"), complete(optSutures));
+    r.counts = counts->counts();
+    r.countMismatchReason = counts->reason();
+    return r;
+}
+
+void frmChart::refreshDurations()
+{
+    OperationRecord r;
+    r.setPhase(Phase::PatientIn, Joined(dtpOp, dtpTimeIn));
+    r.setPhase(Phase::Anesthesia, Joined(dtpAnesDate, dtpAnesTime));
+    r.setPhase(Phase::Cutting, Joined(dtpCutDate, dtpCuttingTime));
+    r.setPhase(Phase::Closing, Joined(dtpCloseDate, dtpClosingTime));
+    r.setPhase(Phase::AnesthesiaDone, Joined(dtpAnesDoneDate, dtpAnesDone));
+    r.setPhase(Phase::PatientOut, Joined(dtpOut, dtpTimeOut));
+    const Durations d = DurationsOf(r, options_.showAnesthesiaDone);
+    const auto shown = [](int minutes) { return minutes < 0 ? QStringLiteral("-") : DurationText(minutes); };
+    QString text = QStringLiteral("Anesthesia: %1     Operation: %2     Room time: %3")
+                       .arg(shown(d.anesthesia), shown(d.operation), shown(d.room));
+    if (auto reversed = CheckPhaseOrder(r, options_.showAnesthesiaDone))
+        text += QStringLiteral("\n") + *reversed;
+    lblDurations->setText(text);
+}
+
+void frmChart::refreshTechWarning()
+{
+    lblTechWarning->setVisible(techWarning_ && txtEntry[2]->toPlainText().trimmed().size() >= kTechniqueLimit);
+}
+
+void frmChart::showTab(ChartTab tab)
+{
+    switch (tab) {
+    case ChartTab::Procedure:
+        SSTab2->setCurrentIndex(0);
+        break;
+    case ChartTab::Crew:
+        SSTab2->setCurrentIndex(1);
+        break;
+    case ChartTab::Times:
+        SSTab2->setCurrentIndex(2);
+        break;
+    case ChartTab::Anesthesia:
+        SSTab2->setCurrentIndex(3);
+        break;
+    case ChartTab::Counts:
+        SSTab2->setCurrentIndex(4);
+        break;
+    case ChartTab::Diagnosis:
+        SSTab1->setCurrentIndex(0);
+        break;
+    }
+}
+
+bool frmChart::save()
+{
+    if (loadFailed_) {
+        shell::Notify(QStringLiteral("The operation record could not be read, so it cannot be saved. Close the chart and open it again."),
+                      shell::PromptIcon::Exclamation);
+        return false;
+    }
+    OperationRecord typed = gathered();
+    OperationRecordActions actions(typed, options_, this);
+    if (!actions.save()) {
+        if (actions.failedTab())
+            showTab(*actions.failedTab());
+        return false;
+    }
+    record_ = typed;
+    OperatingNum = record_.operatingNum.toInt();
+    tracker_->markSaved();
+    cmdReset->setEnabled(true);
+    crew->showSignatures(record_);
+    // The charge entry for the operation opens here once it is installed
+    // (the charging windows set it; see SetChargeEntryOpener).
+    if (ChargeOpener())
+        ChargeOpener()(*this);
+    return true;
+}
+
+void frmChart::cmdOption_Click(int index)
+{
+    switch (index) {
+    case 0:
+        save();
+        return;
+    case 1:
+        if (shell::Confirm(QStringLiteral("Are you sure to close this window?")))
+            close();
+        return;
+    case 2:
+    case 3: {
+        OperationRecordActions actions(record_, options_, this);
+        const bool anesthesiaRecord = index == 3 && variant_.printSecond == StandardChart().printSecond;
+        if (anesthesiaRecord) {
+            if (record_.isNew() || (record_.value(QStringLiteral("AnestheID")).isEmpty()
+                                    && record_.value(QStringLiteral("Anesthesia")).isEmpty())) {
+                shell::Notify(QStringLiteral("Sorry, no anesthesia record to print."));
+                return;
+            }
+        } else if (auto refusal = actions.printRefusal(showSignature_)) {
+            shell::Notify(*refusal);
+            return;
+        }
+        const QString file = QString::fromLatin1(index == 2 ? variant_.printOperation : variant_.printSecond);
+        const QString employee = app::CurrentUser ? app::CurrentUser->EmployeeCode : QString();
+        shell::OpenAndShowReport(file, shell::SiteParameters() << record_.operatingNum << employee,
+                                 index == 2 ? QStringLiteral("Operation Procedure") : QStringLiteral("Record of Operation"));
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+bool frmChart::PrintCountingSheet()
+{
+    if (record_.isNew()) {
+        shell::Notify(QStringLiteral("Sorry, no clinical operation record."));
+        return false;
+    }
+    const QString employee = app::CurrentUser ? app::CurrentUser->EmployeeCode : QString();
+    return shell::OpenAndShowReport(QStringLiteral("\\Reports\\SpongeInstrumentNeedle.rpt"),
+                                    shell::SiteParameters() << record_.operatingNum << employee,
+                                    QStringLiteral("Sponge, Instrument and Needle Count"));
+}
+
+void frmChart::cmdReset_Click()
+{
+    OperationRecordActions actions(record_, options_, this);
+    if (!actions.reset())
+        return;
+    tracker_->markSaved();
+    close();
+}
+
+void frmChart::cmdSignature_Click(Role role)
+{
+    if (tracker_->modified()) {
+        shell::Notify(QStringLiteral("Please save the changes to the operation record before signing."), shell::PromptIcon::Exclamation);
+        return;
+    }
+    OperationRecordActions(record_, options_, this).signOff(role);
+    crew->showSignatures(record_);
+}
+
+void frmChart::txtPhicCode_KeyPress()
+{
+    const QString typed = txtPhicCode->text().trimmed();
+    try {
+        db::Connection* connection = app::SQLConnection();
+        if (!connection)
+            return;
+        OperationRecordStore store(*connection);
+        QString code = typed;
+        const bool nonPhic = app::ProgramSettings && app::ProgramSettings->UseNonPHICDescription();
+        if (!nonPhic) {
+            auto chosen = ShowRVSList(typed, this);
+            if (!chosen)
+                return;
+            code = chosen->code;
+        }
+        txtPhicCode->setText(code);
+        txtRVSDescription->setText(store.rvsDescription(code));
+        lblInfo[15]->setText(store.rvsUnit(code));
+    } catch (const db::DbError& error) {
+        shell::Notify(shell::SaveTransaction::FailureText(error.message()), shell::PromptIcon::Critical);
+    }
+}
+
+bool frmChart::hasUnsavedChanges() const
+{
+    return tracker_->modified();
+}
+
+bool frmChart::saveUnsavedChanges()
+{
+    return save();
+}
+
+frmChart* OpenOperationRecord(const QString& refNum, int operatingNum, const QString& procedureId, const QString& procedureName)
+{
+    if (!shell::PatientSelected())
+        return nullptr;
+    const bool site = app::Hospital().clientname.trimmed().compare(QLatin1String("ZV"), Qt::CaseInsensitive) == 0;
+    auto* form = new frmChart(site ? SiteChart() : StandardChart());
+    form->RefNum = refNum;
+    form->OperatingNum = operatingNum;
+    form->ProcedureID = procedureId;
+    form->ProcedureName = procedureName;
+    form->Form_Load();
+    return form;
+}
+
+} // namespace records
