@@ -37,7 +37,7 @@ QString OperationRecordActions::validateOnce()
     return app::ValidatedUserID;
 }
 
-bool OperationRecordActions::save()
+bool OperationRecordActions::save(const ExtraWork& extra)
 {
     failedTab_.reset();
     if (auto failure = CheckBeforeSave(record_, options_)) {
@@ -60,6 +60,8 @@ bool OperationRecordActions::save()
     if (!shell::SaveTransaction::Run([&](db::Connection& connection) {
             const QDateTime now = shell::ReadServerDate();
             OperationRecordStore(connection).save(saved, options_, userId, now);
+            if (extra)
+                extra(connection, saved);
         }))
         return false;
     record_.operatingNum = saved.operatingNum;
@@ -165,14 +167,14 @@ bool OperationRecordActions::mayChangeRole(Role role)
     return true;
 }
 
-bool OperationRecordActions::reset()
+bool OperationRecordActions::reset(bool needsResetRight)
 {
     if (!shell::Confirm(QStringLiteral("Are you sure want to reset saved information for this operation?")))
         return false;
     const QString userId = validateOnce();
     if (userId.isEmpty())
         return false;
-    if (!routines::HasUserRight(QStringLiteral("37"), userId)) {
+    if (needsResetRight && !routines::HasUserRight(QStringLiteral("37"), userId)) {
         shell::Notify(QStringLiteral("Sorry, you don't have access to reset clinical operations."));
         return false;
     }

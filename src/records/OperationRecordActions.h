@@ -3,9 +3,14 @@
 #include "records/OperationRecord.h"
 #include "records/OperationRecordRules.h"
 
+#include <functional>
 #include <optional>
 
 class QWidget;
+
+namespace db {
+class Connection;
+}
 
 namespace records {
 
@@ -17,9 +22,13 @@ class OperationRecordActions {
 public:
     OperationRecordActions(OperationRecord& record, RecordOptions options, QWidget* dialogParent = nullptr);
 
+    // Written in the save's transaction after the record, with its key: the
+    // surgical memorandum's own columns and sponge rows.
+    using ExtraWork = std::function<void(db::Connection&, const OperationRecord& saved)>;
+
     // True when the record was saved; record.operatingNum then holds the key.
     // A failed check leaves its tab in failedTab() and writes nothing.
-    bool save();
+    bool save(const ExtraWork& extra = {});
     std::optional<ChartTab> failedTab() const { return failedTab_; }
 
     // The role's sign-off by the validated user, who must be the person in
@@ -31,9 +40,10 @@ public:
     // picker may open.
     bool mayChangeRole(Role role);
 
-    // Deletes the saved record after the question, the validation and the
-    // reset right; true when it is gone (the chart then closes).
-    bool reset();
+    // Deletes the saved record after the question, the validation and (unless
+    // the window does without it) the reset right; true when it is gone (the
+    // chart then closes).
+    bool reset(bool needsResetRight = true);
 
     // The record may be printed (ShowSignature): every role signed, in the
     // station's order, and the record saved. The message to show otherwise.

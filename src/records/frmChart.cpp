@@ -7,7 +7,8 @@
 #include "records/OperationRecordActions.h"
 #include "records/OperationRecordStore.h"
 #include "records/PickListDialog.h"
-#include "settings/HospitalInfo.h"
+#include "records/RecordMenu.h"
+#include "records/frmSurgicalMemo.h"
 #include "settings/clsSettings.h"
 #include "shell/Globals.h"
 #include "shell/PatientRequired.h"
@@ -96,14 +97,14 @@ QWidget* Scrolled(QWidget* page)
 const ChartVariant& StandardChart()
 {
     static const ChartVariant v{"frmChart", "Operative Chart", "\\Reports\\OperationProcedure.RPT",
-                                "\\Reports\\AnesthesiaRecord.RPT", "Print &Anesthesia Record", true};
+                                "\\Reports\\AnesthesiaRecord.RPT", "Print &Anesthesia Record", true, true};
     return v;
 }
 
 const ChartVariant& SiteChart()
 {
     static const ChartVariant v{"frmChart_ZV", "Operative Chart", "\\Reports\\OperationProcedure.RPT",
-                                "\\Reports\\RecordOperation.RPT", "Print Record of &Operation", false};
+                                "\\Reports\\RecordOperation.RPT", "Print Record of &Operation", false, false};
     return v;
 }
 
@@ -439,6 +440,7 @@ void frmChart::Form_Load()
                 record_ = stored;
             }
         }
+        loadExtra(connection, record_);
     });
     cboORRoom->clear();
     cboORRoom->addItem(QString());
@@ -490,6 +492,7 @@ void frmChart::fillForm()
     optSutures[0]->setChecked(sutures == QLatin1String("COMPLETE"));
     optSutures[1]->setChecked(sutures == QLatin1String("INCOMPLETE"));
     counts->fill(r.counts, r.countMismatchReason);
+    fillExtra(r);
     refreshDurations();
     refreshTechWarning();
     cmdReset->setEnabled(!r.isNew());
@@ -531,6 +534,7 @@ OperationRecord frmChart::gathered() const
     r.set(QStringLiteral("Sutures"), complete(optSutures));
     r.counts = counts->counts();
     r.countMismatchReason = counts->reason();
+    gatherExtra(r);
     return r;
 }
 
@@ -590,7 +594,7 @@ bool frmChart::save()
     }
     OperationRecord typed = gathered();
     OperationRecordActions actions(typed, options_, this);
-    if (!actions.save()) {
+    if (!actions.save([this](db::Connection& connection, const OperationRecord& saved) { saveExtra(connection, saved); })) {
         if (actions.failedTab())
             showTab(*actions.failedTab());
         return false;
@@ -620,7 +624,7 @@ void frmChart::cmdOption_Click(int index)
     case 2:
     case 3: {
         OperationRecordActions actions(record_, options_, this);
-        const bool anesthesiaRecord = index == 3 && variant_.printSecond == StandardChart().printSecond;
+        const bool anesthesiaRecord = index == 3 && variant_.secondIsAnesthesiaRecord;
         if (anesthesiaRecord) {
             if (record_.isNew() || (record_.value(QStringLiteral("AnestheID")).isEmpty()
                                     && record_.value(QStringLiteral("Anesthesia")).isEmpty())) {
@@ -657,7 +661,7 @@ bool frmChart::PrintCountingSheet()
 void frmChart::cmdReset_Click()
 {
     OperationRecordActions actions(record_, options_, this);
-    if (!actions.reset())
+    if (!actions.reset(variant_.resetNeedsRight))
         return;
     tracker_->markSaved();
     close();
@@ -711,8 +715,14 @@ frmChart* OpenOperationRecord(const QString& refNum, int operatingNum, const QSt
 {
     if (!shell::PatientSelected())
         return nullptr;
-    const bool site = app::Hospital().clientname.trimmed().compare(QLatin1String("ZV"), Qt::CaseInsensitive) == 0;
-    auto* form = new frmChart(site ? SiteChart() : StandardChart());
+    const QString window = OperationRecordWindowName();
+    frmChart* form = nullptr;
+    if (window == QLatin1String(SiteChart().objectName))
+        form = new frmChart(SiteChart());
+    else if (window == QLatin1String("frmSurgicalMemo"))
+        form = new frmSurgicalMemo;
+    else
+        form = new frmChart(StandardChart());
     form->RefNum = refNum;
     form->OperatingNum = operatingNum;
     form->ProcedureID = procedureId;

@@ -21,6 +21,9 @@ class QRadioButton;
 class QTabWidget;
 class QTimeEdit;
 
+namespace db {
+class Connection;
+}
 namespace shell {
 class EditTracker;
 }
@@ -39,6 +42,7 @@ struct ChartVariant {
     const char* printOperation; // cmdOption(2)
     const char* printSecond;    // cmdOption(3)
     const char* secondCaption;
+    bool secondIsAnesthesiaRecord;
     bool resetNeedsRight;
 };
 const ChartVariant& StandardChart();
@@ -109,6 +113,17 @@ public:
     ChartCounts* counts;
     ChartCrew* crew;
     ChartTextBoxes* textBoxes;
+
+protected:
+    // What a window built on the chart adds: fields filled from the loaded
+    // record, typing put back into it, and writes of its own in the save's
+    // transaction.
+    virtual void fillExtra(const OperationRecord&) {}
+    virtual void gatherExtra(OperationRecord&) const {}
+    virtual void saveExtra(db::Connection&, const OperationRecord&) {}
+    virtual void loadExtra(db::Connection&, const OperationRecord&) {}
+    const RecordOptions& options() const { return options_; }
+    shell::EditTracker* tracker() const { return tracker_; }
 
 private:
     QWidget* buildProcedureTab();

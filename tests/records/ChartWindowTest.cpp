@@ -152,6 +152,7 @@ TEST_F(ChartWindow, TheRelativeValueCodeComesFromTheList)
 
 TEST_F(ChartWindow, ASignedButtonTurnsGreenAndAChangeOfPersonAsksFirst)
 {
+    conn().execute(QStringLiteral("DELETE FROM BUILD_FILE..tbDBImage WHERE IDKey = 'CHARGE1'"));
     conn().execute(QStringLiteral("INSERT INTO BUILD_FILE..tbDBImage (TableName, FieldName, IDKey) VALUES ('tbPasswordMaster', "
                                   "'Signature', 'CHARGE1')"));
     auto chart = openChart();

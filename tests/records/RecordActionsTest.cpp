@@ -25,6 +25,7 @@ protected:
         record.set(QStringLiteral("SurgeonID1"), surgeon);
         record.set(QStringLiteral("CnurseID1"), QStringLiteral("NURSE1"));
         record.set(QStringLiteral("SnurseID1"), QStringLiteral("CHARGE1"));
+        conn().execute(QStringLiteral("DELETE FROM BUILD_FILE..tbDBImage WHERE IDKey IN ('NURSE1', 'CHARGE1')"));
         for (const char* nurse : {"NURSE1", "CHARGE1"})
             conn().execute(QStringLiteral("INSERT INTO BUILD_FILE..tbDBImage (TableName, FieldName, IDKey) VALUES "
                                           "('tbPasswordMaster', 'Signature', '%1')").arg(QString::fromLatin1(nurse)));

@@ -41,6 +41,7 @@ void fill(db::Connection& connection, int scale)
     demo::WriteChargeEntry(context);
     demo::WritePatients(context);
     demo::WriteSchedule(context);
+    demo::WriteOperationRecordDetails(context);
     demo::WriteResults(context);
     demo::WriteBilling(context);
     demo::WriteRateTables(context);

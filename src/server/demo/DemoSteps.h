@@ -25,6 +25,7 @@ void WritePatients(const DemoContext& context);     // patients, admissions, vis
 void WriteAdmissions(const DemoContext& context);
 void WriteDischargeNotices(const DemoContext& context);
 void WriteSchedule(const DemoContext& context);     // operating rooms, bookings and requests
+void WriteOperationRecordDetails(const DemoContext& context); // times, notes, counts and signatures of the operations done
 void WriteResults(const DemoContext& context);      // released results of the ancillary departments
 void WriteBilling(const DemoContext& context);      // bill lines and stock-card issues
 void WriteRateTables(const DemoContext& context);   // HMO and doctors' rates, relative values, specimens, profiles, AR codes
