@@ -97,14 +97,14 @@ QWidget* Scrolled(QWidget* page)
 const ChartVariant& StandardChart()
 {
     static const ChartVariant v{"frmChart", "Operative Chart", "\\Reports\\OperationProcedure.RPT",
-                                "\\Reports\\AnesthesiaRecord.RPT", "Print &Anesthesia Record", true, true};
+                                "\\Reports\\AnesthesiaRecord.RPT", "Print &Anesthesia Record", true, true, nullptr};
     return v;
 }
 
 const ChartVariant& SiteChart()
 {
     static const ChartVariant v{"frmChart_ZV", "Operative Chart", "\\Reports\\OperationProcedure.RPT",
-                                "\\Reports\\RecordOperation.RPT", "Print Record of &Operation", false, false};
+                                "\\Reports\\RecordOperation.RPT", "Print Record of &Operation", false, false, nullptr};
     return v;
 }
 
@@ -171,7 +171,7 @@ frmChart::frmChart(const ChartVariant& variant, QWidget* parent)
     middle->setSpacing(shell::StationLook::Medium);
     middle->addWidget(SSTab2, 3);
     middle->addWidget(SSTab1, 2);
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = buttonRow = new QHBoxLayout;
     buttons->addWidget(cmdReset);
     buttons->addStretch(1);
     buttons->addWidget(cmdOption[0]);
@@ -636,14 +636,23 @@ void frmChart::cmdOption_Click(int index)
             return;
         }
         const QString file = QString::fromLatin1(index == 2 ? variant_.printOperation : variant_.printSecond);
-        const QString employee = app::CurrentUser ? app::CurrentUser->EmployeeCode : QString();
-        shell::OpenAndShowReport(file, shell::SiteParameters() << record_.operatingNum << employee,
-                                 index == 2 ? QStringLiteral("Operation Procedure") : QStringLiteral("Record of Operation"));
+        PrintRecordForm(file, index == 2 ? QStringLiteral("Operation Procedure") : QStringLiteral("Record of Operation"),
+                        index == 2 && variant_.printLog ? QString::fromLatin1(variant_.printLog) : QString());
         return;
     }
     default:
         return;
     }
+}
+
+bool frmChart::PrintRecordForm(const QString& file, const QString& title, const QString& log)
+{
+    const QString employee = app::CurrentUser ? app::CurrentUser->EmployeeCode : QString();
+    if (!shell::OpenAndShowReport(file, shell::SiteParameters() << record_.operatingNum.toInt() << employee, title))
+        return false;
+    if (!log.isEmpty())
+        shell::SaveTransaction::Run([&](db::Connection&) { shell::WriteStationLog(record_.idNum, log, employee, QStringLiteral("OR")); });
+    return true;
 }
 
 bool frmChart::PrintCountingSheet()
@@ -652,10 +661,7 @@ bool frmChart::PrintCountingSheet()
         shell::Notify(QStringLiteral("Sorry, no clinical operation record."));
         return false;
     }
-    const QString employee = app::CurrentUser ? app::CurrentUser->EmployeeCode : QString();
-    return shell::OpenAndShowReport(QStringLiteral("\\Reports\\SpongeInstrumentNeedle.rpt"),
-                                    shell::SiteParameters() << record_.operatingNum << employee,
-                                    QStringLiteral("Sponge, Instrument and Needle Count"));
+    return PrintRecordForm(QStringLiteral("\\Reports\\SpongeInstrumentNeedle.rpt"), QStringLiteral("Sponge, Instrument and Needle Count"));
 }
 
 void frmChart::cmdReset_Click()

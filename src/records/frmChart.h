@@ -11,6 +11,7 @@
 #include <map>
 
 class QCheckBox;
+class QHBoxLayout;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -44,6 +45,7 @@ struct ChartVariant {
     const char* secondCaption;
     bool secondIsAnesthesiaRecord;
     bool resetNeedsRight;
+    const char* printLog; // the station log of a printed record; nullptr: none
 };
 const ChartVariant& StandardChart();
 const ChartVariant& SiteChart();
@@ -79,6 +81,9 @@ public:
     void cmdSignature_Click(Role role);
     void txtPhicCode_KeyPress();
     bool PrintCountingSheet();
+    // Prints a form of the saved record with the site, the key and the
+    // user's employee code, and writes `log` to the station log when given.
+    bool PrintRecordForm(const QString& file, const QString& title, const QString& log = QString());
 
     bool hasUnsavedChanges() const override;
     bool saveUnsavedChanges() override;
@@ -110,6 +115,7 @@ public:
     std::map<int, QPushButton*> cmdOption;
     QPushButton* cmdReset;
     QPushButton* cmdPrintCounts;
+    QHBoxLayout* buttonRow;
     ChartCounts* counts;
     ChartCrew* crew;
     ChartTextBoxes* textBoxes;

@@ -5,6 +5,7 @@
 #include "records/OperationRecordStore.h"
 #include "settings/HospitalInfo.h"
 #include "shell/Globals.h"
+#include "shell/Prompts.h"
 #include "shell/fields/ColumnLength.h"
 #include "shell/fields/EditTracker.h"
 
@@ -15,6 +16,7 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -27,7 +29,8 @@ namespace {
 const ChartVariant& MemoVariant()
 {
     static const ChartVariant v{"frmSurgicalMemo", "Surgical Memorandum", "\\Reports\\SurgicalMemorandum.RPT",
-                                "\\Reports\\AnesthesiaRecord.RPT", "Print &Anesthesia Record", true, true};
+                                "\\Reports\\AnesthesiaRecord.RPT", "Print &Anesthesia Record", true, true,
+                                "PRINT SURGICAL MEMORANDUM"};
     return v;
 }
 
@@ -136,6 +139,17 @@ frmSurgicalMemo::frmSurgicalMemo(QWidget* parent)
     obstetricScroll->setWidget(fraPostPartum);
     obstetricScroll->setWidgetResizable(true);
     SSTab2->addTab(obstetricScroll, QStringLiteral("Post Partum"));
+    cmdPrintPostPartum = new QPushButton(QStringLiteral("Print Post &Partum"), this);
+    cmdPrintPostPartum->setObjectName(QStringLiteral("cmdPrintPostPartum"));
+    buttonRow->insertWidget(buttonRow->indexOf(cmdPrintCounts), cmdPrintPostPartum);
+    connect(cmdPrintPostPartum, &QPushButton::clicked, this, [this] {
+        if (record().isNew()) {
+            shell::Notify(QStringLiteral("Sorry, no clinical operation record."));
+            return;
+        }
+        PrintRecordForm(QStringLiteral("\\Reports\\Postpartum.RPT"), QStringLiteral("Post Partum Form"),
+                        QStringLiteral("PRINT POST PARTUM FORM"));
+    });
     tracker()->watch(this);
     connect(grdSponges, &QTableWidget::itemChanged, tracker(), &shell::EditTracker::markModified);
 }
@@ -205,6 +219,7 @@ void frmSurgicalMemo::fillExtra(const OperationRecord& record)
     for (const char* column : MemoColumns())
         box(QString::fromLatin1(column))->setText(record.value(QString::fromLatin1(column)));
     SSTab2->setTabVisible(SSTab2->count() - 1, postPartum_);
+    cmdPrintPostPartum->setVisible(postPartum_);
     setSpongeRows(loadedSponges_);
     txtCounterStaff->setText(loadedCounter_);
 }

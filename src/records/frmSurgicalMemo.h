@@ -40,6 +40,7 @@ public:
     QTableWidget* grdSponges;
     QLineEdit* txtCounterStaff;
     QGroupBox* fraPostPartum;
+    QPushButton* cmdPrintPostPartum;
 
 protected:
     void fillExtra(const OperationRecord& record) override;

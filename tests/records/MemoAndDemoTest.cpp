@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTimeEdit>
 
 using records::frmSurgicalMemo;
@@ -164,6 +166,40 @@ TEST_F(SurgicalMemo, DemoOperationsCarryTheirRecords)
             << file;
         EXPECT_EQ(reports::CurrentReport()->rows().size(), std::string(file).rfind("Sponge", 0) == 0 ? 9u : 1u) << file;
     }
+    reports::CloseReport();
+    reports::SetProgramFolder(QString());
+}
+
+TEST_F(SurgicalMemo, TheMemorandumAndThePostPartumFormRender)
+{
+    auto memo = openMemo(QStringLiteral("ORP-CS"));
+    fill(*memo);
+    memo->box(QStringLiteral("PresentationCBF"))->setText(QStringLiteral("C"));
+    test::SignNextValidation(prompts, QStringLiteral("NURSE1"), QStringLiteral("nurse1"));
+    memo->cmdOption.at(0)->click();
+    ASSERT_NE(memo->OperatingNum, 0);
+    EXPECT_FALSE(memo->cmdPrintPostPartum->isHidden());
+
+    reports::SetProgramFolder(QFileInfo(QStringLiteral(__FILE__)).dir().absoluteFilePath(QStringLiteral("../..")));
+    QTemporaryDir folder;
+    const auto text = [&](const char* file) {
+        EXPECT_TRUE(reports::OpenReport(QStringLiteral("\\Reports\\") + QLatin1String(file),
+                                        {QStringLiteral("HOSPITAL"), QStringLiteral("ADDRESS"), memo->OperatingNum, QStringLiteral("NURSE1")}));
+        const QString pdf = folder.filePath(QLatin1String(file) + QStringLiteral(".pdf"));
+        reports::CurrentReport()->exportPdf(pdf);
+        QProcess process;
+        process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        process.waitForFinished(30000);
+        return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+    };
+    const QString memorandum = text("SurgicalMemorandum.RPT");
+    EXPECT_TRUE(memorandum.contains(QStringLiteral("SURGICAL MEMORANDUM")));
+    EXPECT_TRUE(memorandum.contains(QStringLiteral("4x4 GAUZE 18 2 20 0 0 20"))) << qPrintable(memorandum);
+    EXPECT_TRUE(memorandum.contains(QStringLiteral("): 20 / 20 8x4 sponges"))) << qPrintable(memorandum);
+    const QString postPartum = text("Postpartum.RPT");
+    EXPECT_TRUE(postPartum.contains(QStringLiteral("POST PARTUM FORM")));
+    EXPECT_TRUE(postPartum.contains(QStringLiteral("APGAR score: 8,9"))) << qPrintable(postPartum);
+    EXPECT_TRUE(postPartum.contains(QStringLiteral("CEPHALIC")));
     reports::CloseReport();
     reports::SetProgramFolder(QString());
 }
