@@ -171,7 +171,13 @@ bool OperationRecordActions::reset(bool needsResetRight)
 {
     if (!shell::Confirm(QStringLiteral("Are you sure want to reset saved information for this operation?")))
         return false;
-    const QString userId = validateOnce();
+    // The site chart asks again until someone signs, instead of checking the reset right.
+    QString userId;
+    if (needsResetRight)
+        userId = validateOnce();
+    else if (shell::ValidateTransaction(QStringLiteral("No records changed.\r\nAre you sure you want to reset saved information for this operation?"),
+                                        0, QString(), parent_))
+        userId = app::ValidatedUserID;
     if (userId.isEmpty())
         return false;
     if (needsResetRight && !routines::HasUserRight(QStringLiteral("37"), userId)) {

@@ -72,8 +72,37 @@ std::optional<RuleFailure> CheckStrictTimes(const OperationRecord& r, bool showA
 
 } // namespace
 
+std::optional<RuleFailure> CheckSiteChart(const OperationRecord& r)
+{
+    struct Check {
+        std::initializer_list<const char*> anyOf;
+        const char* message;
+        ChartTab tab;
+    };
+    const Check checks[] = {
+        {{"SurgeonID1"}, "Please enter correct Doctor/Surgeon Code.", ChartTab::Crew},
+        {{"AnestheID"}, "Please enter correct Anesthesiologist Code.", ChartTab::Crew},
+        {{"Anesthesia"}, "Please enter correct Type of Anesthesia.", ChartTab::Crew},
+        {{"Procedures"}, "Please enter correct Procedure Code.", ChartTab::Procedure},
+        {{"CnurseID1", "CnurseID2", "CNOthers"}, "Please enter Circulating Nurse.", ChartTab::Crew},
+        {{"SnurseID1", "SnurseID2", "SNOthers"}, "Please enter Scrub Nurse.", ChartTab::Crew},
+        {{"RoomName"}, "Please enter Operating Room Number.", ChartTab::Procedure}};
+    for (const Check& c : checks) {
+        bool filled = false;
+        for (const char* column : c.anyOf)
+            filled = filled || !Blank(r, column);
+        if (!filled)
+            return Missing(c.message, c.tab);
+    }
+    if (auto reversed = CheckPhaseOrder(r, false))
+        return RuleFailure{*reversed, shell::PromptIcon::Information, ChartTab::Times};
+    return std::nullopt;
+}
+
 std::optional<RuleFailure> CheckBeforeSave(const OperationRecord& r, const RecordOptions& o)
 {
+    if (o.siteChecks)
+        return CheckSiteChart(r);
     if (o.requireCaseNumber && Blank(r, "CaseNumber"))
         return Missing("Please enter Case Number.", ChartTab::Procedure);
     if (o.noPostCharge && Blank(r, "Procedures"))

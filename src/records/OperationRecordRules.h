@@ -31,6 +31,7 @@ struct RecordOptions {
     bool assistantNurses = false;
     bool completeIncomplete = false;
     bool lateralBoxes = false;
+    bool siteChecks = false;            // the site chart's own, shorter checks
 
     static RecordOptions FromSettings(const settings::clsSettings& s);
 };
@@ -44,8 +45,9 @@ struct RuleFailure {
     ChartTab tab = ChartTab::Procedure;
 };
 
-// The checks before a save, in the order the station has always run them;
-// the first that fails is returned. Nothing is written before they pass.
+// The checks before a save, in the order the station has always run them
+// (the site chart's own list with siteChecks); the first that fails is
+// returned. Nothing is written before they pass.
 std::optional<RuleFailure> CheckBeforeSave(const OperationRecord& record, const RecordOptions& options);
 
 // Beyond the station's strict checks, which a setting can switch off: phases

@@ -8,6 +8,7 @@
 #include "records/OperationRecordStore.h"
 #include "records/PickListDialog.h"
 #include "records/RecordMenu.h"
+#include "records/SiteCountGrids.h"
 #include "records/frmSurgicalMemo.h"
 #include "settings/clsSettings.h"
 #include "shell/Globals.h"
@@ -37,6 +38,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -97,14 +99,14 @@ QWidget* Scrolled(QWidget* page)
 const ChartVariant& StandardChart()
 {
     static const ChartVariant v{"frmChart", "Operative Chart", "\\Reports\\OperationProcedure.RPT",
-                                "\\Reports\\AnesthesiaRecord.RPT", "Print &Anesthesia Record", true, true, nullptr};
+                                "\\Reports\\AnesthesiaRecord.RPT", "Print &Anesthesia Record", true, true, nullptr, false};
     return v;
 }
 
 const ChartVariant& SiteChart()
 {
     static const ChartVariant v{"frmChart_ZV", "Operative Chart", "\\Reports\\OperationProcedure.RPT",
-                                "\\Reports\\RecordOperation.RPT", "Print Record of &Operation", false, false, nullptr};
+                                "\\Reports\\RecordOperation.RPT", "Print Record of &Operation", false, false, nullptr, true};
     return v;
 }
 
@@ -122,6 +124,7 @@ frmChart::frmChart(const ChartVariant& variant, QWidget* parent)
     setWindowTitle(QString::fromLatin1(variant.caption));
     if (app::ProgramSettings)
         options_ = RecordOptions::FromSettings(*app::ProgramSettings);
+    options_.siteChecks = variant.siteChecks;
     showSignature_ = app::ProgramSettings && app::ProgramSettings->ShowSignature();
     techWarning_ = app::ProgramSettings && app::ProgramSettings->ShowORTechWarning();
 
@@ -327,6 +330,12 @@ QWidget* frmChart::buildCountsTab()
     auto* layout = new QVBoxLayout(page);
     counts = new ChartCounts(page);
     layout->addWidget(counts, 1);
+    if (variant_.siteChecks) {
+        siteCounts = new SiteCountGrids(page);
+        layout->addWidget(siteCounts, 1);
+        connect(siteCounts->mshSponge, &QTableWidget::itemChanged, tracker_, &shell::EditTracker::markModified);
+        connect(siteCounts->mshOtherCount, &QTableWidget::itemChanged, tracker_, &shell::EditTracker::markModified);
+    }
     auto* form = new QFormLayout;
     const char* names[] = {"optInstruments", "optSutures"};
     std::array<QRadioButton*, 2>* pairs[] = {&optInstruments, &optSutures};
@@ -705,6 +714,18 @@ void frmChart::txtPhicCode_KeyPress()
     } catch (const db::DbError& error) {
         shell::Notify(shell::SaveTransaction::FailureText(error.message()), shell::PromptIcon::Critical);
     }
+}
+
+void frmChart::saveExtra(db::Connection& connection, const OperationRecord& record)
+{
+    if (siteCounts)
+        siteCounts->save(connection, record.idNum, record.operatingNum);
+}
+
+void frmChart::loadExtra(db::Connection& connection, const OperationRecord& record)
+{
+    if (siteCounts && !record.isNew())
+        siteCounts->load(connection, record.idNum, record.operatingNum);
 }
 
 bool frmChart::hasUnsavedChanges() const

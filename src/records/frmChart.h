@@ -32,6 +32,7 @@ class EditTracker;
 namespace records {
 
 class ChartCounts;
+class SiteCountGrids;
 class ChartCrew;
 class ChartTextBoxes;
 
@@ -46,6 +47,7 @@ struct ChartVariant {
     bool secondIsAnesthesiaRecord;
     bool resetNeedsRight;
     const char* printLog; // the station log of a printed record; nullptr: none
+    bool siteChecks;      // the site's own checks and its count grids
 };
 const ChartVariant& StandardChart();
 const ChartVariant& SiteChart();
@@ -117,6 +119,7 @@ public:
     QPushButton* cmdPrintCounts;
     QHBoxLayout* buttonRow;
     ChartCounts* counts;
+    SiteCountGrids* siteCounts = nullptr; // the site chart only
     ChartCrew* crew;
     ChartTextBoxes* textBoxes;
 
@@ -126,8 +129,9 @@ protected:
     // transaction.
     virtual void fillExtra(const OperationRecord&) {}
     virtual void gatherExtra(OperationRecord&) const {}
-    virtual void saveExtra(db::Connection&, const OperationRecord&) {}
-    virtual void loadExtra(db::Connection&, const OperationRecord&) {}
+    // By default: the site chart's count grids.
+    virtual void saveExtra(db::Connection& connection, const OperationRecord& record);
+    virtual void loadExtra(db::Connection& connection, const OperationRecord& record);
     const RecordOptions& options() const { return options_; }
     shell::EditTracker* tracker() const { return tracker_; }
 

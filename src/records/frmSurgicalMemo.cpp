@@ -30,7 +30,7 @@ const ChartVariant& MemoVariant()
 {
     static const ChartVariant v{"frmSurgicalMemo", "Surgical Memorandum", "\\Reports\\SurgicalMemorandum.RPT",
                                 "\\Reports\\AnesthesiaRecord.RPT", "Print &Anesthesia Record", true, true,
-                                "PRINT SURGICAL MEMORANDUM"};
+                                "PRINT SURGICAL MEMORANDUM", false};
     return v;
 }
 
