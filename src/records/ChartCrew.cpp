@@ -95,18 +95,18 @@ void ChartCrew::build(QGridLayout* grid, const RecordOptions& options)
         });
         auto* person = new QLabel(owner_);
         person->setObjectName(QStringLiteral("lbl") + name.mid(3));
-        person->setMinimumWidth(200);
+        person->setMinimumWidth(150);
         boxes_.insert(name, box);
         names_.insert(name, person);
         const bool shown = !f.shownBy || options.*f.shownBy;
         for (QWidget* w : {static_cast<QWidget*>(caption), static_cast<QWidget*>(box), static_cast<QWidget*>(person)})
             w->setVisible(shown);
-        if (f.kind == CrewKind::FreeText) {
-            box->setMaxLength(255);
+        if (f.kind == CrewKind::FreeText || f.kind == CrewKind::AnesthesiaType) {
+            box->setMaxLength(f.kind == CrewKind::AnesthesiaType ? 100 : 255);
             grid->addWidget(caption, row, 0);
             grid->addWidget(box, row, 1, 1, 2);
         } else {
-            box->setMaxLength(f.kind == CrewKind::AnesthesiaType ? 100 : 20);
+            box->setMaxLength(20);
             grid->addWidget(caption, row, 0);
             grid->addWidget(box, row, 1);
             grid->addWidget(person, row, 2);

@@ -223,6 +223,8 @@ QWidget* frmChart::buildProcedureTab()
     rvs->addWidget(txtRVSDescription, 1);
     rvs->addWidget(new QLabel(QStringLiteral("RVU:"), page));
     rvs->addWidget(lblInfo[15]);
+    lblInfo[15]->setMinimumWidth(50);
+    lblInfo[15]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     form->addRow(QStringLiteral("RVS code:"), rvs);
 
     cboCategory = new QComboBox(page);
@@ -462,6 +464,7 @@ void frmChart::Form_Load()
 void frmChart::fillForm()
 {
     const OperationRecord& r = record_;
+    lblInfo[3]->setText(r.value(QStringLiteral("Procedures")));
     txtOPerformed->setText(r.value(QStringLiteral("Procedures")));
     txtPhicCode->setText(r.value(QStringLiteral("PHICCODE")));
     lblInfo[15]->setText(r.rvsUnit);

@@ -41,10 +41,10 @@ void fill(db::Connection& connection, int scale)
     demo::WriteChargeEntry(context);
     demo::WritePatients(context);
     demo::WriteSchedule(context);
-    demo::WriteOperationRecordDetails(context);
     demo::WriteResults(context);
     demo::WriteBilling(context);
     demo::WriteRateTables(context);
+    demo::WriteOperationRecordDetails(context); // after the rate tables: it reads the procedures' relative values
     demo::WritePatientStanding(context);
     demo::WriteCreditLines(context);
     demo::WriteAdmissionTypes(context);

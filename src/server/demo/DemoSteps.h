@@ -25,10 +25,10 @@ void WritePatients(const DemoContext& context);     // patients, admissions, vis
 void WriteAdmissions(const DemoContext& context);
 void WriteDischargeNotices(const DemoContext& context);
 void WriteSchedule(const DemoContext& context);     // operating rooms, bookings and requests
-void WriteOperationRecordDetails(const DemoContext& context); // times, notes, counts and signatures of the operations done
 void WriteResults(const DemoContext& context);      // released results of the ancillary departments
 void WriteBilling(const DemoContext& context);      // bill lines and stock-card issues
-void WriteRateTables(const DemoContext& context);   // HMO and doctors' rates, relative values, specimens, profiles, AR codes
+void WriteRateTables(const DemoContext& context);
+void WriteOperationRecordDetails(const DemoContext& context); // times, notes, counts and signatures of the operations done   // HMO and doctors' rates, relative values, specimens, profiles, AR codes
 void WritePatientStanding(const DemoContext& context); // memberships, special patients, clearances, returns, medicine lists
 void WriteCreditLines(const DemoContext& context);   // credit lines above what each stay owes, but for one
 void WriteAdmissionTypes(const DemoContext& context); // kinds of admission
