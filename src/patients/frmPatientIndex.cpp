@@ -8,6 +8,8 @@
 #include "patients/ListQuery.h"
 #include "patients/PatientGrid.h"
 #include "patients/PatientListModel.h"
+#include "patients/OperationRecordLink.h"
+#include "patients/PatientSelection.h"
 #include "patients/RecordTable.h"
 #include "settings/clsSettings.h"
 #include "shell/Globals.h"
@@ -93,8 +95,10 @@ frmPatientIndex::frmPatientIndex(QWidget* parent) : PatientListBase(kNotFound, p
         button->setAutoDefault(false);
         button->setMinimumWidth(110);
     }
-    // The operation record and the CF4 entry are not part of the station yet.
+    // The CF4 entry is not part of the station yet; the operation record opens
+    // once the main window has installed its opener and an operation is chosen.
     cmdOperationRecord->setEnabled(false);
+    connect(cmdOperationRecord, &QPushButton::clicked, this, &frmPatientIndex::cmdOperationRecord_Click);
     cmdCF4->setEnabled(false);
     cmdCF4->setVisible(app::ProgramSettings && app::ProgramSettings->ShowCF4());
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
@@ -270,7 +274,14 @@ bool frmPatientIndex::showParticulars(const QString& hospNum)
     lblProvince->setText(master.Address.Province.trimmed());
 
     const QString number = db::Quote(shown_);
-    grdOperations->fill(OpenListReported(QStringLiteral("Station..Get_ClinicalOperations ") + number));
+    db::Recordset operations = OpenListReported(QStringLiteral("Station..Get_ClinicalOperations ") + number);
+    grdOperations->fill(operations);
+    operationRows_.clear();
+    for (operations.moveFirst(); !operations.eof(); operations.moveNext())
+        operationRows_.push_back({operations.text(QStringLiteral("IdNum")), operations.text(QStringLiteral("PatientType")),
+                                  operations.text(QStringLiteral("OperatingNum")), operations.text(QStringLiteral("REFNUM")),
+                                  operations.text(QStringLiteral("ProcedureID")), operations.text(QStringLiteral("Procedure"))});
+    cmdOperationRecord->setEnabled(HasOperationRecordOpener() && !operationRows_.empty());
     grdPostedProcedures->fill(OpenListReported(QStringLiteral("Station..sp_Get_Patient_PostedProcedure ") + number));
     tabRecords->setTabText(0, operationsCaption(grdOperations->rowCount()));
     tabRecords->setTabText(1, proceduresCaption(grdPostedProcedures->rowCount()));
@@ -283,6 +294,8 @@ void frmPatientIndex::clearParticulars()
     for (QLabel* label : {lblPatientName, lblSex, lblBirthDate, lblBloodType, lblHouseStreet, lblBarangay, lblTown, lblProvince})
         label->clear();
     grdOperations->clear();
+    operationRows_.clear();
+    cmdOperationRecord->setEnabled(false);
     grdPostedProcedures->clear();
     tabRecords->setTabText(0, operationsCaption(0));
     tabRecords->setTabText(1, proceduresCaption(0));
@@ -298,6 +311,21 @@ bool frmPatientIndex::eventFilter(QObject* watched, QEvent* event)
             lblGuideline->clear();
     }
     return PatientListBase::eventFilter(watched, event);
+}
+
+void frmPatientIndex::cmdOperationRecord_Click()
+{
+    const QModelIndex current = grdOperations->currentIndex();
+    const int row = current.isValid() ? current.row() : 0;
+    if (row < 0 || row >= static_cast<int>(operationRows_.size()))
+        return;
+    const OperationRow& operation = operationRows_[static_cast<size_t>(row)];
+    SelectedPatient patient;
+    if (!PatientSelection::Read(shown_, operation.idNum, operation.patientType.isEmpty() ? QStringLiteral("I") : operation.patientType,
+                                patient))
+        return;
+    PatientSelection::Apply(patient);
+    OpenOperationRecordFor({operation.operatingNum, operation.refNum, operation.procedureId, operation.procedureName});
 }
 
 } // namespace patients

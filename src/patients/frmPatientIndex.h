@@ -70,8 +70,20 @@ private:
     bool showParticulars(const QString& hospNum);
     void clearParticulars();
     void followCurrentRow(int row);
+    // Selects the patient of the highlighted operation and opens its record.
+    void cmdOperationRecord_Click();
 
     QString shown_;
+    // The listed operations' keys, row by row (the grid shows only captions).
+    struct OperationRow {
+        QString idNum;
+        QString patientType;
+        QString operatingNum;
+        QString refNum;
+        QString procedureId;
+        QString procedureName;
+    };
+    std::vector<OperationRow> operationRows_;
 };
 
 } // namespace patients

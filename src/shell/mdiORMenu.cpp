@@ -5,6 +5,7 @@
 #include "components/clsCurrentuser.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
+#include "patients/OperationRecordLink.h"
 #include "patients/frmPatientIndex.h"
 #include "patients/frmSearch.h"
 #include "shell/AssistantCharacter.h"
@@ -104,6 +105,7 @@ mdiORMenu::mdiORMenu(QWidget* parent) : QMainWindow(parent)
 mdiORMenu::~mdiORMenu()
 {
     MDIForm_Unload();
+    patients::SetOperationRecordOpener({});
 }
 
 bool mdiORMenu::MDIForm_Load(StartupOptions options)

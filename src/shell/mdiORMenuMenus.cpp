@@ -11,6 +11,9 @@
 #include "nursing/frmFluid.h"
 #include "nursing/frmNursePreopChecklist.h"
 #include "nursing/frmPreAnesthetic.h"
+#include "patients/OperationRecordLink.h"
+#include "records/RecordMenu.h"
+#include "records/frmChart.h"
 #include "shell/ReportMenu.h"
 
 #include <QMenuBar>
@@ -194,7 +197,7 @@ void mdiORMenu::buildInquiryMenu()
     mnuRS = item(m, "mnuRS", QStringLiteral("Request Status"), Disabled);
     mnuResultDischarge = item(m, "mnuResultDischarge", QStringLiteral("Result Entry (Discharge Entry)"), NotYet);
     mnuCountingSheet =
-        item(m, "mnuCountingSheet", QStringLiteral("Sponge, Intrument and Needle Counting Sheet"), Hidden | NotYet);
+        item(m, "mnuCountingSheet", QStringLiteral("Sponge, Intrument and Needle Counting Sheet"), Hidden);
     mnuSSC = item(m, "mnuSSC", QStringLiteral("Surgical Safety Checklist"), Hidden);
     mnuCVOR = item(m, "mnuCVOR", QStringLiteral("Tag as CVOR/RR Patient"), Hidden | NotYet);
     mnuSOA = item(m, "mnuSOA", QStringLiteral("View Statement of Account"), Hidden | NotYet);
@@ -242,6 +245,13 @@ void mdiORMenu::wireMenus()
     connect(mnuSSC, &QAction::triggered, this,
             [this] { showPatientForm(QStringLiteral("frmSSC"), [] { return nursing::NewSurgicalSafetyChecklist(); }); });
     connect(mnuWHOSurgicalSafety, &QAction::triggered, this, [] { nursing::PrintBlankSurgicalSafetyForm(); });
+    // The operation record, from the patient index or the patient's latest operation.
+    patients::SetOperationRecordOpener([this](const patients::OperationChoice& choice) {
+        showPatientForm(records::OperationRecordWindowName(), [choice] {
+            return records::OpenOperationRecord(choice.refNum, choice.operatingNum.toInt(), choice.procedureId, choice.procedureName);
+        });
+    });
+    connect(mnuCountingSheet, &QAction::triggered, this, [] { records::PrintCountingSheetForSelectedPatient(); });
     // The station reports: each item runs its report through the shared report flow.
     for (const QString& name : MenuReportItems())
         if (QAction* report = menuItem(name))

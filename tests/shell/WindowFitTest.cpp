@@ -18,9 +18,12 @@
 #include "components/frmLogin.h"
 #include "patients/PatientListSupport.h"
 #include "patients/frmAdmittedPatients.h"
+#include "patients/OperationRecordLink.h"
 #include "patients/frmPatientIndex.h"
 #include "patients/frmSearchAdmitted.h"
 #include "patients/frmSearcher.h"
+#include "records/PickListDialog.h"
+#include "records/frmChart.h"
 #include "reports/Report.h"
 #include "reports/ReportViewers.h"
 #include "reports/frmReport.h"
@@ -262,6 +265,14 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
     trigger(window->mnuMarkUp);
     // The schedule book, with the request panel of the selected patient open.
     trigger(window->mnuORSchedEntry);
+    // The operation record as the patient index opens it for a new operation
+    // (the demo's settings choose the surgical memorandum), and the chart.
+    ASSERT_TRUE(patients::OpenOperationRecordFor({QStringLiteral("0"), QStringLiteral("REF-FIT"), QString(), QStringLiteral("APPENDECTOMY")}));
+    {
+        auto* chart = new records::frmChart;
+        chart->Form_Load();
+        window->children->open(chart, ChildWindows::Instances::Many);
+    }
     // A report in its viewer, after its date prompt.
     prompts.onDialog([this](QDialog& prompt) {
         checkDialog(prompt);
@@ -294,7 +305,8 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
                              "frmORStationSelect", "frmFluid", "frmNursePreopChecklist", "frmPreAnesthetic", "frmSSC",
                              "frmSurgicalTreatment", "frmTreatment", "frmSpecialTreatment", "frmSterilization", "frmReportViewer",
                              "frmBuildORRooms", "frmCommunicationSchedule", "frmScheduleRequestStatus", "frmEditORSchedule",
-                             "frmCharge", "frmMarkupSettings", "frmSchedule"})
+                             "frmCharge", "frmMarkupSettings", "frmSchedule",
+                             "frmChart", "frmSurgicalMemo"})
         EXPECT_TRUE(checked.contains(QLatin1String(name))) << name << " was not opened";
 
     // Each window also fits when it is the only one, maximised.
@@ -321,6 +333,9 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
         checkDialog(code);
         shell::frmTransaction_UserValidation validation;
         checkDialog(validation);
+        records::frmPHICRVS rvs;
+        rvs.search(QString());
+        checkDialog(rvs);
         components::frmConfirmPassword password(QStringLiteral("NURSE1"));
         checkDialog(password);
         patients::frmSearcher searcher;

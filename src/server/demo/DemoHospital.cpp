@@ -44,6 +44,7 @@ void fill(db::Connection& connection, int scale)
     demo::WriteResults(context);
     demo::WriteBilling(context);
     demo::WriteRateTables(context);
+    demo::WriteOperationRecordDetails(context); // after the rate tables: it reads the procedures' relative values
     demo::WritePatientStanding(context);
     demo::WriteCreditLines(context);
     demo::WriteAdmissionTypes(context);

@@ -28,6 +28,7 @@ void WriteSchedule(const DemoContext& context);     // operating rooms, bookings
 void WriteResults(const DemoContext& context);      // released results of the ancillary departments
 void WriteBilling(const DemoContext& context);      // bill lines and stock-card issues
 void WriteRateTables(const DemoContext& context);   // HMO and doctors' rates, relative values, specimens, profiles, AR codes
+void WriteOperationRecordDetails(const DemoContext& context); // times, notes, counts and signatures of the operations done
 void WritePatientStanding(const DemoContext& context); // memberships, special patients, clearances, returns, medicine lists
 void WriteCreditLines(const DemoContext& context);   // credit lines above what each stay owes, but for one
 void WriteAdmissionTypes(const DemoContext& context); // kinds of admission

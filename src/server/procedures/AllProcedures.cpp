@@ -31,6 +31,7 @@ void RegisterAllProcedures()
     RegisterPostingProcedures(registry);
     RegisterChargeEntryProcedures(registry);
     RegisterBookingProcedures(registry);
+    RegisterOperationRecordProcedures(registry);
 }
 
 } // namespace server

@@ -67,7 +67,7 @@ void getPatientIndex(ProcContext& ctx)
 void getClinicalOperations(ProcContext& ctx)
 {
     ctx.addResult(ctx.open(
-        QStringLiteral("SELECT O.OperatingNum, O.IDNUM AS IdNum, O.PatientType, O.OperationDate, O.ProcedureID, "
+        QStringLiteral("SELECT O.OperatingNum, O.IDNUM AS IdNum, O.PatientType, O.REFNUM, O.OperationDate, O.ProcedureID, "
                        "ISNULL(NULLIF(O.Procedures, ''), ISNULL(R.OtherRevenue, '')) AS [Procedure], O.RoomName, "
                        "%1 AS Surgeon, %2 AS Anesthesiologist, O.Anesthesia "
                        "FROM STATION..tbORMasterFile O "

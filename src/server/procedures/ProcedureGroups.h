@@ -26,5 +26,6 @@ void RegisterChargingProcedures(ProcedureRegistry& registry);
 void RegisterPostingProcedures(ProcedureRegistry& registry);
 void RegisterChargeEntryProcedures(ProcedureRegistry& registry);
 void RegisterBookingProcedures(ProcedureRegistry& registry);
+void RegisterOperationRecordProcedures(ProcedureRegistry& registry);
 
 } // namespace server
