@@ -8,6 +8,7 @@
 #include "patients/OperationRecordLink.h"
 #include "patients/frmPatientIndex.h"
 #include "patients/frmSearch.h"
+#include "records/frmChart.h"
 #include "shell/AssistantCharacter.h"
 #include "shell/Globals.h"
 #include "shell/MenuRights.h"
@@ -106,6 +107,7 @@ mdiORMenu::~mdiORMenu()
 {
     MDIForm_Unload();
     patients::SetOperationRecordOpener({});
+    records::frmChart::SetChargeEntryOpener({});
 }
 
 bool mdiORMenu::MDIForm_Load(StartupOptions options)
