@@ -116,7 +116,13 @@ frmCharge::frmCharge(QWidget* parent)
     mshflexEntry->setColumnWidth(ColNumber, 30);
     mshflexEntry->setColumnWidth(ColDept, 75);
     mshflexEntry->setColumnWidth(ColItem, 90);
-    mshflexEntry->setMinimumHeight(150);
+    mshflexEntry->setColumnWidth(ColQuantity, 70);
+    mshflexEntry->setColumnWidth(ColUnitPrice, 90);
+    mshflexEntry->setColumnWidth(ColAmount, 95);
+    mshflexEntry->setColumnWidth(ColDosage, 80);
+    // Wide enough that the description, the one column a nurse reads to
+    // check a line, keeps room for a whole item name beside the figures.
+    mshflexEntry->setMinimumSize(780, 150);
     entryColumn->addWidget(mshflexEntry, 1);
     lblTotal = new QLabel(this);
     lblTotal->setObjectName(QStringLiteral("lblTotal"));
@@ -209,6 +215,9 @@ void frmCharge::Form_Load()
     txtAge->setText(Age);
     txtSex->setText(Sex);
     txtDoctor1->setText(Doctor);
+    // A long name shows from its start, not scrolled to its end.
+    for (QLineEdit* box : {txtPatient, txtId, txtPno, txtRoom, txtAge, txtSex, txtDoctor1})
+        box->setCursorPosition(0);
     Command1[5]->setVisible(ruvListShown());
     // The CDF viewer belongs to one site only, and this station keeps no CDF
     // records to view yet: the button shows there, greyed.

@@ -178,8 +178,11 @@ void frmCharge::revokeChosen(int postedRow)
             return;
         }
     } else {
-        if (postedRow < 0 || postedRow >= postedList->lines().size())
+        // The Revoke button with no line chosen must not look like it did nothing.
+        if (postedRow < 0 || postedRow >= postedList->lines().size()) {
+            shell::Notify(QStringLiteral("Please select items to revoke."));
             return;
+        }
         chosen << postedList->lines().at(postedRow);
     }
     ChargePosting posting;

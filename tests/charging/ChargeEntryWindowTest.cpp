@@ -391,6 +391,14 @@ TEST_F(ChargeEntryWindowTest, RevokingTicksAndReprintingNeedAChoice)
     auto form = open();
     form->revokeChosen(0);
     EXPECT_EQ(prompts.last().text, QStringLiteral("Please select items to revoke."));
+    // Without ticks, the Revoke button needs a chosen line: a refusal before
+    // leaves none chosen, and the button must say so rather than do nothing.
+    run(QStringLiteral("DELETE FROM STATION..tbNurseSetup WHERE Field = 'MultiCancel'"));
+    programSettings->LoadParameters();
+    const int told = prompts.texts().size();
+    form->revokeChosen(-1);
+    ASSERT_EQ(prompts.texts().size(), told + 1);
+    EXPECT_EQ(prompts.last().text, QStringLiteral("Please select items to revoke."));
     form->postedList->MSHFlexList->setCurrentCell(-1, -1);
     form->cmdOption->click();
     EXPECT_EQ(prompts.last().text, QStringLiteral("Please select a charge slip from the list of posted charges."));
