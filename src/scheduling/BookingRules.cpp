@@ -164,10 +164,15 @@ bool OperationBooking::BookForPatient(const Booking& b)
     return true;
 }
 
-bool OperationBooking::BookToBeAdmitted(const Booking& b, const QDateTime& now)
+QString OperationBooking::ScheduleBookTimeMessage()
+{
+    return QStringLiteral("Invalid Ending Time! Ending Time must not be equal or earlier than the Starting Time. ");
+}
+
+bool OperationBooking::BookToBeAdmitted(const Booking& b, const QDateTime& now, const QString& timeMessage)
 {
     if (LengthMinutes(b.start, b.end) < 1) {
-        Tell(QStringLiteral("Invalid Ending Time! Ending Time must not be equal or earlier than the Starting Time. "));
+        Tell(timeMessage);
         return false;
     }
     const std::pair<bool, const char*> required[] = {

@@ -55,8 +55,11 @@ public:
     // Request panel: the station's selected patient (idNum and hospNum set).
     static bool BookForPatient(const Booking& booking);
     // Admission panel: a registered patient still to be admitted; `now` is
-    // the server's time (the start must lie after it).
-    static bool BookToBeAdmitted(const Booking& booking, const QDateTime& now);
+    // the server's time (the start must lie after it). Each window that
+    // shows the panel words its own message for an end not after the start.
+    static bool BookToBeAdmitted(const Booking& booking, const QDateTime& now, const QString& timeMessage = ScheduleBookTimeMessage());
+    // The schedule book's message for an end not after the start.
+    static QString ScheduleBookTimeMessage();
     // The board: an entry dragged to another room or time, its length kept.
     static bool MoveBooking(const QString& transNum, const QString& roomName, const QDateTime& newStart);
 

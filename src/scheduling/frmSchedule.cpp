@@ -6,6 +6,7 @@
 #include "db/DbError.h"
 #include "db/SqlText.h"
 #include "reports/ReportPeriod.h"
+#include "scheduling/AdmissionPanel.h"
 #include "scheduling/BoardDay.h"
 #include "scheduling/BoardView.h"
 #include "scheduling/ScheduleAlerts.h"
@@ -479,27 +480,6 @@ Booking frmSchedule::requestBooking() const
     return b;
 }
 
-Booking frmSchedule::admissionBooking() const
-{
-    Booking b;
-    b.hospNum = admittedHospNum_;
-    b.patientName = txtAdmitted_0->text();
-    b.sex = optSex_0->isChecked() ? QStringLiteral("M") : optSex_1->isChecked() ? QStringLiteral("F") : QString();
-    b.age = txtAge->text();
-    b.patientClass = cboPatientClass->currentText();
-    b.roomName = cboAdmitted->currentText().trimmed();
-    b.date = dtpAdmitted->date();
-    b.start = cboStartTime_0->time();
-    b.end = cboStartTime_1->time();
-    b.procedureCode = txtAdmitted_1->text();
-    b.procedureDesc = txtAdmitted_2->text();
-    b.surgeonId = txtAdmitted_3->text();
-    b.surgeonName = txtAdmitted_4->text();
-    b.anesthesiologistId = txtAdmitted_5->text();
-    b.anesthesiologistName = txtAdmitted_6->text();
-    return b;
-}
-
 void frmSchedule::cmdRequestOption_0_Click()
 {
     if (!OperationBooking::BookForPatient(requestBooking()))
@@ -511,63 +491,25 @@ void frmSchedule::cmdRequestOption_0_Click()
 
 void frmSchedule::cmdAdmittedOption_0_Click()
 {
-    const bool saved = OperationBooking::BookToBeAdmitted(admissionBooking(), serverNow());
-    if (saved) {
-        ScheduleAlerts::RequestsHandled();
-        tracker_->markSaved();
-        showPanel(nullptr);
-        LoadBoard(false);
-    }
-    // The patient found by the look-up is asked for again on the next booking.
-    admittedHospNum_.clear();
-    if (!saved)
-        txtHospNum->setFocus();
+    if (!admission_->Save(serverNow()))
+        return;
+    ScheduleAlerts::RequestsHandled();
+    tracker_->markSaved();
+    showPanel(nullptr);
+    LoadBoard(false);
 }
 
 void frmSchedule::cmdRequestPatient_Click()
 {
     tracker_->pause();
-    for (QLineEdit* box : {txtHospNum, txtAdmitted_0, txtAdmitted_1, txtAdmitted_2, txtAdmitted_3, txtAdmitted_4, txtAdmitted_5,
-                           txtAdmitted_6, txtAge})
-        box->clear();
-    cboAdmitted->setCurrentIndex(0);
-    cboPatientClass->setCurrentIndex(-1);
-    for (QRadioButton* option : {optSex_0, optSex_1}) {
-        option->setAutoExclusive(false);
-        option->setChecked(false);
-        option->setAutoExclusive(true);
-    }
-    admittedHospNum_.clear();
-    const QDateTime now = serverNow();
-    dtpAdmitted->setDate(now.date());
-    cboStartTime_0->setTime(OperationBooking::NextWholeHour(now));
-    updateLengths();
+    admission_->Clear(serverNow());
     showPanel(pctAdmitted);
     tracker_->resume();
 }
 
 void frmSchedule::Command1_Click()
 {
-    const QString typed = txtHospNum->text().trimmed();
-    if (typed.isEmpty())
-        return;
-    shell::SaveTransaction::Load([&](db::Connection& c) {
-        db::Recordset rs = c.open(QStringLiteral("SELECT HOSPNUM, Lastname, Firstname, Middlename, Sex, BirthDate "
-                                                 "FROM PATIENT_DATA..tbmaster WHERE HOSPNUM = ") + db::Quote(typed));
-        if (rs.eof()) {
-            shell::Notify(QStringLiteral("Hospital number not found."));
-            return;
-        }
-        admittedHospNum_ = rs.text(QStringLiteral("HOSPNUM")).trimmed();
-        txtAdmitted_0->setText(rs.text(QStringLiteral("Lastname")).trimmed() + QStringLiteral(", ")
-                               + rs.text(QStringLiteral("Firstname")).trimmed() + QLatin1Char(' ')
-                               + rs.text(QStringLiteral("Middlename")).trimmed());
-        const QString sex = rs.text(QStringLiteral("Sex")).trimmed();
-        optSex_0->setChecked(sex == QLatin1String("M"));
-        optSex_1->setChecked(sex == QLatin1String("F"));
-        txtAge->setText(OperationBooking::AgeInYears(rs.field(QStringLiteral("BirthDate")).toDateTime().date(),
-                                                     shell::ReadServerDate().date()));
-    });
+    admission_->Command1_Click();
 }
 
 void frmSchedule::BookAt(const QString& roomName, const QDateTime& start, int minutes)

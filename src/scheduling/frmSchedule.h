@@ -28,6 +28,7 @@ class EditTracker;
 
 namespace scheduling {
 
+class AdmissionPanel;
 class BoardView;
 
 // The schedule book: the calendar, the operating-room board of the chosen
@@ -177,12 +178,11 @@ private:
     void lookUpProcedure(QLineEdit* code, QLabel* descLabel, QLineEdit* descBox = nullptr);
     void showDetail(int block);
     Booking requestBooking() const;
-    Booking admissionBooking() const;
     QDateTime serverNow();
 
     QString IDNum;
     QString HospNum;
-    QString admittedHospNum_;
+    AdmissionPanel* admission_ = nullptr;
     QString scrubNurse_;
     QString circulatingNurse_;
     QString detailTransNum_;

@@ -1,9 +1,11 @@
 #include "scheduling/frmSchedule.h"
 
+#include "scheduling/AdmissionPanel.h"
 #include "scheduling/frmScheduleLayout.h"
 #include "scheduling/frmStaff.h"
 #include "shell/StationLook.h"
 #include "shell/fields/DateField.h"
+#include "shell/fields/EditTracker.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -68,37 +70,6 @@ QHBoxLayout* CodeRow(QWidget* parent, QLineEdit* box, QPushButton* button, QLabe
     return row;
 }
 
-// Enter in a box runs its look-up; other keys are typed in capitals.
-class LookUpKeys : public QObject {
-public:
-    LookUpKeys(QLineEdit* box, std::function<void()> lookUp)
-        : QObject(box)
-        , lookUp_(std::move(lookUp))
-    {
-        box->installEventFilter(this);
-        connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
-            if (text != text.toUpper()) {
-                const int at = box->cursorPosition();
-                box->setText(text.toUpper());
-                box->setCursorPosition(at);
-            }
-        });
-    }
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                lookUp_();
-                return true;
-            }
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> lookUp_;
-};
 
 } // namespace
 
@@ -195,77 +166,31 @@ QFrame* frmSchedule::buildRequestPanel()
 
 QFrame* frmSchedule::buildAdmissionPanel()
 {
-    QFrame* panel = Panel(this, "pctAdmitted", QStringLiteral("Patient to be Admitted"));
-    auto* form = new QFormLayout;
-    form->setVerticalSpacing(shell::StationLook::Tight);
-    auto* lookUp = new QHBoxLayout;
-    txtHospNum = Named(new QLineEdit(panel), "txtHospNum");
-    Command1 = Named(new QPushButton(QStringLiteral("&Find"), panel), "Command1");
-    lookUp->addWidget(txtHospNum, 1);
-    lookUp->addWidget(Command1);
-    form->addRow(QStringLiteral("Hospital #:"), lookUp);
-    txtAdmitted_0 = Named(new QLineEdit(panel), "txtAdmitted_0");
-    txtAdmitted_0->setReadOnly(true);
-    form->addRow(QStringLiteral("Patient:"), txtAdmitted_0);
-    auto* sexAge = new QHBoxLayout;
-    optSex_0 = Named(new QRadioButton(QStringLiteral("Male"), panel), "optSex_0");
-    optSex_1 = Named(new QRadioButton(QStringLiteral("Female"), panel), "optSex_1");
-    txtAge = Named(new QLineEdit(panel), "txtAge");
-    txtAge->setFixedWidth(50);
-    sexAge->addWidget(optSex_0);
-    sexAge->addWidget(optSex_1);
-    sexAge->addWidget(new QLabel(QStringLiteral("Age:"), panel));
-    sexAge->addWidget(txtAge);
-    sexAge->addStretch(1);
-    form->addRow(QStringLiteral("Sex:"), sexAge);
-    cboAdmitted = Named(new QComboBox(panel), "cboAdmitted");
-    form->addRow(QStringLiteral("OR Room:"), cboAdmitted);
-    dtpAdmitted = shell::NewDateField(panel, QStringLiteral("dtpAdmitted"), QDate::currentDate());
-    form->addRow(QStringLiteral("Date:"), dtpAdmitted);
-    auto* times = new QHBoxLayout;
-    cboStartTime_0 = shell::NewTimeField(panel, QStringLiteral("cboStartTime_0"), QTime(8, 0));
-    cboStartTime_1 = shell::NewTimeField(panel, QStringLiteral("cboStartTime_1"), QTime(9, 0));
-    lblSchedule_35 = Named(new QLabel(QStringLiteral("60"), panel), "lblSchedule_35");
-    times->addWidget(cboStartTime_0);
-    times->addWidget(new QLabel(QStringLiteral("to"), panel));
-    times->addWidget(cboStartTime_1);
-    times->addWidget(lblSchedule_35);
-    times->addWidget(new QLabel(QStringLiteral("min"), panel));
-    form->addRow(QStringLiteral("Time:"), times);
-    cboPatientClass = Named(new QComboBox(panel), "cboPatientClass");
-    form->addRow(QStringLiteral("Class:"), cboPatientClass);
-    const std::tuple<QLineEdit**, QLineEdit**, const char*, const char*, const char*> pairs[] = {
-        {&txtAdmitted_1, &txtAdmitted_2, "txtAdmitted_1", "txtAdmitted_2", "Procedure:"},
-        {&txtAdmitted_3, &txtAdmitted_4, "txtAdmitted_3", "txtAdmitted_4", "Surgeon:"},
-        {&txtAdmitted_5, &txtAdmitted_6, "txtAdmitted_5", "txtAdmitted_6", "Anesthesiologist:"}};
-    for (const auto& [code, name, codeName, nameName, caption] : pairs) {
-        *code = Named(new QLineEdit(panel), codeName);
-        *name = Named(new QLineEdit(panel), nameName);
-        (*code)->setFixedWidth(70);
-        auto* row = new QHBoxLayout;
-        row->addWidget(*code);
-        row->addWidget(*name, 1);
-        form->addRow(QLatin1String(caption), row);
-    }
-    static_cast<QVBoxLayout*>(panel->layout())->addLayout(form);
-    cmdAdmittedOption_0 = Named(new QPushButton(QStringLiteral("&Save"), panel), "cmdAdmittedOption_0");
-    cmdAdmittedOption_1 = Named(new QPushButton(QStringLiteral("Clo&se"), panel), "cmdAdmittedOption_1");
-    static_cast<QVBoxLayout*>(panel->layout())->addLayout(shell::StationLook::ButtonRow({cmdAdmittedOption_0, cmdAdmittedOption_1}));
-
-    new LookUpKeys(txtAdmitted_1, [this] { lookUpProcedure(txtAdmitted_1, nullptr, txtAdmitted_2); });
-    new LookUpKeys(txtAdmitted_2, [this] { lookUpProcedure(txtAdmitted_1, nullptr, txtAdmitted_2); });
-    new LookUpKeys(txtAdmitted_4, [this] { lookUpDoctor(txtAdmitted_3, nullptr, txtAdmitted_4); });
-    new LookUpKeys(txtAdmitted_6, [this] { lookUpDoctor(txtAdmitted_5, nullptr, txtAdmitted_6); });
-    connect(cboStartTime_0, &QTimeEdit::timeChanged, this, [this](const QTime& start) {
-        cboStartTime_1->setTime(OperationBooking::DefaultEnd(start));
-        updateLengths();
-    });
-    connect(cboStartTime_1, &QTimeEdit::timeChanged, this, [this] { updateLengths(); });
-    connect(Command1, &QPushButton::clicked, this, &frmSchedule::Command1_Click);
-    connect(txtHospNum, &QLineEdit::returnPressed, this, &frmSchedule::Command1_Click);
+    admission_ = new AdmissionPanel(this, QStringLiteral("Patient to be Admitted"), OperationBooking::ScheduleBookTimeMessage());
+    txtHospNum = admission_->txtHospNum;
+    Command1 = admission_->Command1;
+    txtAdmitted_0 = admission_->txtAdmitted_0;
+    txtAdmitted_1 = admission_->txtAdmitted_1;
+    txtAdmitted_2 = admission_->txtAdmitted_2;
+    txtAdmitted_3 = admission_->txtAdmitted_3;
+    txtAdmitted_4 = admission_->txtAdmitted_4;
+    txtAdmitted_5 = admission_->txtAdmitted_5;
+    txtAdmitted_6 = admission_->txtAdmitted_6;
+    optSex_0 = admission_->optSex_0;
+    optSex_1 = admission_->optSex_1;
+    txtAge = admission_->txtAge;
+    cboAdmitted = admission_->cboAdmitted;
+    dtpAdmitted = admission_->dtpAdmitted;
+    cboStartTime_0 = admission_->cboStartTime_0;
+    cboStartTime_1 = admission_->cboStartTime_1;
+    lblSchedule_35 = admission_->lblSchedule_35;
+    cboPatientClass = admission_->cboPatientClass;
+    cmdAdmittedOption_0 = admission_->cmdAdmittedOption_0;
+    cmdAdmittedOption_1 = admission_->cmdAdmittedOption_1;
+    connect(admission_, &AdmissionPanel::lookedUp, this, [this] { tracker_->markModified(); });
+    connect(admission_, &AdmissionPanel::closeRequested, this, [this] { showPanel(nullptr); });
     connect(cmdAdmittedOption_0, &QPushButton::clicked, this, &frmSchedule::cmdAdmittedOption_0_Click);
-    connect(cmdAdmittedOption_1, &QPushButton::clicked, this, [this] { showPanel(nullptr); });
-    return panel;
+    return admission_;
 }
 
 QFrame* frmSchedule::buildParameterPanel()

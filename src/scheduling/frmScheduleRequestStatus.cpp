@@ -2,7 +2,10 @@
 
 #include "components/clsCurrentuser.h"
 #include "db/Connection.h"
+#include "db/DbError.h"
 #include "db/SqlText.h"
+#include "scheduling/AdmissionPanel.h"
+#include "scheduling/ScheduleAlerts.h"
 #include "scheduling/ScheduleChanges.h"
 #include "scheduling/ScheduleGrid.h"
 #include "scheduling/frmEditORSchedule.h"
@@ -11,8 +14,10 @@
 #include "shell/Prompts.h"
 #include "shell/ReportMenu.h"
 #include "shell/SaveTransaction.h"
+#include "shell/StartupHelpers.h"
 #include "shell/StationLook.h"
 #include "shell/fields/DateField.h"
+#include "shell/fields/EditTracker.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -59,6 +64,15 @@ frmScheduleRequestStatus::frmScheduleRequestStatus(QWidget* parent) : QWidget(pa
         connect(cmdPending[i], &QPushButton::clicked, this, [this, i] { cmdPending_Click(i); });
     }
 
+    cmdRequestPatient = new QPushButton(QStringLiteral("Patient to be &Admitted"), this);
+    cmdRequestPatient->setObjectName(QStringLiteral("cmdRequestPatient"));
+    cmdLoadAdmitted = new QPushButton(QStringLiteral("&Copy to Admission"), this);
+    cmdLoadAdmitted->setObjectName(QStringLiteral("cmdLoadAdmitted"));
+    pctAdmitted = new AdmissionPanel(this, QStringLiteral("Patient to be Admitted"),
+                                     QStringLiteral("Invalid Ending Time. Ending Time must not be equal or earlier than the Starting Time."));
+    tracker_ = new shell::EditTracker(this);
+    tracker_->watch(pctAdmitted);
+
     auto* search = new QHBoxLayout;
     search->setSpacing(Small);
     search->addWidget(new QLabel(QStringLiteral("Search by:"), this));
@@ -72,13 +86,26 @@ frmScheduleRequestStatus::frmScheduleRequestStatus(QWidget* parent) : QWidget(pa
     root->setContentsMargins(Large, Medium, Large, Medium);
     root->setSpacing(Medium);
     root->addLayout(search);
-    root->addWidget(mshflexPending, 1);
-    root->addLayout(ButtonRow({cmdPending[3], cmdPending[0], cmdPending[1], cmdPending[2]}, false));
+    auto* body = new QHBoxLayout;
+    body->setSpacing(Medium);
+    body->addWidget(mshflexPending, 1);
+    body->addWidget(pctAdmitted);
+    root->addLayout(body, 1);
+    root->addLayout(ButtonRow({cmdRequestPatient, cmdLoadAdmitted, cmdPending[3], cmdPending[0], cmdPending[1], cmdPending[2]}, false));
     resize(1150, 560);
 
     connect(cmdSearch, &QPushButton::clicked, this, &frmScheduleRequestStatus::Search);
     connect(txtSearch, &QLineEdit::returnPressed, this, &frmScheduleRequestStatus::Search);
     connect(dtpFilterDate, &QDateEdit::dateChanged, this, &frmScheduleRequestStatus::Search);
+    connect(cmdRequestPatient, &QPushButton::clicked, this, &frmScheduleRequestStatus::cmdRequestPatient_Click);
+    connect(cmdLoadAdmitted, &QPushButton::clicked, this, qOverload<>(&frmScheduleRequestStatus::LoadAdmitted));
+    connect(mshflexPending, &QTableWidget::cellDoubleClicked, this, qOverload<>(&frmScheduleRequestStatus::LoadAdmitted));
+    connect(pctAdmitted->cmdAdmittedOption_0, &QPushButton::clicked, this, &frmScheduleRequestStatus::cmdAdmittedOption_0_Click);
+    connect(pctAdmitted, &AdmissionPanel::lookedUp, tracker_, &shell::EditTracker::markModified);
+    connect(pctAdmitted, &AdmissionPanel::closeRequested, this, [this] {
+        pctAdmitted->hide();
+        tracker_->markSaved();
+    });
     Search();
 }
 
@@ -132,6 +159,84 @@ void frmScheduleRequestStatus::cmdPending_Click(int index)
         else
             edit->show();
     }
+}
+
+QDateTime frmScheduleRequestStatus::serverNow() const
+{
+    try {
+        return shell::ReadServerDate();
+    } catch (const db::DbError&) {
+        // The workstation's clock stands in: the booking's own checks read the server again.
+        return QDateTime::currentDateTime();
+    }
+}
+
+void frmScheduleRequestStatus::loadPanelLists()
+{
+    QStringList rooms;
+    QStringList classes;
+    shell::SaveTransaction::Load([&](db::Connection& c) {
+        for (db::Recordset rs = c.open(QStringLiteral("SCHEDULE..sp_List_ORRooms")); !rs.eof(); rs.moveNext())
+            rooms << rs.text(QStringLiteral("Room Name")).trimmed();
+        for (db::Recordset rs = c.open(QStringLiteral("SELECT Classification FROM BUILD_FILE..tbcoPatientClass WHERE Status =  1 "
+                                                      "ORDER BY Classification"));
+             !rs.eof(); rs.moveNext())
+            classes << rs.text(QStringLiteral("Classification")).trimmed();
+    });
+    pctAdmitted->SetRooms(rooms);
+    pctAdmitted->SetPatientClasses(classes);
+}
+
+void frmScheduleRequestStatus::cmdRequestPatient_Click()
+{
+    tracker_->pause();
+    loadPanelLists();
+    pctAdmitted->Clear(serverNow());
+    pctAdmitted->show();
+    tracker_->resume();
+    tracker_->markSaved();
+    pctAdmitted->txtHospNum->setFocus();
+}
+
+void frmScheduleRequestStatus::LoadAdmitted()
+{
+    const QString key = CellText(mshflexPending, mshflexPending->currentRow(), ColKey);
+    if (!key.isEmpty())
+        LoadAdmitted(key);
+}
+
+bool frmScheduleRequestStatus::LoadAdmitted(const QString& transNum)
+{
+    tracker_->pause();
+    loadPanelLists();
+    // Every box is filled from the entry, so nothing of a former booking stays.
+    const bool loaded = pctAdmitted->LoadEntry(transNum);
+    if (loaded)
+        pctAdmitted->show();
+    tracker_->resume();
+    tracker_->markSaved();
+    return loaded;
+}
+
+void frmScheduleRequestStatus::cmdAdmittedOption_0_Click()
+{
+    if (!pctAdmitted->Save(serverNow()))
+        return;
+    ScheduleAlerts::RequestsHandled();
+    tracker_->markSaved();
+    pctAdmitted->hide();
+    Search();
+}
+
+bool frmScheduleRequestStatus::hasUnsavedChanges() const
+{
+    return !pctAdmitted->isHidden() && tracker_->modified();
+}
+
+bool frmScheduleRequestStatus::saveUnsavedChanges()
+{
+    cmdAdmittedOption_0_Click();
+    return !tracker_->modified();
 }
 
 } // namespace scheduling

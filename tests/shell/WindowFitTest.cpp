@@ -31,6 +31,7 @@
 #include "reports/frmReportMonth.h"
 #include "scheduling/frmCommunicationSchedule.h"
 #include "scheduling/frmEditORSchedule.h"
+#include "scheduling/frmScheduleRequestStatus.h"
 #include "scheduling/frmStaff.h"
 #include "shell/ChildWindows.h"
 #include "shell/PictureMdiArea.h"
@@ -289,6 +290,8 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
         requests->mshflexPending->setCurrentCell(0, 1);
         requests->cmdPending_Click(0);
     }
+    if (auto* confirmed = window->children->formsOf<scheduling::frmScheduleRequestStatus>().value(0))
+        confirmed->cmdRequestPatient_Click();
     {
         auto* edit = new scheduling::frmEditORSchedule;
         edit->LoadData(conn().open(QStringLiteral("SELECT MAX(TransNum) FROM SCHEDULE..tbORScheduleDetails WHERE RecordStatus = 'C'"))
