@@ -7,6 +7,7 @@
 #include <QList>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -90,6 +91,8 @@ private:
     bool serviceItemEntered(int row, const QString& text);
     bool doctorItemEntered(int row, const QString& text);
     bool stockItemEntered(int row, const QString& text);
+    QString pickStockItem(int row);
+    std::optional<QString> pickDosage(const QString& department, const QString& name, const db::Decimal& stockOnHand);
     bool quantityEntered(int row, const QString& text);
     bool unitPriceEntered(int row, const QString& text);
     bool amountEntered(int row, const QString& text);

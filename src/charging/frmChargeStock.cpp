@@ -4,7 +4,9 @@
 #include "charging/ChargeSlipFormat.h"
 #include "charging/frmCharge.h"
 #include "components/ComponentSet.h"
+#include "components/clsCodeSearch.h"
 #include "components/clsDrug.h"
+#include "components/clsListDrugs.h"
 #include "db/Connection.h"
 #include "db/SqlText.h"
 #include "db/routines/InventoryAndCharging.h"
@@ -31,7 +33,73 @@ const settings::clsSettings& Settings()
 // it are charged as they always were.
 const QString kFormularyCutOff = QStringLiteral("2018-01-01");
 
+// The listing number of the code search's dosages.
+constexpr int kDosageListing = 30;
+
 } // namespace
+
+// An empty item code opens the item list of the department's location; the
+// picked code goes on as if it had been typed. Empty when nothing was picked
+// (cancelled, or the list could not be read and the user was told).
+QString frmCharge::pickStockItem(int r)
+{
+    const QString department = rows_.at(r).line.departmentCode;
+    QString location;
+    bool central = false;
+    if (!shell::SaveTransaction::Load([&](db::Connection&) {
+            location = routines::GetRevenueLocation(department);
+            central = routines::GetInventoryType(location) == QLatin1String("C");
+        }))
+        return QString();
+    components::clsListDrugs* list = nullptr;
+    if (app::Components)
+        list = central && app::Components->DrugListCSR() ? app::Components->DrugListCSR() : app::Components->DrugList();
+    if (!list)
+        return QString();
+    list->DrugsORCSR = central;
+    QString picked;
+    if (!shell::SaveTransaction::Load([&](db::Connection&) { picked = list->ShowList(location); }))
+        return QString();
+    return picked;
+}
+
+// A medicine of a pharmacy department carries its dosage when the hospital
+// asks for one: it must be in stock, and the nurse picks the dosage from the
+// code search. Empty after telling the user why the item is refused.
+std::optional<QString> frmCharge::pickDosage(const QString& department, const QString& name, const db::Decimal& stockOnHand)
+{
+    bool pharmacy = false;
+    if (!shell::SaveTransaction::Load([&](db::Connection& c) {
+            pharmacy = !c.open(QStringLiteral("SELECT 1 FROM BUILD_FILE..tbCoRevenueCode WHERE RevenueID = ") + db::Quote(department)
+                               + QStringLiteral(" AND StockCardRevenueID = 'PH'"))
+                            .eof();
+        }))
+        return std::nullopt;
+    if (!pharmacy)
+        return QString(); // not a medicine: no dosage needed, nothing refused
+    if (stockOnHand.isZero() || stockOnHand.isNegative()) {
+        shell::Notify(QStringLiteral("There is no stock left for ") + name + QStringLiteral(". The system can't process the specified item."));
+        return std::nullopt;
+    }
+    components::clsCodeSearch* search = app::Components ? app::Components->CodeSearch() : nullptr;
+    QString dosage;
+    if (search) {
+        const bool mode = search->SearchMode;
+        search->SearchMode = true;
+        const bool read = shell::SaveTransaction::Load([&](db::Connection&) {
+            if (search->SearchListing(QString(), kDosageListing))
+                dosage = search->DosageRecord.ResultCode.trimmed();
+        });
+        search->SearchMode = mode;
+        if (!read)
+            return std::nullopt;
+    }
+    if (dosage.isEmpty()) {
+        shell::Notify(QStringLiteral("DOSAGE ID for ") + name + QStringLiteral(" is empty. The system can't process the specified item."));
+        return std::nullopt;
+    }
+    return dosage;
+}
 
 bool frmCharge::stockItemEntered(int r, const QString& text)
 {
@@ -39,8 +107,8 @@ bool frmCharge::stockItemEntered(int r, const QString& text)
     if (!drug)
         return false;
     if (text.isEmpty()) {
-        shell::Notify(QStringLiteral("Item code does not exist."));
-        return false;
+        const QString picked = pickStockItem(r);
+        return !picked.isEmpty() && stockItemEntered(r, picked);
     }
     const QString department = rows_.at(r).line.departmentCode;
     const settings::clsSettings& s = Settings();
@@ -135,6 +203,14 @@ bool frmCharge::stockItemEntered(int r, const QString& text)
             return false;
     }
 
+    QString dosage;
+    if (s.ShowDosagePostMedicines()) {
+        const std::optional<QString> picked = pickDosage(department, drug->DrugName.trimmed(), drug->StockOnHand);
+        if (!picked)
+            return false;
+        dosage = *picked;
+    }
+
     StockPriceFacts facts;
     facts.sellingPriceIn = drug->SellingPriceIn;
     facts.sellingPriceOut = drug->SellingPriceOut;
@@ -166,6 +242,7 @@ bool frmCharge::stockItemEntered(int r, const QString& text)
     filled.line.amount = LineAmount(filled.line.quantity, price);
     filled.line.location = location;
     filled.line.stockDepartment = inventoryType == QLatin1String("C") ? QStringLiteral("CS") : QStringLiteral("PH");
+    filled.line.dosageId = dosage;
     row = filled;
     return true;
 }

@@ -21,6 +21,13 @@ QString rateColumns(int count)
 
 } // namespace
 
+ListingDef StockItemListing()
+{
+    return ListingDef{Listing::StockItems, QStringLiteral("List of Items"), QStringLiteral("ItemID"),
+                      {col("ItemID", "Code"), col("ItemName", "Item Name"), col("OnHand", "On Hand"),
+                       col("SellingPrice", "Price", true)}};
+}
+
 std::optional<ListingDef> FindListing(int number)
 {
     switch (static_cast<Listing>(number)) {
@@ -42,6 +49,11 @@ std::optional<ListingDef> FindListing(int number)
         return ListingDef{Listing::OtherRevenue, QStringLiteral("List of Other Revenues"), QStringLiteral("OtherRevenueID"),
                           {col("OtherRevenueID", "Code"), col("OtherRevenue", "Description"), col("OtherSectionID", "Section"),
                            col("RateA", "Rate A", true)}};
+    case Listing::Dosages:
+        return ListingDef{Listing::Dosages, QStringLiteral("List of Dosages"), QStringLiteral("DosageID"),
+                          {col("DosageID", "Code"), col("Dosage", "Dosage"), col("Frequency", "Frequency")}};
+    case Listing::StockItems:
+        break;
     }
     return std::nullopt;
 }
@@ -77,6 +89,24 @@ QString ListingQuery(const ListingDef& def, const ListingFilter& filter)
             where << QStringLiteral("OtherSectionID = ") + db::Quote(filter.otherSectionID.trimmed());
         order = QStringLiteral("OtherRevenue");
         break;
+    case Listing::Dosages:
+        select = QStringLiteral("SELECT DosageID, Dosage, Frequency FROM BUILD_FILE..tbCoDosage");
+        order = QStringLiteral("Dosage");
+        break;
+    case Listing::StockItems: {
+        // Two tables share the item code here, so this listing names its columns itself.
+        QStringList items{QStringLiteral("ISNULL(M.Status, 'A') = 'A'"),
+                          QStringLiteral("L.LocationID = ") + db::Quote(filter.location.trimmed())};
+        if (!filter.containing.trimmed().isEmpty()) {
+            const QString like = db::LikeContaining(filter.containing.trimmed());
+            items << QStringLiteral("(M.ItemID LIKE %1 OR M.ItemName LIKE %1)").arg(like);
+        }
+        if (!filter.exactCode.isNull())
+            items << QStringLiteral("M.ItemID = ") + db::Quote(filter.exactCode.trimmed());
+        return QStringLiteral("SELECT M.ItemID, M.ItemName, L.OnHand, M.SellingPrice FROM INVENTORY..tbInvItemLocation L "
+                              "JOIN INVENTORY..tbInvMaster M ON M.ItemID = L.ItemID WHERE ")
+               + items.join(QStringLiteral(" AND ")) + QStringLiteral(" ORDER BY M.ItemName, M.ItemID");
+    }
     }
     if (!filter.exactCode.isNull())
         where << def.codeColumn + QStringLiteral(" = ") + db::Quote(filter.exactCode.trimmed());

@@ -13,6 +13,10 @@ enum class Listing {
     Services = 9,
     LaboratoryExams = 18,
     OtherRevenue = 21,
+    Dosages = 30, // our own number: the dosage table of the build file
+    // Not offered by number: the item list of one stock location, opened
+    // through the item list component.
+    StockItems = 1000,
 };
 
 // How one listing is read and shown.
@@ -36,7 +40,12 @@ struct ListingFilter {
     QString otherSectionID; // other revenue: only this section (all sections when empty)
     bool affiliatedOnly = false; // doctors: only those affiliated with the hospital
     QString exactCode;      // only the row with this code (a direct look-up)
+    QString location;       // stock items: the inventory location listed
+    QString containing;     // stock items: code or name containing this text (all when empty)
 };
+
+// The item list of a stock location: code, name, stock on hand and price.
+ListingDef StockItemListing();
 
 // The statement that reads a listing's active rows, ordered by name.
 QString ListingQuery(const ListingDef& def, const ListingFilter& filter);

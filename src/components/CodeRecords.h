@@ -21,6 +21,12 @@ struct DietRecord {
     QString Remark;
 };
 
+struct DosageRecord {
+    QString ResultCode;
+    QString Dosage;
+    QString Frequency;
+};
+
 struct ServiceRecord {
     QString ResultCode;
     QString Service;

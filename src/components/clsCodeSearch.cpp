@@ -45,6 +45,7 @@ void clsCodeSearch::Initialize_Classes()
     ServiceRecord = {};
     LabExamRecord = {};
     OtherRevenueRecord = {};
+    DosageRecord = {};
 }
 
 bool clsCodeSearch::SearchListing(const QString& searchText, int listing)
@@ -96,6 +97,11 @@ bool clsCodeSearch::SearchListing(const QString& searchText, int listing)
         OtherRevenueRecord.OtherRevenue = text(row, "OtherRevenue");
         OtherRevenueRecord.OtherSectionID = text(row, "OtherSectionID");
         break;
+    case Listing::Dosages:
+        DosageRecord = {code, text(row, "Dosage"), text(row, "Frequency")};
+        break;
+    case Listing::StockItems:
+        return false; // listed by the item list component, never by number
     }
     return true;
 }

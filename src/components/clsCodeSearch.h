@@ -31,7 +31,7 @@ public:
     void Initialize_Classes();
 
     // Looks `searchText` up in `listing` (1 doctors, 6 diets, 9 services,
-    // 18 laboratory exams, 21 other revenue). True when a row was picked; its
+    // 18 laboratory exams, 21 other revenue, 30 dosages). True when a row was picked; its
     // record then holds the row and its ResultCode. False leaves the records
     // as they were. Throws db::DbError when the code table cannot be read.
     bool SearchListing(const QString& searchText, int listing);
@@ -41,6 +41,7 @@ public:
     codes::ServiceRecord ServiceRecord;
     codes::LabExamRecord LabExamRecord;
     codes::OtherRevenueRecord OtherRevenueRecord;
+    codes::DosageRecord DosageRecord;
 };
 
 } // namespace components

@@ -4,9 +4,8 @@
 
 namespace components {
 
-// The item list of the stock departments (ShowList comes with the first
-// window that opens it). DrugsORCSR picks between the pharmacy's items and
-// those of the central supply.
+// The item list of the stock departments. DrugsORCSR picks between the
+// pharmacy's items and those of the central supply.
 class clsListDrugs : public ConnectedComponent {
 public:
     static constexpr const char* ProgID = "prjListDrugs.clsListDrugs";
@@ -15,6 +14,12 @@ public:
     bool InitConnection(db::Connection* connection) { return connectTo(connection); }
 
     bool DrugsORCSR = false;
+
+    // Lists the active items of an inventory location (name, stock on hand
+    // and price), narrowed to those whose code or name holds `searchText`,
+    // in the look-up window; the code the user picked, or an empty text when
+    // the window was cancelled. Throws db::DbError when the list cannot be read.
+    QString ShowList(const QString& location, const QString& searchText = QString());
 };
 
 // The same list grouped by generic name, used where the hospital lists drugs
