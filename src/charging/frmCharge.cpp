@@ -1,6 +1,7 @@
 #include "charging/frmCharge.h"
 
 #include "charging/ChargeSlipFormat.h"
+#include "charging/frmCdfViewing.h"
 #include "charging/frmListPackage.h"
 #include "charging/frmProcedureValues.h"
 #include "components/ComponentSet.h"
@@ -183,6 +184,7 @@ frmCharge::frmCharge(QWidget* parent)
     root->addWidget(postedBox, 2);
 
     connect(cmdOption, &QPushButton::clicked, this, &frmCharge::cmdOption_Click);
+    connect(cmdCDF, &QPushButton::clicked, this, &frmCharge::cmdCDF_Click);
     connect(revoke, &QPushButton::clicked, this, [this] { revokeChosen(postedList->MSHFlexList->currentRow()); });
     connect(postedList, &PostedChargesList::lineChosen, this, &frmCharge::revokeChosen);
     connect(mshflexEntry, &QTableWidget::cellClicked, this, &frmCharge::editCell);
@@ -206,6 +208,13 @@ bool frmCharge::ruvListShown() const
     return !site.isEmpty() && site.compare(ruvSite, Qt::CaseInsensitive) == 0;
 }
 
+void frmCharge::cmdCDF_Click()
+{
+    frmCdfViewing view(this);
+    if (view.Form_Load(IdNum, PatientName))
+        shell::Prompts::current().exec(view);
+}
+
 void frmCharge::Form_Load()
 {
     txtPatient->setText(PatientName);
@@ -219,10 +228,14 @@ void frmCharge::Form_Load()
     for (QLineEdit* box : {txtPatient, txtId, txtPno, txtRoom, txtAge, txtSex, txtDoctor1})
         box->setCursorPosition(0);
     Command1[5]->setVisible(ruvListShown());
-    // The CDF viewer belongs to one site only, and this station keeps no CDF
-    // records to view yet: the button shows there, greyed.
-    cmdCDF->setVisible(app::Hospital().clientname.trimmed().compare(QLatin1String("QORV"), Qt::CaseInsensitive) == 0);
-    cmdCDF->setEnabled(false);
+    // The deposit view belongs to one site only, and opens only on a stay
+    // that has deposits to show.
+    const bool cdfSite = app::Hospital().clientname.trimmed().compare(QLatin1String("QORV"), Qt::CaseInsensitive) == 0;
+    cmdCDF->setVisible(cdfSite);
+    bool deposits = false;
+    if (cdfSite)
+        shell::SaveTransaction::Load([&](db::Connection& c) { deposits = HasDeposits(c, IdNum); });
+    cmdCDF->setEnabled(deposits);
     resetGrid();
     shell::SaveTransaction::Load([&](db::Connection& c) {
         loadDepartments();

@@ -54,6 +54,7 @@ public:
     // ---- buttons --------------------------------------------------------------------------
     void Command1_Click(int index);
     void cmdOption_Click();
+    void cmdCDF_Click();
     void revokeChosen(int postedRow);
 
     // Set by the meal dialog.

@@ -8,6 +8,7 @@
 #include "charging/frmDoctorsFee.h"
 #include "charging/frmListPackage.h"
 #include "charging/frmMarkUp.h"
+#include "charging/frmCdfViewing.h"
 #include "charging/frmMeals.h"
 #include "charging/frmPSIReading.h"
 #include "charging/frmProcedureValues.h"
@@ -354,6 +355,13 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
             row.insert(column.field, column.money ? QVariant(12345.5) : QVariant(QStringLiteral("OPERATING ROOM FEE, MAJOR")));
         components::frmCodeSearch lookUp(*revenues, {row, row}, QString());
         checkDialog(lookUp);
+        // The item list of a stock location, through the same window.
+        const components::ListingDef items = components::StockItemListing();
+        QVariantMap item;
+        for (const components::ListingDef::Column& column : items.columns)
+            item.insert(column.field, column.money ? QVariant(12345.5) : QVariant(QStringLiteral("SODIUM CHLORIDE 0.9% 1L BOTTLE")));
+        components::frmCodeSearch itemList(items, {item, item}, QString());
+        checkDialog(itemList);
         reports::frmReport range;
         checkDialog(range);
         reports::frmReportDate period;
@@ -369,6 +377,9 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
         checkDialog(fees);
         charging::frmMeals meals;
         checkDialog(meals);
+        charging::frmCdfViewing deposits;
+        deposits.Form_Load(QStringLiteral("1000158"), QStringLiteral("DELA CRUZ, JUAN"));
+        checkDialog(deposits);
         charging::frmPSIReading reading;
         reading.Form_Load(QStringLiteral("O002"), QStringLiteral("OXYGEN TANK, PER PSI"));
         checkDialog(reading);
