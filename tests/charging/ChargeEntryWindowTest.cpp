@@ -6,9 +6,13 @@
 #include "app_support/AppFixture.h"
 
 #include "charging/ChargePricing.h"
+#include "charging/frmCdfViewing.h"
 #include "charging/frmCharge.h"
 #include "charging/frmListPackage.h"
 #include "charging/frmMarkUp.h"
+#include "components/ComponentSet.h"
+#include "components/clsListDrugs.h"
+#include "components/frmCodeSearch.h"
 #include "db/routines/RatesAndClasses.h"
 #include "settings/HospitalInfo.h"
 #include "shell/ChildWindows.h"
@@ -22,6 +26,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 #include <memory>
@@ -550,6 +555,209 @@ TEST_F(ChargeEntryWindowTest, PackageChoiceRefusesWhatCannotGoOnOneSlip)
     });
     form->Command1[1]->click();
     EXPECT_EQ(seen.last(), QStringLiteral("Package was previously added to the list of charges."));
+}
+
+// ---- item list, dosage and deposits ------------------------------------------------------------
+
+// The codes a look-up window shows now, and a pick of the row holding `code`.
+QStringList shownCodes(QDialog& d)
+{
+    QAbstractItemModel* model = d.findChild<QTableView*>(QStringLiteral("grdListing"))->model();
+    QStringList codes;
+    for (int r = 0; r < model->rowCount(); ++r)
+        codes << model->index(r, 0).data().toString();
+    return codes;
+}
+void pick(QDialog& d, const QString& code)
+{
+    d.findChild<QLineEdit*>(QStringLiteral("txtSearch"))->setText(code);
+    QTableView* grid = d.findChild<QTableView*>(QStringLiteral("grdListing"));
+    for (int r = 0; r < grid->model()->rowCount(); ++r)
+        if (grid->model()->index(r, 0).data().toString() == code)
+            grid->setCurrentIndex(grid->model()->index(r, 0));
+    d.findChild<QPushButton*>(QStringLiteral("cmdSelect"))->click();
+}
+
+TEST_F(ChargeEntryWindowTest, AnEmptyStockCodeOpensTheLocationsItemListAndThePickGoesOnAsTyped)
+{
+    const QString location = scalar(QStringLiteral("SELECT LocationID FROM BUILD_FILE..tbCoRevenueCode WHERE RevenueID = 'CS'"));
+    const QStringList stocked = test::StockedItems(conn(), location, 2);
+    ASSERT_EQ(stocked.size(), 2);
+    const QString item = stocked.at(1);
+    const int atLocation = scalar(QStringLiteral("SELECT COUNT(*) FROM INVENTORY..tbInvItemLocation L JOIN INVENTORY..tbInvMaster M "
+                                                 "ON M.ItemID = L.ItemID WHERE ISNULL(M.Status, 'A') = 'A' AND L.LocationID = ")
+                                  + db::Quote(location))
+                               .toInt();
+    auto form = open();
+    enter(*form, 0, frmCharge::ColDept, QStringLiteral("CS"));
+
+    // Cancelled: nothing said, the row waits for a code.
+    prompts.onDialog([](QDialog& d) { d.reject(); });
+    enter(*form, 0, frmCharge::ColItem, QString());
+    EXPECT_TRUE(prompts.texts().isEmpty()) << prompts.texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(cell(*form, 0, frmCharge::ColItem).isEmpty());
+
+    int listed = -1;
+    prompts.onDialog([&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("List of Items"));
+        listed = int(shownCodes(d).size());
+        pick(d, item);
+    });
+    enter(*form, 0, frmCharge::ColItem, QString());
+    EXPECT_EQ(listed, atLocation) << "every active item of the department's location, and only those";
+    ASSERT_EQ(cell(*form, 0, frmCharge::ColItem), item);
+    EXPECT_EQ(form->rows().at(0).line.location, location);
+    EXPECT_EQ(form->rows().at(0).line.stockDepartment, QStringLiteral("CS"));
+    EXPECT_FALSE(cell(*form, 0, frmCharge::ColUnitPrice).isEmpty());
+
+    // The picked code meets the same checks as a typed one.
+    enter(*form, 1, frmCharge::ColDept, QStringLiteral("CS"));
+    prompts.onDialog([&](QDialog& d) { pick(d, item); });
+    enter(*form, 1, frmCharge::ColItem, QString());
+    EXPECT_EQ(prompts.last().text, QStringLiteral("Can't charge the same Medicine/Supply."));
+    EXPECT_TRUE(cell(*form, 1, frmCharge::ColItem).isEmpty());
+    EXPECT_TRUE(prompts.allUsed());
+}
+
+TEST_F(ChargeEntryWindowTest, TheItemListNarrowsByTypedTextTakenLiterally)
+{
+    const QString location = scalar(QStringLiteral("SELECT LocationID FROM BUILD_FILE..tbCoRevenueCode WHERE RevenueID = 'PH'"));
+    const QString item = test::StockedItems(conn(), location, 1).value(0);
+    ASSERT_FALSE(item.isEmpty());
+    const QString name = scalar(QStringLiteral("SELECT ItemName FROM INVENTORY..tbInvMaster WHERE ItemID = ") + db::Quote(item));
+    const QString part = name.mid(1, 5).toLower();
+    // Counted here without LIKE: the item's code or name holds the text.
+    const auto holding = [&](const QString& text) {
+        int count = 0;
+        for (db::Recordset rs = conn().open(QStringLiteral("SELECT M.ItemID, M.ItemName FROM INVENTORY..tbInvItemLocation L JOIN "
+                                                           "INVENTORY..tbInvMaster M ON M.ItemID = L.ItemID WHERE "
+                                                           "ISNULL(M.Status, 'A') = 'A' AND L.LocationID = ")
+                                            + db::Quote(location));
+             !rs.eof(); rs.moveNext())
+            count += rs.field(0).text().contains(text, Qt::CaseInsensitive) || rs.field(1).text().contains(text, Qt::CaseInsensitive);
+        return count;
+    };
+    const int matching = holding(part);
+    components::clsListDrugs* list = app::Components->DrugList();
+    QStringList codes;
+    prompts.onDialog([&](QDialog& d) {
+        codes = shownCodes(d);
+        d.reject();
+    });
+    EXPECT_TRUE(list->ShowList(location, part).isEmpty()) << "cancelled";
+    EXPECT_TRUE(codes.contains(item));
+    EXPECT_EQ(codes.size(), matching);
+
+    // A wildcard typed by the user matches only itself.
+    prompts.onDialog([&](QDialog& d) {
+        codes = shownCodes(d);
+        d.reject();
+    });
+    list->ShowList(location, QStringLiteral("%"));
+    EXPECT_EQ(codes.size(), holding(QStringLiteral("%"))) << codes.join(QLatin1Char(',')).toStdString();
+    prompts.onDialog([&](QDialog& d) {
+        codes = shownCodes(d);
+        d.reject();
+    });
+    list->ShowList(location, QStringLiteral("_"));
+    EXPECT_EQ(codes.size(), holding(QStringLiteral("_")));
+}
+
+TEST_F(ChargeEntryWindowTest, APharmacyItemTakesItsDosageFromTheCodeSearchAndPostsIt)
+{
+    run(QStringLiteral("DELETE FROM STATION..tbNurseSetup WHERE Field = 'ORShowDosagePostMedicines'"));
+    run(QStringLiteral("INSERT INTO STATION..tbNurseSetup (Field, value) VALUES ('ORShowDosagePostMedicines', '1')"));
+    programSettings->LoadParameters();
+    ASSERT_TRUE(programSettings->ShowDosagePostMedicines());
+    const QString location = scalar(QStringLiteral("SELECT LocationID FROM BUILD_FILE..tbCoRevenueCode WHERE RevenueID = 'PH'"));
+    const QStringList items = test::StockedItems(conn(), location, 2);
+    ASSERT_EQ(items.size(), 2);
+    const QString medicine = items.at(0), emptyShelf = items.at(1);
+    const auto nameOf = [&](const QString& id) {
+        return scalar(QStringLiteral("SELECT ItemName FROM INVENTORY..tbInvMaster WHERE ItemID = ") + db::Quote(id)).trimmed();
+    };
+    run(QStringLiteral("UPDATE INVENTORY..tbInvItemLocation SET OnHand = 0 WHERE ItemID = %1 AND LocationID = %2")
+            .arg(db::Quote(emptyShelf), db::Quote(location)));
+    auto form = open();
+
+    enter(*form, 0, frmCharge::ColDept, QStringLiteral("PH"));
+    enter(*form, 0, frmCharge::ColItem, emptyShelf); // no dosage window for an item without stock
+    EXPECT_EQ(prompts.last().text, QStringLiteral("There is no stock left for ") + nameOf(emptyShelf)
+                                       + QStringLiteral(". The system can't process the specified item."));
+    EXPECT_TRUE(cell(*form, 0, frmCharge::ColItem).isEmpty());
+
+    prompts.onDialog([](QDialog& d) { d.reject(); });
+    enter(*form, 0, frmCharge::ColItem, medicine);
+    EXPECT_EQ(prompts.last().text, QStringLiteral("DOSAGE ID for ") + nameOf(medicine)
+                                       + QStringLiteral(" is empty. The system can't process the specified item."));
+    EXPECT_TRUE(cell(*form, 0, frmCharge::ColItem).isEmpty());
+
+    QString title;
+    prompts.onDialog([&](QDialog& d) {
+        title = d.windowTitle();
+        pick(d, QStringLiteral("BID"));
+    });
+    enter(*form, 0, frmCharge::ColItem, medicine);
+    EXPECT_EQ(title, QStringLiteral("List of Dosages"));
+    ASSERT_EQ(cell(*form, 0, frmCharge::ColItem), medicine);
+    EXPECT_EQ(cell(*form, 0, frmCharge::ColDosage), QStringLiteral("BID"));
+
+    // A central-supply item asks for no dosage (an unexpected window fails the test).
+    const QString csLocation = scalar(QStringLiteral("SELECT LocationID FROM BUILD_FILE..tbCoRevenueCode WHERE RevenueID = 'CS'"));
+    const QString supply = test::StockedItems(conn(), csLocation, 1).value(0);
+    enter(*form, 1, frmCharge::ColDept, QStringLiteral("CS"));
+    enter(*form, 1, frmCharge::ColItem, supply);
+    ASSERT_EQ(cell(*form, 1, frmCharge::ColItem), supply);
+    EXPECT_TRUE(cell(*form, 1, frmCharge::ColDosage).isEmpty());
+
+    QString slip;
+    QObject::connect(form.get(), &frmCharge::posted, [&](const QString& s) { slip = s; });
+    prompts.answer(true);
+    signAs();
+    prompts.onDialog([](QDialog& d) { d.reject(); }); // no requesting doctor
+    form->Command1[0]->click();
+    ASSERT_FALSE(slip.isEmpty()) << prompts.texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT DosageID FROM INVENTORY..tbInvStockcard WHERE RefNum = %1 AND ItemID = %2")
+                         .arg(db::Quote(slip), db::Quote(medicine))),
+              QStringLiteral("BID"));
+}
+
+TEST_F(ChargeEntryWindowTest, TheDepositViewOpensAtItsSiteForAStayWithDepositsAndTotalsThemExactly)
+{
+    run(QStringLiteral("DELETE FROM BILLING..tbBillDeposit WHERE IDNum = ") + db::Quote(kAdmission));
+    app::Hospital().clientname = QStringLiteral("QORV");
+    {
+        auto form = open();
+        EXPECT_FALSE(form->cmdCDF->isHidden());
+        EXPECT_FALSE(form->cmdCDF->isEnabled()) << "no deposits yet";
+    }
+    const auto deposit = [&](const char* number, const char* amount, const char* status) {
+        run(QStringLiteral("INSERT INTO BILLING..tbBillDeposit (IDNum, ORNumber, DepositDate, Amount, Status) "
+                           "VALUES (%1, '%2', '2026-11-02 09:00:00', %3, '%4')")
+                .arg(db::Quote(kAdmission), QLatin1String(number), QLatin1String(amount), QLatin1String(status)));
+    };
+    deposit("A1", "0.10", "A");
+    deposit("A2", "0.20", "A");
+    deposit("A3", "1234567.05", "A");
+    deposit("A4", "500.00", "C"); // cancelled receipt
+    auto form = open();
+    ASSERT_TRUE(form->cmdCDF->isEnabled());
+    int rows = -1;
+    QString total;
+    prompts.onDialog([&](QDialog& d) {
+        auto& view = static_cast<charging::frmCdfViewing&>(d);
+        rows = view.grdDeposits->rowCount();
+        total = view.lblTotal->text();
+        EXPECT_EQ(view.txtId->text(), kAdmission);
+        view.cmdClose->click();
+    });
+    form->cmdCDF->click();
+    EXPECT_EQ(rows, 3);
+    EXPECT_EQ(total, QStringLiteral("Total Deposit: Php 1,234,567.35"));
+
+    app::Hospital().clientname = QStringLiteral("ELSEWHERE");
+    auto other = open();
+    EXPECT_TRUE(other->cmdCDF->isHidden());
 }
 
 } // namespace
