@@ -33,7 +33,6 @@ bool HasDeposits(db::Connection& c, const QString& idNum);
 
 // The patient's deposit view: read-only, the receipts of the stay and their total.
 class frmCdfViewing : public QDialog {
-    Q_OBJECT
 public:
     explicit frmCdfViewing(QWidget* parent = nullptr);
 

@@ -51,10 +51,14 @@ QString frmCharge::pickStockItem(int r)
             central = routines::GetInventoryType(location) == QLatin1String("C");
         }))
         return QString();
+    // The central supply has a list of its own only where drugs are listed by
+    // generic name; elsewhere the one item list serves both.
     components::clsListDrugs* list = nullptr;
-    if (app::Components)
-        list = central && app::Components->DrugListCSR() ? app::Components->DrugListCSR() : app::Components->DrugList();
-    if (!list)
+    if (app::Components) {
+        components::clsListDrugs* supplies = app::Components->DrugListCSR();
+        list = central && supplies && supplies->connection() ? supplies : app::Components->DrugList();
+    }
+    if (!list || !list->connection())
         return QString();
     list->DrugsORCSR = central;
     QString picked;

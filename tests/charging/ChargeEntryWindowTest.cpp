@@ -665,8 +665,9 @@ TEST_F(ChargeEntryWindowTest, TheItemListNarrowsByTypedTextTakenLiterally)
 
 TEST_F(ChargeEntryWindowTest, APharmacyItemTakesItsDosageFromTheCodeSearchAndPostsIt)
 {
-    run(QStringLiteral("DELETE FROM STATION..tbNurseSetup WHERE Field = 'ORShowDosagePostMedicines'"));
+    run(QStringLiteral("DELETE FROM STATION..tbNurseSetup WHERE Field IN ('ORShowDosagePostMedicines', 'OREnableChargeSlipPrinting')"));
     run(QStringLiteral("INSERT INTO STATION..tbNurseSetup (Field, value) VALUES ('ORShowDosagePostMedicines', '1')"));
+    run(QStringLiteral("INSERT INTO STATION..tbNurseSetup (Field, value) VALUES ('OREnableChargeSlipPrinting', '0')"));
     programSettings->LoadParameters();
     ASSERT_TRUE(programSettings->ShowDosagePostMedicines());
     const QString location = scalar(QStringLiteral("SELECT LocationID FROM BUILD_FILE..tbCoRevenueCode WHERE RevenueID = 'PH'"));
