@@ -2,6 +2,7 @@
 
 #include "charging/ChargePricing.h"
 #include "db/Connection.h"
+#include "db/DbError.h"
 #include "db/SqlText.h"
 #include "shell/SaveTransaction.h"
 #include "shell/StationLook.h"
@@ -91,10 +92,19 @@ bool frmCdfViewing::Form_Load(const QString& idNum, const QString& patientName)
     txtPatient->setText(patientName);
     txtId->setText(idNum);
     QList<DepositLine> lines;
-    if (!shell::SaveTransaction::Load([&](db::Connection& c) { lines = ReadDeposits(c, idNum); }))
+    db::Decimal total;
+    if (!shell::SaveTransaction::Load([&](db::Connection& c) {
+            lines = ReadDeposits(c, idNum);
+            for (const DepositLine& line : lines) {
+                const std::optional<db::Decimal> sum = db::Decimal::add(total, line.amount);
+                if (!sum)
+                    throw db::DbError(QStringLiteral("Arithmetic overflow error converting expression to data type money."));
+                total = *sum;
+            }
+        }))
         return false;
     grdDeposits->setRowCount(int(lines.size()));
-    total_ = db::Decimal();
+    total_ = total;
     for (int r = 0; r < lines.size(); ++r) {
         const DepositLine& line = lines.at(r);
         auto* amount = new QTableWidgetItem(GroupedMoneyText(line.amount));
@@ -103,8 +113,6 @@ bool frmCdfViewing::Form_Load(const QString& idNum, const QString& patientName)
         grdDeposits->setItem(r, 1, new QTableWidgetItem(line.date.toString(QStringLiteral("MM/dd/yyyy hh:mm AP"))));
         grdDeposits->setItem(r, 2, amount);
         grdDeposits->setItem(r, 3, new QTableWidgetItem(line.remarks));
-        // Exact sums: a stay's deposits never come near the decimal's limits.
-        total_ = db::Decimal::add(total_, line.amount).value_or(total_);
     }
     grdDeposits->resizeColumnsToContents();
     lblTotal->setText(QStringLiteral("Total Deposit: Php ") + GroupedMoneyText(total_));
