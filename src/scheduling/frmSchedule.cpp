@@ -1,3 +1,4 @@
+#include "scheduling/RoomMaintenance.h"
 #include "scheduling/frmSchedule.h"
 
 #include "components/ComponentSet.h"
@@ -234,7 +235,9 @@ void frmSchedule::cmdAddRoom_Click()
         shell::Notify(QStringLiteral("Please provide room name."));
         return;
     }
-    if (!shell::SaveTransaction::Run([&](db::Connection& c) { c.execute(QStringLiteral("SCHEDULE..sp_AddORRoom ") + db::Quote(name)); }))
+    // The same rules as the room maintenance window: a room is added by a
+    // signed user, with its station log, under a name no other room has.
+    if (!RoomMaintenance::AddRoom(RoomMaintenance::NextRoomNumber(), name, true))
         return;
     txtAddRoom->clear();
     roomsChanged();
@@ -255,9 +258,8 @@ void frmSchedule::cmdEditRoom_Click()
     number.toInt(&isNumber);
     if (!isNumber)
         return;
-    if (!shell::SaveTransaction::Run([&](db::Connection& c) {
-            c.execute(QStringLiteral("SCHEDULE..sp_UpdateORRoom ") + db::Quote(name) + QLatin1Char(',') + number);
-        }))
+    // The list holds active rooms only, so a rename keeps the room active.
+    if (!RoomMaintenance::UpdateRoom(number, name, true))
         return;
     roomsChanged();
 }
