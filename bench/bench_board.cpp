@@ -120,14 +120,3 @@ void BM_BoardWeekOneRoom(benchmark::State& state)
 BENCHMARK(BM_BoardWeekOneRoom)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

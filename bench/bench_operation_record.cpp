@@ -98,14 +98,3 @@ void BM_SaveOperationRecord(benchmark::State& state)
 BENCHMARK(BM_SaveOperationRecord)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -116,15 +116,3 @@ void BM_PostThirtyLineSlip(benchmark::State& state)
 BENCHMARK(BM_PostThirtyLineSlip)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    shell::Prompts::install(nullptr);
-    return 0;
-}

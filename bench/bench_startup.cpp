@@ -61,14 +61,3 @@ void BM_StartupAfterLogIn(benchmark::State& state)
 BENCHMARK(BM_StartupAfterLogIn)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
