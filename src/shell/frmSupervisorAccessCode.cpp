@@ -126,11 +126,13 @@ void frmSupervisorAccessCode::acceptSupervisor()
         reject();
         return;
     }
-    // The supervisory right is looked up for the user logged in at the
-    // workstation, not for the account typed.
+    // The supervisory right is the typed account's: looked up for the user
+    // logged in at the workstation (as the older program did), a staff nurse
+    // could never get an approval, and at a supervisor's workstation any
+    // colleague's password would pass as a supervisor's.
     bool supervisor = false;
     try {
-        supervisor = routines::HasUserRight(OperatingRoomDepartment, QString());
+        supervisor = routines::HasUserRight(OperatingRoomDepartment, txtUserID->text().trimmed());
         if (!supervisor)
             Notify(QStringLiteral("Sorry, you don't have supervisory rights."));
     } catch (const db::DbError& e) {

@@ -74,17 +74,17 @@ TEST_F(ValidationProtocol, NoAbandonsTheTransaction)
 TEST_F(ValidationProtocol, SupervisorProtocolNeedsAnAllowedSupervisor)
 {
     const QString supervisorQuestion = QStringLiteral("Price will not be changed. Try again?");
-    // Cancelled, then refused for lack of the right (NURSE1 is logged in), then abandoned.
+    // Cancelled, then refused for lack of the right (the charge nurse's account), then abandoned.
     prompts.onDialog([](QDialog& d) { control<QPushButton>(d, "cmdOption_1")->click(); });
     prompts.answer(true);
-    signAs(QStringLiteral("SUPERVISOR"), QStringLiteral("super1"), "cmdOption_0");
+    signAs(QStringLiteral("CHARGE1"), QStringLiteral("charge1"), "cmdOption_0");
     prompts.answer(false);
     EXPECT_FALSE(shell::ValidateSupervisor(supervisorQuestion));
     EXPECT_EQ(prompts.texts(), (QStringList{"Confirmation: " + supervisorQuestion,
                                             "Notification: Sorry, you don't have supervisory rights.",
                                             "Confirmation: " + supervisorQuestion}));
 
-    logInAs(QStringLiteral("SUPERVISOR"), QStringLiteral("super1"));
+    // The supervisor approves at the staff nurse's workstation.
     prompts.clear();
     signAs(QStringLiteral("SUPERVISOR"), QStringLiteral("super1"), "cmdOption_0");
     EXPECT_TRUE(shell::ValidateSupervisor(supervisorQuestion));

@@ -27,23 +27,24 @@ protected:
     }
 };
 
-TEST_F(ValidationSupervisor, RightIsLookedUpForTheLoggedInUser)
+TEST_F(ValidationSupervisor, RightIsLookedUpForTheAccountTyped)
 {
-    // NURSE1 is logged in and lacks the supervisory right: even the
-    // supervisor's own account is turned away.
+    // NURSE1 is logged in and lacks the supervisory right: the supervisor's
+    // own account still approves at her workstation.
     app::SupervisorID = QStringLiteral("OLD");
-    EXPECT_EQ(run(QStringLiteral("SUPERVISOR"), QStringLiteral("super1")), QDialog::Rejected);
+    EXPECT_EQ(run(QStringLiteral(" SUPERVISOR "), QStringLiteral("super1")), QDialog::Accepted);
+    EXPECT_TRUE(prompts.texts().isEmpty());
+    EXPECT_EQ(app::SupervisorID, "SUPERVISOR");
+    EXPECT_EQ(app::ValidationRemarks, "Allowed ");
+
+    // With the supervisor logged in, a colleague's valid account without the
+    // right is still turned away.
+    logInAs(QStringLiteral("SUPERVISOR"), QStringLiteral("super1"));
+    prompts.clear();
+    EXPECT_EQ(run(QStringLiteral("CHARGE1"), QStringLiteral("charge1")), QDialog::Rejected);
     EXPECT_EQ(prompts.texts(), QStringList{"Notification: Sorry, you don't have supervisory rights."});
     EXPECT_EQ(app::SupervisorID, "");
     EXPECT_EQ(app::ValidationRemarks, "");
-
-    // With the supervisor logged in, any valid account of the department passes.
-    logInAs(QStringLiteral("SUPERVISOR"), QStringLiteral("super1"));
-    prompts.clear();
-    EXPECT_EQ(run(QStringLiteral(" CHARGE1 "), QStringLiteral("charge1")), QDialog::Accepted);
-    EXPECT_TRUE(prompts.texts().isEmpty());
-    EXPECT_EQ(app::SupervisorID, "CHARGE1");
-    EXPECT_EQ(app::ValidationRemarks, "Allowed ");
 }
 
 TEST_F(ValidationSupervisor, RefusedAccountLeavesNoSupervisor)
