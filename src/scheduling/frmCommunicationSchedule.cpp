@@ -124,7 +124,10 @@ frmCommunicationSchedule::frmCommunicationSchedule(QWidget* parent) : QWidget(pa
     panel->addWidget(label(QStringLiteral("Start:")), 1, 2);
     panel->addWidget(dtpTime[0], 1, 3);
     panel->addWidget(label(QStringLiteral("End:")), 1, 4);
-    panel->addWidget(dtpTime[1], 1, 5);
+    panel->addWidget(dtpTime[1], 1, 5, Qt::AlignLeft);
+    // The end shares its column with the anaesthesiologist's look-up below;
+    // it keeps the start's width rather than stretching to that row's.
+    dtpTime[1]->setMaximumWidth(dtpTime[0]->sizeHint().width());
     panel->addWidget(label(QStringLiteral("Minutes:")), 1, 6);
     panel->addWidget(lblRequest[1], 1, 7);
     panel->addWidget(label(QStringLiteral("OR Room:")), 2, 0);
