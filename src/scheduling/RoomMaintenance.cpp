@@ -99,20 +99,25 @@ QString RoomMaintenance::RoomOfCode(const QString& code, QString* roomName)
     return id;
 }
 
-bool RoomMaintenance::AddRoom(const QString& roomId, const QString& name, bool active)
+// A room's name must be given and not be another room's; `takenText` is the
+// action's own refusal. False after telling the user (or a failed read).
+static bool NameUsable(const QString& name, const QString& roomId, const QString& takenText)
 {
     if (name.trimmed().isEmpty()) {
         Tell(QStringLiteral("Please enter name of OR room."));
         return false;
     }
     bool read = false;
-    const bool taken = NameTaken(name, roomId, &read);
-    if (!read)
+    const bool taken = RoomMaintenance::NameTaken(name, roomId, &read);
+    if (taken && read)
+        Tell(takenText);
+    return read && !taken;
+}
+
+bool RoomMaintenance::AddRoom(const QString& roomId, const QString& name, bool active)
+{
+    if (!NameUsable(name, roomId, QStringLiteral("New room was not saved. Room name already exists.")))
         return false;
-    if (taken) {
-        Tell(QStringLiteral("New room was not saved. Room name already exists."));
-        return false;
-    }
     return Gate(QStringLiteral("Room was not added! "), QStringLiteral("Are you sure you want to add this room?"),
                 [&](db::Connection& c) {
                     c.execute(QStringLiteral("INSERT INTO SCHEDULE..TBORROOM (RoomID,RoomName,SortOrder,RevenueID,Status) "
@@ -125,18 +130,8 @@ bool RoomMaintenance::AddRoom(const QString& roomId, const QString& name, bool a
 
 bool RoomMaintenance::UpdateRoom(const QString& roomId, const QString& name, bool active)
 {
-    if (name.trimmed().isEmpty()) {
-        Tell(QStringLiteral("Please enter name of OR room."));
+    if (!NameUsable(name, roomId, QStringLiteral("Room details were not updated. Room name already exists.")))
         return false;
-    }
-    bool read = false;
-    const bool taken = NameTaken(name, roomId, &read);
-    if (!read)
-        return false;
-    if (taken) {
-        Tell(QStringLiteral("Room details were not updated. Room name already exists."));
-        return false;
-    }
     return Gate(QStringLiteral("Room was not updated! "), QStringLiteral("Are you sure you want to update this room?"),
                 [&](db::Connection& c) {
                     c.execute(QStringLiteral("UPDATE SCHEDULE..TBORROOM SET RoomName = %1,STATUS = %2 WHERE ROOMID = %3")

@@ -18,6 +18,10 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 
+namespace db {
+class DbError;
+}
+
 namespace shell {
 
 class AssistantCharacter;
@@ -171,6 +175,10 @@ private:
     std::unique_ptr<StartupSequence> startup_;
     bool unloaded_ = false;
     bool schedBlink_ = false;
+    // Whether the request poll [0] and the confirmed-schedule poll [1]
+    // failed last time, so that an outage is told once.
+    bool schedPollFailed_[2] = {false, false};
+    void reportPollFailure(int poll, const db::DbError& error);
 };
 
 } // namespace shell

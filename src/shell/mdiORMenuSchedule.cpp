@@ -12,9 +12,9 @@
 #include "scheduling/frmSchedule.h"
 #include "scheduling/frmScheduleRequestStatus.h"
 #include "shell/Globals.h"
+#include "shell/Prompts.h"
 
 #include <QAction>
-#include <QDebug>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -112,9 +112,9 @@ void mdiORMenu::Check_Schedule_Requests()
         return;
     try {
         showAlert(cmdRequestSched, scheduling::ScheduleAlerts::RequestsWaiting(*connection));
+        schedPollFailed_[0] = false;
     } catch (const db::DbError& error) {
-        // A failed poll ends this tick only; the next one tries again.
-        qWarning().noquote() << "schedule request poll failed:" << error.message();
+        reportPollFailure(0, error);
     }
 }
 
@@ -128,9 +128,22 @@ void mdiORMenu::Check_Confirmed_Schedules()
         return;
     try {
         showAlert(cmdAdmissions, scheduling::ScheduleAlerts::ConfirmedWaiting(*connection));
+        schedPollFailed_[1] = false;
     } catch (const db::DbError& error) {
-        qWarning().noquote() << "confirmed schedule poll failed:" << error.message();
+        reportPollFailure(1, error);
     }
+}
+
+void mdiORMenu::reportPollFailure(int poll, const db::DbError& error)
+{
+    // The poll runs again at its next tick; the nurse hears of a failure
+    // once, not every minute while it lasts, so she knows the alert buttons
+    // cannot be trusted until the next poll that works.
+    if (schedPollFailed_[poll])
+        return;
+    schedPollFailed_[poll] = true;
+    shell::Notify(error.message() + QStringLiteral("\n\nThe schedule alerts could not be checked. Please notify your IT department."),
+                  shell::PromptIcon::Critical);
 }
 
 void mdiORMenu::tmrScheds_Timer()

@@ -50,6 +50,18 @@ TEST_F(ScheduleAlertsTest, TheRequestButtonFollowsThePendingRequests)
     EXPECT_FALSE(window->tmrScheds->isActive());
 }
 
+TEST_F(ScheduleAlertsTest, APollThatFailsIsToldOnceWhileTheFailureLasts)
+{
+    run(QStringLiteral("DROP TABLE SCHEDULE..tbORScheduleDetails"));
+    window->Check_Schedule_Requests();
+    EXPECT_EQ(prompts.criticalCount(), 1) << "the nurse learns the alerts cannot be checked";
+    window->Check_Schedule_Requests();
+    EXPECT_EQ(prompts.criticalCount(), 1) << "not again at every tick";
+    window->Check_Confirmed_Schedules();
+    EXPECT_EQ(prompts.criticalCount(), 2) << "each poll tells its own failure";
+    EXPECT_TRUE(window->Timer2->isActive()) << "the poll keeps trying";
+}
+
 TEST_F(ScheduleAlertsTest, TheAdmissionsButtonFollowsTheConfirmedOperationsNotYetTickedOff)
 {
     window->Check_Confirmed_Schedules();
