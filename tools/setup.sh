@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config git
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-odbc
-  qt6-pdf-dev qt6-multimedia-dev libqt6opengl6-dev
+  qt6-pdf-dev qt6-multimedia-dev libqt6opengl6-dev qt6-charts-dev
   libsqlite3-dev sqlite3
   unixodbc-dev tdsodbc libsqliteodbc
   libgtest-dev libgmock-dev libbenchmark-dev
