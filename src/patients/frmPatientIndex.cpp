@@ -1,5 +1,7 @@
 #include "patients/frmPatientIndex.h"
 
+#include <algorithm>
+
 #include "components/ComponentSet.h"
 #include "components/clsPatientSearch.h"
 #include "db/DbError.h"
@@ -188,6 +190,7 @@ QWidget* frmPatientIndex::buildRecords()
     tabRecords->setObjectName(QStringLiteral("tabRecords"));
     tabRecords->addTab(grdOperations, operationsCaption(0));
     tabRecords->addTab(grdPostedProcedures, proceduresCaption(0));
+    connect(tabRecords, &QTabWidget::currentChanged, this, [this] { updateOperationRecordButton(); });
     return tabRecords;
 }
 
@@ -281,8 +284,14 @@ bool frmPatientIndex::showParticulars(const QString& hospNum)
         operationRows_.push_back({operations.text(QStringLiteral("IdNum")), operations.text(QStringLiteral("PatientType")),
                                   operations.text(QStringLiteral("OperatingNum")), operations.text(QStringLiteral("REFNUM")),
                                   operations.text(QStringLiteral("ProcedureID")), operations.text(QStringLiteral("Procedure"))});
-    cmdOperationRecord->setEnabled(HasOperationRecordOpener() && !operationRows_.empty());
-    grdPostedProcedures->fill(OpenListReported(QStringLiteral("Station..sp_Get_Patient_PostedProcedure ") + number));
+    db::Recordset posted = OpenListReported(QStringLiteral("Station..sp_Get_Patient_PostedProcedure ") + number);
+    grdPostedProcedures->fill(posted);
+    postedRows_.clear();
+    for (posted.moveFirst(); !posted.eof(); posted.moveNext())
+        postedRows_.push_back({posted.text(QStringLiteral("IdNum")), posted.text(QStringLiteral("PatientType")), QString(),
+                               posted.text(QStringLiteral("RefNum")), posted.text(QStringLiteral("Code")),
+                               posted.text(QStringLiteral("Description"))});
+    updateOperationRecordButton();
     tabRecords->setTabText(0, operationsCaption(grdOperations->rowCount()));
     tabRecords->setTabText(1, proceduresCaption(grdPostedProcedures->rowCount()));
     return true;
@@ -295,6 +304,7 @@ void frmPatientIndex::clearParticulars()
         label->clear();
     grdOperations->clear();
     operationRows_.clear();
+    postedRows_.clear();
     cmdOperationRecord->setEnabled(false);
     grdPostedProcedures->clear();
     tabRecords->setTabText(0, operationsCaption(0));
@@ -313,13 +323,29 @@ bool frmPatientIndex::eventFilter(QObject* watched, QEvent* event)
     return PatientListBase::eventFilter(watched, event);
 }
 
+void frmPatientIndex::updateOperationRecordButton()
+{
+    const bool onPosted = tabRecords->currentIndex() == 1;
+    cmdOperationRecord->setEnabled(HasOperationRecordOpener() && !(onPosted ? postedRows_ : operationRows_).empty());
+}
+
 void frmPatientIndex::cmdOperationRecord_Click()
 {
-    const QModelIndex current = grdOperations->currentIndex();
+    const bool onPosted = tabRecords->currentIndex() == 1;
+    const std::vector<OperationRow>& rows = onPosted ? postedRows_ : operationRows_;
+    const QModelIndex current = (onPosted ? grdPostedProcedures : grdOperations)->currentIndex();
     const int row = current.isValid() ? current.row() : 0;
-    if (row < 0 || row >= static_cast<int>(operationRows_.size()))
+    if (row < 0 || row >= static_cast<int>(rows.size()))
         return;
-    const OperationRow& operation = operationRows_[static_cast<size_t>(row)];
+    OperationRow operation = rows[static_cast<size_t>(row)];
+    if (onPosted) {
+        // A procedure charge keeps one record: open the kept one, else start it
+        // ("0" is the number of a record not saved yet).
+        const auto kept = std::find_if(operationRows_.begin(), operationRows_.end(), [&](const OperationRow& r) {
+            return r.refNum == operation.refNum && r.procedureId == operation.procedureId;
+        });
+        operation.operatingNum = kept != operationRows_.end() ? kept->operatingNum : QStringLiteral("0");
+    }
     SelectedPatient patient;
     if (!PatientSelection::Read(shown_, operation.idNum, operation.patientType.isEmpty() ? QStringLiteral("I") : operation.patientType,
                                 patient))

@@ -70,8 +70,11 @@ private:
     bool showParticulars(const QString& hospNum);
     void clearParticulars();
     void followCurrentRow(int row);
-    // Selects the patient of the highlighted operation and opens its record.
+    // Selects the patient of the highlighted operation and opens its record;
+    // on the posted-procedures page, the record of the highlighted procedure
+    // charge, a new one when none was kept yet.
     void cmdOperationRecord_Click();
+    void updateOperationRecordButton();
 
     QString shown_;
     // The listed operations' keys, row by row (the grid shows only captions).
@@ -84,6 +87,7 @@ private:
         QString procedureName;
     };
     std::vector<OperationRow> operationRows_;
+    std::vector<OperationRow> postedRows_; // operatingNum empty: filled from the kept records
 };
 
 } // namespace patients
