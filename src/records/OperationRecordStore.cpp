@@ -6,6 +6,10 @@
 #include "db/routines/SchemaProbes.h"
 #include "shell/StartupHelpers.h"
 
+#include <QHash>
+
+#include <cstdlib>
+
 namespace records {
 
 namespace {
@@ -304,6 +308,52 @@ QStringList OperationRecordStore::activeRooms()
     for (; !rows.eof(); rows.moveNext())
         rooms << rows.text(QStringLiteral("Room Name"));
     return rooms;
+}
+
+bool OperationRecordStore::prefillFromBooking(OperationRecord& record, const QDateTime& now)
+{
+    // The names beside the codes, as the chart shows them after a look-up.
+    const auto doctor = [](const char* alias) {
+        return QStringLiteral("LTRIM(RTRIM(%1.LastName)) + ', ' + LTRIM(RTRIM(%1.FirstName))").arg(QLatin1String(alias));
+    };
+    const auto staff = [](const char* alias) {
+        return QStringLiteral("%1.lastname + ', ' + %1.firstname").arg(QLatin1String(alias));
+    };
+    QString sql =
+        QStringLiteral("SELECT S.StartTime, S.DoctorID1, S.DoctorID2, S.SNurse1, S.CNurse, R.RoomName, %2 AS Surgeon1, "
+                       "%3 AS Anesthesiologist, %4 AS SNurse1Name, %5 AS CNurse1Name "
+                       "FROM SCHEDULE..tbORScheduleDetails S LEFT JOIN SCHEDULE..tbORRoom R ON R.RoomID = S.RoomID "
+                       "LEFT JOIN BUILD_FILE..tbCoDoctor D1 ON D1.DoctorID = S.DoctorID1 "
+                       "LEFT JOIN BUILD_FILE..tbCoDoctor D2 ON D2.DoctorID = S.DoctorID2 "
+                       "LEFT JOIN PASSWORD..tbpasswordmain N1 ON N1.EmployeeID = S.SNurse1 "
+                       "LEFT JOIN PASSWORD..tbpasswordmain N2 ON N2.EmployeeID = S.CNurse "
+                       "WHERE S.IDNUM = %1 AND S.RecordStatus = 'C'")
+            .arg(db::Quote(record.idNum), doctor("D1"), doctor("D2"), staff("N1"), staff("N2"));
+    if (!record.procedureId.trimmed().isEmpty())
+        sql += QStringLiteral(" AND S.ProcedureCode = ") + db::Quote(record.procedureId.trimmed());
+    db::Recordset rows = connection_->open(sql);
+    // An admission has a handful of bookings: the nearest is chosen here
+    // rather than by date arithmetic in the statement.
+    const std::pair<const char*, const char*> columns[] = {
+        {"SurgeonID1", "DoctorID1"}, {"AnestheID", "DoctorID2"}, {"SnurseID1", "SNurse1"}, {"CnurseID1", "CNurse"},
+        {"RoomName", "RoomName"},    {"Surgeon1", "Surgeon1"},   {"Anesthesiologist", "Anesthesiologist"},
+        {"SNurse1", "SNurse1Name"},  {"CNurse1", "CNurse1Name"}};
+    qint64 nearest = -1;
+    QHash<QString, QString> chosen;
+    for (; !rows.eof(); rows.moveNext()) {
+        const qint64 distance = std::abs(rows.field(QStringLiteral("StartTime")).toDateTime().secsTo(now));
+        if (nearest >= 0 && distance >= nearest)
+            continue;
+        nearest = distance;
+        for (const auto& column : columns)
+            chosen[QLatin1String(column.second)] = rows.text(QLatin1String(column.second)).trimmed();
+    }
+    if (nearest < 0)
+        return false;
+    for (const auto& [recordColumn, bookingColumn] : columns)
+        if (!chosen.value(QLatin1String(bookingColumn)).isEmpty())
+            record.set(QLatin1String(recordColumn), chosen.value(QLatin1String(bookingColumn)));
+    return true;
 }
 
 } // namespace records

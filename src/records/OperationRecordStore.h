@@ -40,6 +40,12 @@ public:
     // The active rooms, in the schedule's order.
     QStringList activeRooms();
 
+    // A new record starts from the operation as it was booked: the room, the
+    // surgeon, the anesthesiologist and the nurses of the admission's confirmed
+    // booking of the procedure (any procedure when the record names none)
+    // nearest to `now`. False, and nothing changed, when none was booked.
+    bool prefillFromBooking(OperationRecord& record, const QDateTime& now);
+
     // Columns an older table may lack; the program adds them itself.
     struct AddedColumn {
         const char* name;

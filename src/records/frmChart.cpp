@@ -183,6 +183,8 @@ frmChart::~frmChart()
 
 void frmChart::Form_Load()
 {
+    shell::StationLook::KeepTabsInSight(SSTab1);
+    shell::StationLook::KeepTabsInSight(SSTab2);
     lblInfo[0]->setText(app::PatientName);
     lblInfo[1]->setText(app::IdNum);
     lblInfo[2]->setText(app::RoomID);
@@ -215,6 +217,8 @@ void frmChart::Form_Load()
                 record_ = stored;
             }
         }
+        if (!found)
+            store.prefillFromBooking(record_, now);
         loadExtra(connection, record_);
     });
     cboORRoom->clear();

@@ -1,5 +1,7 @@
 #include "shell/StationLook.h"
 
+#include <QTabWidget>
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QProxyStyle>
@@ -93,6 +95,18 @@ QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons, bool withDef
         first = false;
     }
     return row;
+}
+
+} // namespace shell::StationLook
+
+namespace shell::StationLook {
+
+void KeepTabsInSight(QTabWidget* tabs)
+{
+    tabs->setUsesScrollButtons(false);
+    tabs->setElideMode(Qt::ElideRight);
+    for (int i = 0; i < tabs->count(); ++i)
+        tabs->setTabToolTip(i, tabs->tabText(i));
 }
 
 } // namespace shell::StationLook

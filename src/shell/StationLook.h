@@ -7,6 +7,7 @@
 class QApplication;
 class QHBoxLayout;
 class QPushButton;
+class QTabWidget;
 
 namespace shell {
 
@@ -33,6 +34,12 @@ void Apply();
 // The first button becomes the default (Enter) unless `withDefault` is false
 // (dialogs whose search box already answers Enter).
 QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons, bool withDefault = true);
+
+// Every tab of a crowded tab strip stays in sight: long captions are
+// shortened with an ellipsis (the whole caption shows as the tab's tip)
+// instead of scrolling the first tabs out of view. Call it once the tabs
+// are added.
+void KeepTabsInSight(QTabWidget* tabs);
 
 } // namespace StationLook
 

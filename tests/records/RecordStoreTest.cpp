@@ -163,3 +163,35 @@ TEST_F(RecordStore, RelativeValueCodeLookUp)
     EXPECT_EQ(store.rvsUnit(QStringLiteral("TST01")).toDouble(), 12.5);
     EXPECT_EQ(store.rvsUnit(QStringLiteral("NONE")), "");
 }
+
+TEST_F(RecordStore, ANewRecordStartsFromTheNearestConfirmedBookingOfItsProcedure)
+{
+    const QString book = QStringLiteral(
+        "INSERT INTO SCHEDULE..tbORScheduleDetails (IDNUM, HospNum, RoomID, StartTime, Length, ProcedureCode, DoctorID1, "
+        "DoctorID2, SNurse1, CNurse, RecordStatus) VALUES ('A-STORE-1', 'H-STORE-1', %1, '%2', 60, '%3', '%4', 'AN1', 'SN1', "
+        "'CN1', '%5')");
+    const QString room = conn().open(QStringLiteral("SELECT TOP 1 RoomID, RoomName FROM SCHEDULE..tbORRoom ORDER BY RoomID"))
+                             .text(QStringLiteral("RoomID"));
+    conn().execute(book.arg(room, QStringLiteral("2026-12-01 08:00"), QStringLiteral("P001"), QStringLiteral("NEAR"), QStringLiteral("C")));
+    conn().execute(book.arg(room, QStringLiteral("2026-11-20 08:00"), QStringLiteral("P001"), QStringLiteral("FAR"), QStringLiteral("C")));
+    conn().execute(book.arg(room, QStringLiteral("2026-12-01 09:00"), QStringLiteral("P001"), QStringLiteral("REVOKED"), QStringLiteral("R")));
+    conn().execute(book.arg(room, QStringLiteral("2026-12-01 09:00"), QStringLiteral("P999"), QStringLiteral("OTHER"), QStringLiteral("C")));
+    const QDateTime now(QDate(2026, 12, 1), QTime(9, 30));
+
+    OperationRecord r;
+    r.idNum = app::IdNum;
+    r.procedureId = QStringLiteral("P001");
+    ASSERT_TRUE(OperationRecordStore(conn()).prefillFromBooking(r, now));
+    EXPECT_EQ(r.value(QStringLiteral("SurgeonID1")), QStringLiteral("NEAR")) << "nearest confirmed booking of the procedure";
+    EXPECT_EQ(r.value(QStringLiteral("AnestheID")), QStringLiteral("AN1"));
+    EXPECT_EQ(r.value(QStringLiteral("SnurseID1")), QStringLiteral("SN1"));
+    EXPECT_EQ(r.value(QStringLiteral("CnurseID1")), QStringLiteral("CN1"));
+    EXPECT_FALSE(r.value(QStringLiteral("RoomName")).isEmpty());
+    EXPECT_TRUE(r.value(QStringLiteral("Surgeon1")).isEmpty()) << "an unknown code has no name to show";
+
+    OperationRecord unbooked;
+    unbooked.idNum = QStringLiteral("A-NOBODY");
+    unbooked.procedureId = QStringLiteral("P001");
+    EXPECT_FALSE(OperationRecordStore(conn()).prefillFromBooking(unbooked, now));
+    EXPECT_TRUE(unbooked.value(QStringLiteral("SurgeonID1")).isEmpty());
+}

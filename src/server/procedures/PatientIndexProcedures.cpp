@@ -15,8 +15,10 @@ namespace {
 
 QString personName(const QString& alias)
 {
-    return QStringLiteral("LTRIM(RTRIM(ISNULL(%1.LastName, ''))) + ', ' + LTRIM(RTRIM(ISNULL(%1.FirstName, ''))) + ' ' "
-                          "+ LTRIM(RTRIM(ISNULL(%1.MiddleName, '')))")
+    // Nobody named (a charge without a doctor) shows blank, not a lone comma.
+    return QStringLiteral("CASE WHEN %1.LastName IS NULL THEN '' ELSE "
+                          "LTRIM(RTRIM(ISNULL(%1.LastName, ''))) + ', ' + LTRIM(RTRIM(ISNULL(%1.FirstName, ''))) + ' ' "
+                          "+ LTRIM(RTRIM(ISNULL(%1.MiddleName, ''))) END")
         .arg(alias);
 }
 
