@@ -1,13 +1,18 @@
 #include "shell/StationLook.h"
 
-#include <QTabWidget>
-
 #include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QStyle>
 #include <QStyleFactory>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QToolTip>
+
+#include <algorithm>
 
 namespace shell::StationLook {
 
@@ -101,12 +106,72 @@ QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons, bool withDef
 
 namespace shell::StationLook {
 
+namespace {
+
+// Shortens the longest captions first, only as far as the strip needs, and
+// gives the whole caption back when the window grows again.
+class TabFitter : public QObject {
+public:
+    explicit TabFitter(QTabWidget* tabs) : QObject(tabs), tabs_(tabs)
+    {
+        setObjectName(QStringLiteral("keepTabsInSight"));
+        QTabBar* bar = tabs_->tabBar();
+        for (int i = 0; i < tabs_->count(); ++i) {
+            bar->setTabData(i, tabs_->tabText(i));
+            tabs_->setTabToolTip(i, tabs_->tabText(i));
+        }
+        tabs_->installEventFilter(this);
+        fit();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Show)
+            fit();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void fit()
+    {
+        QTabBar* bar = tabs_->tabBar();
+        const QFontMetrics metrics(bar->font());
+        const int count = tabs_->count();
+        // The style's room around a caption, and a little for the strip's ends.
+        const int padding = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar) + 2;
+        const int available = tabs_->width() - padding;
+        QStringList full;
+        int widest = 0;
+        for (int i = 0; i < count; ++i) {
+            full << bar->tabData(i).toString();
+            widest = std::max(widest, metrics.horizontalAdvance(full.back()));
+        }
+        for (int limit = widest;; limit -= 8) {
+            int total = 0;
+            for (int i = 0; i < count; ++i)
+                if (tabs_->isTabVisible(i)) // a hidden tab takes no room
+                    total += std::min(limit, metrics.horizontalAdvance(full[i])) + padding;
+            if (total <= available || limit <= 48) {
+                for (int i = 0; i < count; ++i)
+                    tabs_->setTabText(i, metrics.horizontalAdvance(full[i]) > limit
+                                             ? metrics.elidedText(full[i], Qt::ElideRight, limit)
+                                             : full[i]);
+                return;
+            }
+        }
+    }
+
+    QTabWidget* tabs_;
+};
+
+} // namespace
+
 void KeepTabsInSight(QTabWidget* tabs)
 {
-    tabs->setUsesScrollButtons(false);
-    tabs->setElideMode(Qt::ElideRight);
-    for (int i = 0; i < tabs->count(); ++i)
-        tabs->setTabToolTip(i, tabs->tabText(i));
+    // Found by name: the fitter has no meta-object of its own to be found by.
+    static const QString name = QStringLiteral("keepTabsInSight");
+    if (!tabs->findChild<QObject*>(name, Qt::FindDirectChildrenOnly))
+        new TabFitter(tabs);
 }
 
 } // namespace shell::StationLook

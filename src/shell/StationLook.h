@@ -35,10 +35,10 @@ void Apply();
 // (dialogs whose search box already answers Enter).
 QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons, bool withDefault = true);
 
-// Every tab of a crowded tab strip stays in sight: long captions are
-// shortened with an ellipsis (the whole caption shows as the tab's tip)
-// instead of scrolling the first tabs out of view. Call it once the tabs
-// are added.
+// Every tab of a crowded tab strip stays in sight: the longest captions are
+// shortened with an ellipsis, only as far as the width needs (the whole
+// caption shows as the tab's tip), instead of scrolling the first tabs out
+// of view. Call it once the tabs are added; later calls do nothing.
 void KeepTabsInSight(QTabWidget* tabs);
 
 } // namespace StationLook
