@@ -110,6 +110,24 @@ void writeNurseSignatures(const DemoContext& context)
     signatures.flush();
 }
 
+// The anesthesia types the chart's look-up offers (section "EA").
+constexpr const char* kAnesthesiaTypes[] = {"GENERAL ENDOTRACHEAL ANESTHESIA", "GENERAL ANESTHESIA WITH LARYNGEAL MASK",
+                                            "TOTAL INTRAVENOUS ANESTHESIA", "SPINAL ANESTHESIA", "EPIDURAL ANESTHESIA",
+                                            "COMBINED SPINAL-EPIDURAL ANESTHESIA", "PERIPHERAL NERVE BLOCK",
+                                            "MONITORED ANESTHESIA CARE", "LOCAL ANESTHESIA"};
+
+void writeAnesthesiaTypes(db::Connection& connection)
+{
+    BatchInsert types(connection, QStringLiteral("BUILD_FILE..TbCoOtherRevenue"),
+                      {QStringLiteral("OtherSectionID"), QStringLiteral("OtherRevenueID"), QStringLiteral("OtherRevenue"),
+                       QStringLiteral("SectionID"), QStringLiteral("RateA")});
+    int n = 0;
+    for (const char* type : kAnesthesiaTypes)
+        types.add({Text(QStringLiteral("EA")), Text(QStringLiteral("EA%1").arg(++n, 2, 10, QLatin1Char('0'))),
+                   Text(QString::fromLatin1(type)), Text(QString()), Int(0)});
+    types.flush();
+}
+
 } // namespace
 
 void WriteOperationRecordDetails(const DemoContext& context)
@@ -123,6 +141,7 @@ void WriteOperationRecordDetails(const DemoContext& context)
         connection.execute(QString::fromLatin1(kDoctorSignatures).arg(today));
         writeCounts(context);
         writeNurseSignatures(context);
+        writeAnesthesiaTypes(connection);
     });
 }
 
