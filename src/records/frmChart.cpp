@@ -379,14 +379,17 @@ bool frmChart::save()
             showTab(*actions.failedTab());
         return false;
     }
+    const bool firstSave = record_.isNew();
     record_ = typed;
     OperatingNum = record_.operatingNum.toInt();
     tracker_->markSaved();
     cmdReset->setEnabled(true);
     crew->showSignatures(record_);
-    // The charge entry for the operation opens here once it is installed
-    // (the charging windows set it; see SetChargeEntryOpener).
-    if (ChargeOpener())
+    // The charge entry for the operation opens after the record's first save,
+    // once it is installed (the charging windows set it; see
+    // SetChargeEntryOpener); a nurse correcting the record later is not sent
+    // to the charges again each time.
+    if (firstSave && ChargeOpener())
         ChargeOpener()(*this);
     return true;
 }

@@ -152,6 +152,8 @@ QWidget* frmChart::buildTimesTab()
     }
     lblDurations = new QLabel(page);
     lblDurations->setObjectName(QStringLiteral("lblDurations"));
+    // A refused order of the phases is a sentence long: it wraps under the times.
+    lblDurations->setWordWrap(true);
     grid->addWidget(lblDurations, r, 0, 1, 4);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(r + 1, 1);

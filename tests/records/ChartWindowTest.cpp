@@ -85,6 +85,8 @@ protected:
 
 TEST_F(ChartWindow, ANurseFillsSavesAndReopensTheChart)
 {
+    int chargeEntries = 0;
+    frmChart::SetChargeEntryOpener([&](const frmChart&) { ++chargeEntries; });
     auto chart = openChart();
     fill(*chart);
     EXPECT_TRUE(chart->hasUnsavedChanges());
@@ -95,6 +97,12 @@ TEST_F(ChartWindow, ANurseFillsSavesAndReopensTheChart)
     ASSERT_EQ(prompts.last().text, "Details of operation saved.") << qPrintable(prompts.texts().join(QLatin1Char('|')));
     EXPECT_FALSE(chart->hasUnsavedChanges());
     ASSERT_NE(chart->OperatingNum, 0);
+    EXPECT_EQ(chargeEntries, 1) << "the first save leads on to the charges";
+    chart->txtEntry[2]->setPlainText(QStringLiteral("FOUR-PORT TECHNIQUE, PATIENT'S GALLBLADDER REMOVED"));
+    test::SignNextValidation(prompts, QStringLiteral("NURSE1"), QStringLiteral("nurse1"));
+    chart->cmdOption.at(0)->click();
+    EXPECT_EQ(chargeEntries, 1) << "a correction saved later does not";
+    frmChart::SetChargeEntryOpener({});
 
     auto again = openChart(chart->OperatingNum);
     EXPECT_EQ(again->txtOPerformed->text(), "CHOLECYSTECTOMY");
@@ -115,7 +123,8 @@ TEST_F(ChartWindow, AFailedCheckShowsTheTabOfItsField)
     chart->SSTab2->setCurrentIndex(0);
     chart->cmdOption.at(0)->click();
     EXPECT_EQ(prompts.last().text, "Please provide circulating nurses.");
-    EXPECT_EQ(chart->SSTab2->tabText(chart->SSTab2->currentIndex()), "Operating Team");
+    // The caption may be shortened to fit; its tip keeps it whole.
+    EXPECT_EQ(chart->SSTab2->tabToolTip(chart->SSTab2->currentIndex()), "Operating Team");
     EXPECT_TRUE(chart->hasUnsavedChanges()) << "the typing stays";
 }
 
