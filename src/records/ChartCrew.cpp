@@ -151,6 +151,21 @@ void ChartCrew::showSignatures(const OperationRecord& record)
         button->setToolTip(isSigned ? QStringLiteral("Signed by %1 on %2")
                                           .arg(record.signer(role), record.signedAt(role).toString(QStringLiteral("MM/dd/yyyy hh:mm AP")))
                                     : QString());
+        setRoleLocked(role, isSigned);
+    }
+}
+
+// A signed role's people are changed only through the question that clears
+// the signature (Enter in the box): typing over a signed name would leave the
+// old person's signature on the new person's row.
+void ChartCrew::setRoleLocked(Role role, bool locked)
+{
+    for (const CrewField& f : ChartCrewFields()) {
+        if (f.role != role)
+            continue;
+        QLineEdit* box = boxes_.value(QString::fromLatin1(f.objectName));
+        box->setReadOnly(locked);
+        box->setToolTip(locked ? QStringLiteral("Signed: press Enter to change the person") : QString());
     }
 }
 
@@ -176,8 +191,11 @@ void ChartCrew::lookUp(QLineEdit* box)
             field = &f;
     if (!field || field->kind == CrewKind::FreeText)
         return;
-    if (field->role && !mayChange_(*field->role))
-        return;
+    if (field->role) {
+        if (!mayChange_(*field->role))
+            return;
+        setRoleLocked(*field->role, false);
+    }
     QLabel* person = names_.value(box->objectName());
     try {
         if (field->kind == CrewKind::Nurse) {

@@ -68,6 +68,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void setRoleLocked(Role role, bool locked);
+
     QWidget* owner_;
     MayChange mayChange_;
     QHash<QString, QLineEdit*> boxes_;

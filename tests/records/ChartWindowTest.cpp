@@ -173,10 +173,14 @@ TEST_F(ChartWindow, ASignedButtonTurnsGreenAndAChangeOfPersonAsksFirst)
     QPushButton* scrub = chart->crew->cmdSignature.at(8);
     EXPECT_TRUE(scrub->styleSheet().contains(QStringLiteral("#80FF80"))) << "a signed role's button is green";
 
+    QLineEdit* scrubBox = chart->crew->box(QStringLiteral("txtSNurse_0"));
+    EXPECT_TRUE(scrubBox->isReadOnly()) << "nobody types over a signed name";
     prompts.answer(false);
-    chart->crew->lookUp(chart->crew->box(QStringLiteral("txtSNurse_0")));
+    chart->crew->lookUp(scrubBox);
     EXPECT_EQ(prompts.last().text, "Do you want to edit Scrub Nurse?") << qPrintable(prompts.texts().join(QLatin1Char('|')));
     EXPECT_TRUE(chart->record().isSigned(records::Role::ScrubNurse));
+    EXPECT_TRUE(scrubBox->isReadOnly());
+    EXPECT_FALSE(chart->crew->box(QStringLiteral("txtCNurse_0"))->isReadOnly()) << "an unsigned role stays open";
 }
 
 TEST_F(ChartWindow, TheTechniqueWarningAppearsAtTheLimit)
