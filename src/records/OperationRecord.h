@@ -52,6 +52,7 @@ public:
     QString patientType = QStringLiteral("I");
     QString procedureId;
     QString rvsUnit;
+    QString rvsDescription; // shown beside the code, never written
 
     bool isNew() const { return operatingNum.isEmpty() || operatingNum == QLatin1String("0"); }
 

@@ -125,6 +125,9 @@ bool OperationRecordStore::load(const QString& hospNum, const QString& idNum, co
     record.rvsUnit = rows.field(QStringLiteral("RVSUnit")).isNull() ? QString() : rows.text(QStringLiteral("RVSUnit"));
     for (int i = 0; i < rows.fieldCount(); ++i)
         record.set(rows.fieldName(i), rows.field(i).text());
+    const QString code = record.value(QStringLiteral("PHICCODE")).trimmed();
+    if (!code.isEmpty())
+        record.rvsDescription = rvsDescription(code);
     for (const PhaseColumns& p : kPhaseColumns)
         record.setPhase(p.phase, Joined(rows, p.date, p.time));
     record.specimenIn = Joined(rows, "SpecimenInDate", "SpecimenInTime");
@@ -308,6 +311,22 @@ QStringList OperationRecordStore::activeRooms()
     for (; !rows.eof(); rows.moveNext())
         rooms << rows.text(QStringLiteral("Room Name"));
     return rooms;
+}
+
+void OperationRecordStore::prefillRelativeValue(OperationRecord& record)
+{
+    if (!record.value(QStringLiteral("PHICCODE")).trimmed().isEmpty() || record.procedureId.trimmed().isEmpty())
+        return;
+    db::Recordset rows = connection_->open(
+        QStringLiteral("SELECT ISNULL(RVSCode, '') AS RVSCode FROM BUILD_FILE..TbCoOtherRevenue WHERE OtherSectionID = 'OR' "
+                       "AND OtherRevenueID = %1")
+            .arg(db::Quote(record.procedureId.trimmed())));
+    const QString code = rows.eof() ? QString() : rows.text(QStringLiteral("RVSCode")).trimmed();
+    if (code.isEmpty())
+        return;
+    record.set(QStringLiteral("PHICCODE"), code);
+    record.rvsUnit = rvsUnit(code);
+    record.rvsDescription = rvsDescription(code);
 }
 
 bool OperationRecordStore::prefillFromBooking(OperationRecord& record, const QDateTime& now)

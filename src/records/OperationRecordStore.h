@@ -45,6 +45,9 @@ public:
     // booking of the procedure (any procedure when the record names none)
     // nearest to `now`. False, and nothing changed, when none was booked.
     bool prefillFromBooking(OperationRecord& record, const QDateTime& now);
+    // ...and from the relative-value code the procedure item carries, when
+    // the record has none yet.
+    void prefillRelativeValue(OperationRecord& record);
 
     // Columns an older table may lack; the program adds them itself.
     struct AddedColumn {

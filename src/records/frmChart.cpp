@@ -217,8 +217,10 @@ void frmChart::Form_Load()
                 record_ = stored;
             }
         }
-        if (!found)
+        if (!found) {
             store.prefillFromBooking(record_, now);
+            store.prefillRelativeValue(record_);
+        }
         loadExtra(connection, record_);
     });
     cboORRoom->clear();
@@ -235,6 +237,7 @@ void frmChart::fillForm()
     lblInfo[3]->setText(r.value(QStringLiteral("Procedures")));
     txtOPerformed->setText(r.value(QStringLiteral("Procedures")));
     txtPhicCode->setText(r.value(QStringLiteral("PHICCODE")));
+    txtRVSDescription->setText(r.rvsDescription);
     lblInfo[15]->setText(r.rvsUnit);
     const int category = cboCategory->findText(CategoryCaption(r.value(QStringLiteral("Category"))));
     cboCategory->setCurrentIndex(category < 0 ? 0 : category);

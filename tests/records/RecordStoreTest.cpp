@@ -162,6 +162,19 @@ TEST_F(RecordStore, RelativeValueCodeLookUp)
     EXPECT_EQ(store.rvsDescription(QStringLiteral("NONE")), "");
     EXPECT_EQ(store.rvsUnit(QStringLiteral("TST01")).toDouble(), 12.5);
     EXPECT_EQ(store.rvsUnit(QStringLiteral("NONE")), "");
+
+    // A new record takes the code its procedure item carries; a kept one shows its code's wording again.
+    conn().execute(QStringLiteral("INSERT INTO BUILD_FILE..TbCoOtherRevenue (OtherSectionID, OtherRevenueID, OtherRevenue, RVSCode) "
+                                  "VALUES ('OR', 'TSTP', 'TEST PROCEDURE', 'TST01')"));
+    OperationRecord fresh;
+    fresh.hospNum = app::HospNum;
+    fresh.idNum = app::IdNum;
+    fresh.procedureId = QStringLiteral("TSTP");
+    store.prefillRelativeValue(fresh);
+    EXPECT_EQ(fresh.value(QStringLiteral("PHICCODE")), "TST01");
+    EXPECT_EQ(fresh.rvsDescription, "CURRENT TEXT");
+    OperationRecord kept = saveNew(fresh);
+    EXPECT_EQ(reload(kept.operatingNum).rvsDescription, "CURRENT TEXT");
 }
 
 TEST_F(RecordStore, ANewRecordStartsFromTheNearestConfirmedBookingOfItsProcedure)
