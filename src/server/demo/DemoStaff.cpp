@@ -76,8 +76,14 @@ void PlanDoctors(DemoCatalog& catalog, DemoRandom random)
             catalog.doctors.push_back(doctor);
         }
     }
-    // The first surgeon signs in to the station with a doctor's account.
+    // The first surgeon and the first anesthesiologist sign in to the station
+    // with doctors' accounts, so both doctors' roles of a record can be signed.
     catalog.doctors.front().userId = QStringLiteral("DOCTOR1");
+    for (DoctorPlan& doctor : catalog.doctors)
+        if (doctor.anesthesiologist) {
+            doctor.userId = QStringLiteral("ANESTH1");
+            break;
+        }
 }
 
 void PlanUsers(DemoCatalog& catalog, DemoRandom random)
@@ -95,20 +101,30 @@ void PlanUsers(DemoCatalog& catalog, DemoRandom random)
         catalog.users.push_back(user);
     }
 
-    const DoctorPlan& surgeon = catalog.doctors.front();
-    UserPlan doctor;
-    doctor.id = surgeon.userId;
-    doctor.password = QStringLiteral("doctor1");
-    doctor.name = surgeon.name;
-    doctor.position = QStringLiteral("SURGEON");
-    doctor.department = QStringLiteral("29");
-    doctor.rights = QStringLiteral("10|25|36|");
-    doctor.stationId = QStringLiteral("OR1");
-    doctor.doctorId = surgeon.id;
-    catalog.users.push_back(doctor);
+    struct DoctorAccount {
+        const char* password;
+        const char* position;
+    };
+    for (const DoctorPlan& plan : catalog.doctors) {
+        if (plan.userId.isEmpty())
+            continue;
+        const bool surgeon = plan.userId == QLatin1String("DOCTOR1");
+        const DoctorAccount account = surgeon ? DoctorAccount{"doctor1", "SURGEON"} : DoctorAccount{"anesth1", "ANESTHESIOLOGIST"};
+        UserPlan doctor;
+        doctor.id = plan.userId;
+        doctor.password = QString::fromLatin1(account.password);
+        doctor.name = plan.name;
+        doctor.position = QString::fromLatin1(account.position);
+        doctor.department = QStringLiteral("29");
+        doctor.rights = QStringLiteral("10|25|36|");
+        doctor.stationId = QStringLiteral("OR1");
+        doctor.doctorId = plan.id;
+        catalog.users.push_back(doctor);
+    }
 
     // The rest of the department: 34 nurses and technicians with the usual rights.
-    for (int i = 1; catalog.users.size() < 40; ++i) {
+    const size_t staff = catalog.users.size() + 34;
+    for (int i = 1; catalog.users.size() < staff; ++i) {
         UserPlan user;
         user.id = QStringLiteral("E") + padded(100 + i, 4);
         user.password = QStringLiteral("pass") + padded(100 + i, 4);
