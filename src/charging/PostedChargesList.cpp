@@ -64,6 +64,8 @@ PostedChargesList::PostedChargesList(QWidget* parent)
     MSHFlexList->setSelectionBehavior(QAbstractItemView::SelectRows);
     MSHFlexList->setSelectionMode(QAbstractItemView::SingleSelection);
     MSHFlexList->verticalHeader()->hide();
+    // Compact rows: a long bill shows more lines at a glance.
+    MSHFlexList->verticalHeader()->setDefaultSectionSize(MSHFlexList->fontMetrics().height() + 8);
     MSHFlexList->horizontalHeader()->setSectionResizeMode(Description, QHeaderView::Stretch);
     MSHFlexList->setColumnWidth(Tick, 26);
     layout->addWidget(MSHFlexList, 1);

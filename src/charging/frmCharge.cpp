@@ -95,6 +95,12 @@ frmCharge::frmCharge(QWidget* parent)
     header->setColumnStretch(7, 2);
     root->addLayout(header);
 
+    // The entry above, what is already posted below, with a handle between
+    // them: a nurse checking a long bill drags the posted list taller.
+    auto* entryArea = new QWidget(this);
+    auto* entryLayout = new QVBoxLayout(entryArea);
+    entryLayout->setContentsMargins(0, 0, 0, 0);
+
     // The departments beside the entry grid.
     auto* entryRow = new QHBoxLayout;
     lvwDepartments = new QListWidget(this);
@@ -131,7 +137,7 @@ frmCharge::frmCharge(QWidget* parent)
     lblTotal->setFont(strong);
     entryColumn->addWidget(lblTotal);
     entryRow->addLayout(entryColumn, 1);
-    root->addLayout(entryRow, 3);
+    entryLayout->addLayout(entryRow, 1);
 
     // The floating box every cell is typed in.
     txtEntry = new QLineEdit(mshflexEntry->viewport());
@@ -159,7 +165,7 @@ frmCharge::frmCharge(QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(Command1[3]);
     buttons->addWidget(Command1[2]);
-    root->addLayout(buttons);
+    entryLayout->addLayout(buttons);
 
     // What is already on the bill.
     auto* postedBox = new QGroupBox(QStringLiteral("Posted Charges"), this);
@@ -181,7 +187,14 @@ frmCharge::frmCharge(QWidget* parent)
     postedButtons->addWidget(cmdCDF);
     postedButtons->addStretch(1);
     postedLayout->addLayout(postedButtons);
-    root->addWidget(postedBox, 2);
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->setObjectName(QStringLiteral("splitEntryPosted"));
+    split->setChildrenCollapsible(false);
+    split->addWidget(entryArea);
+    split->addWidget(postedBox);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    root->addWidget(split, 1);
 
     connect(cmdOption, &QPushButton::clicked, this, &frmCharge::cmdOption_Click);
     connect(cmdCDF, &QPushButton::clicked, this, &frmCharge::cmdCDF_Click);
