@@ -35,5 +35,6 @@ void WriteAdmissionTypes(const DemoContext& context); // kinds of admission
 void WriteNursingPreOpDocuments(const DemoContext& context); // fluid sheets, pre-operative checklists and evaluations
 void WriteConsents(const DemoContext& context);      // signed consents of a few stays
 void WriteSurgicalSafetyChecklists(const DemoContext& context); // surgical safety checklists
+void WriteNursingChart(const DemoContext& context); // vital signs, nurses' notes and nursing profiles of the open stays
 
 } // namespace server::demo
