@@ -103,6 +103,9 @@ void VitalSignTrend::build(Measure measure)
     chart->setBackgroundRoundness(0);
     chart->legend()->setVisible(measure == BloodPressure);
     chart->legend()->setAlignment(Qt::AlignRight);
+    QFont legend = chart->legend()->font();
+    legend.setPointSizeF(std::max(7.0, legend.pointSizeF() - 1));
+    chart->legend()->setFont(legend);
 
     auto* upper = new QLineSeries;
     auto* lower = new QLineSeries;
@@ -130,8 +133,8 @@ void VitalSignTrend::build(Measure measure)
     time->setLabelsFont(small);
     auto* values = new QValueAxis;
     values->setLabelsFont(small);
-    values->setLabelFormat(measure == Temperature ? QStringLiteral("%.1f") : QStringLiteral("%d"));
-    values->setTickCount(4);
+    values->setLabelFormat(QStringLiteral("%d"));
+    values->setTickCount(3);
     chart->addAxis(time, Qt::AlignBottom);
     chart->addAxis(values, Qt::AlignLeft);
     for (QAbstractSeries* s : chart->series()) {
@@ -191,7 +194,10 @@ void VitalSignTrend::refresh()
                 high[owners[i]] = std::max(high[owners[i]], std::ceil(*v));
             }
         }
-        series(QLatin1String(lines[i].first))->replace(plotted);
+        QLineSeries* line = series(QLatin1String(lines[i].first));
+        line->replace(plotted);
+        // Dots help with a few readings; over a long stay they only blur the line.
+        line->setPointsVisible(plotted.size() <= 60);
     }
     for (int m = 0; m < MeasureCount; ++m) {
         QChart* chart = views_[m]->chart();
@@ -204,8 +210,19 @@ void VitalSignTrend::refresh()
         for (QAbstractAxis* axis : axes) {
             if (auto* time = qobject_cast<QDateTimeAxis*>(axis))
                 time->setRange(first, last);
-            else if (auto* values = qobject_cast<QValueAxis*>(axis))
+            else if (auto* values = qobject_cast<QValueAxis*>(axis)) {
                 values->setRange(low[m], high[m]);
+                // Three round ticks are all a chart this small can label
+                // legibly; they read faster than the exact extremes.
+                if (m == Temperature) {
+                    if (static_cast<int>(high[m] - low[m]) % 2 != 0)
+                        values->setMax(high[m] + 1);
+                    values->setTickCount(3);
+                } else {
+                    values->setTickCount(3);
+                    values->applyNiceNumbers();
+                }
+            }
         }
     }
     showChosen();
