@@ -266,6 +266,13 @@ void NurseNotesPage::cmdEditNotes_Click()
         return;
     tracker_->pause();
     txtNotes->setPlainText(note->text);
+    // The boxes show when the note was written, not now.
+    const QDateTime written = QDateTime::fromString(note->when, QStringLiteral("MM/dd/yyyy HH:mm:ss"));
+    if (written.isValid()) {
+        dtpNoteDate->setDate(written.date());
+        dtpNoteTime->setTime(written.time());
+    }
+    cboShift->setCurrentText(note->shift);
     tracker_->resume();
     tracker_->markSaved();
     setEditing(note->transNum);

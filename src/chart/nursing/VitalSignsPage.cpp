@@ -359,13 +359,12 @@ const VitalSignRow* VitalSignsPage::chosenOwnReading(const QString& action)
 
 void VitalSignsPage::cmdEditVitalSigns_Click()
 {
-    if (hasUnsavedChanges() && !editing()) {
-        // Typing of a new reading would be overwritten by the one chosen.
-        if (!shell::Confirm(QStringLiteral("Are you sure you want to cancel editing this patient's vital signs?")))
-            return;
-    }
     const VitalSignRow* reading = chosenOwnReading(QStringLiteral("edit"));
     if (!reading)
+        return;
+    // Typing of a new reading would be overwritten by the one chosen.
+    if (hasUnsavedChanges() && !editing() &&
+        !shell::Confirm(QStringLiteral("Discard the reading you are typing and edit the chosen one?")))
         return;
     tracker_->pause();
     txtBloodPressure[0]->setText(reading->bloodPressure.section(QLatin1Char('/'), 0, 0));

@@ -103,6 +103,10 @@ TEST_F(NurseNotes, AuthorEditsHerNote)
     page->cmdEditNotes->click();
     ASSERT_TRUE(page->editing());
     EXPECT_EQ(page->txtNotes->toPlainText(), noteText(mine));
+    // The boxes show when the note was written.
+    EXPECT_EQ(page->cboShift->currentText(), scalar(QStringLiteral("SELECT Shift FROM STATION..tbNurseNotes WHERE TransNum = ") + mine));
+    EXPECT_EQ(page->dtpNoteTime->time().toString(QStringLiteral("HH:mm")),
+              scalar(QStringLiteral("SELECT CONVERT(varchar(5), NoteDate, 108) FROM STATION..tbNurseNotes WHERE TransNum = ") + mine));
     page->txtNotes->setPlainText(QStringLiteral("Corrected: patient's BP rechecked, 130/80."));
     prompts.answer(true);
     page->cmdSaveNotes->click();
