@@ -1,5 +1,6 @@
 #include "shell/mdiORMenu.h"
 
+#include "chart/ChartPanel.h"
 #include "charging/ChargeSlipCounter.h"
 #include "charging/frmCharge.h"
 #include "components/clsCurrentuser.h"
@@ -108,6 +109,7 @@ mdiORMenu::~mdiORMenu()
     MDIForm_Unload();
     patients::SetOperationRecordOpener({});
     records::frmChart::SetChargeEntryOpener({});
+    chart::ForgetChartPanels();
 }
 
 bool mdiORMenu::MDIForm_Load(StartupOptions options)

@@ -1,6 +1,7 @@
 // The menu tree of the main window. Items whose windows are not part of the
 // program yet are kept in place and greyed, so the tree reads the same at
 // every site; the start-up shows the site- and setting-driven ones.
+#include "chart/nursing/NursingPanels.h"
 #include "charging/frmCharge.h"
 #include "charging/frmMarkupSettings.h"
 #include "shell/mdiORMenu.h"
@@ -255,6 +256,8 @@ void mdiORMenu::wireMenus()
     // A saved operation record goes on to its charges, for the same patient.
     records::frmChart::SetChargeEntryOpener([](const records::frmChart&) { charging::OpenChargeForSelectedPatient(); });
     connect(mnuCountingSheet, &QAction::triggered, this, [] { records::PrintCountingSheetForSelectedPatient(); });
+    // The clinical chart's pages kept by other areas of the station.
+    chart::RegisterNursingPanels();
     // The station reports: each item runs its report through the shared report flow.
     for (const QString& name : MenuReportItems())
         if (QAction* report = menuItem(name))
