@@ -51,6 +51,7 @@ void fill(db::Connection& connection, int scale)
     demo::WriteNursingPreOpDocuments(context);
     demo::WriteConsents(context);
     demo::WriteSurgicalSafetyChecklists(context);
+    demo::WriteCvorCases(context);
 }
 
 } // namespace

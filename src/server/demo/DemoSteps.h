@@ -35,5 +35,6 @@ void WriteAdmissionTypes(const DemoContext& context); // kinds of admission
 void WriteNursingPreOpDocuments(const DemoContext& context); // fluid sheets, pre-operative checklists and evaluations
 void WriteConsents(const DemoContext& context);      // signed consents of a few stays
 void WriteSurgicalSafetyChecklists(const DemoContext& context); // surgical safety checklists
+void WriteCvorCases(const DemoContext& context); // heart operations of the coronary patients and their crews
 
 } // namespace server::demo

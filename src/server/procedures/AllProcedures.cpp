@@ -32,6 +32,7 @@ void RegisterAllProcedures()
     RegisterChargeEntryProcedures(registry);
     RegisterBookingProcedures(registry);
     RegisterOperationRecordProcedures(registry);
+    RegisterCvorProcedures(registry);
 }
 
 } // namespace server

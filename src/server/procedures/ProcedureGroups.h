@@ -27,5 +27,6 @@ void RegisterPostingProcedures(ProcedureRegistry& registry);
 void RegisterChargeEntryProcedures(ProcedureRegistry& registry);
 void RegisterBookingProcedures(ProcedureRegistry& registry);
 void RegisterOperationRecordProcedures(ProcedureRegistry& registry);
+void RegisterCvorProcedures(ProcedureRegistry& registry);
 
 } // namespace server
