@@ -3,6 +3,7 @@
 #include "../RecordTestSupport.h"
 
 #include "db/Connection.h"
+#include "patients/PatientMenuItems.h"
 #include "records/cvor/CvorCases.h"
 #include "records/cvor/CvorTag.h"
 #include "records/cvor/frmCVORPatients.h"
@@ -223,6 +224,7 @@ TEST_F(CvorCasesTest, TheMenuTagsAndUntagsThePatientWithValidationLogAndMessage)
     EXPECT_NE(caption, "UNTAG AS CVOR/RR PATIENT");
     EXPECT_EQ(prompts.last().text, "You have succesfully tagged patient DELA CRUZ, JUAN as CVOR/RR patient.");
     EXPECT_EQ(logs(QStringLiteral("OR TAGGED PATIENT AS CVOR")), 1);
+    EXPECT_EQ(patients::CvorCaption(theCase.idNum, QStringLiteral("I")), "Untag as CVOR/RR Patient");
 
     prompts.onDialog([&](QDialog& d) {
         caption = d.windowTitle();
@@ -235,4 +237,5 @@ TEST_F(CvorCasesTest, TheMenuTagsAndUntagsThePatientWithValidationLogAndMessage)
     EXPECT_EQ(flag(), "0") << "untagged to 0, as the caption query reads it";
     EXPECT_EQ(prompts.last().text, "You have succesfully untagged patient DELA CRUZ, JUAN as CVOR/RR patient.");
     EXPECT_EQ(logs(QStringLiteral("OR UNTAGGED PATIENT AS CVOR")), 1);
+    EXPECT_EQ(patients::CvorCaption(theCase.idNum, QStringLiteral("I")), "Tag as CVOR/RR Patient");
 }
