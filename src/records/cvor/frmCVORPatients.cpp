@@ -54,8 +54,11 @@ frmCVORPatients::frmCVORPatients(QWidget* parent)
     setObjectName(QStringLiteral("frmCVORPatients"));
     setWindowTitle(QStringLiteral("CVOR Patients"));
     setAttribute(Qt::WA_DeleteOnClose);
-    if (app::ProgramSettings)
-        RevenueID = app::ProgramSettings->CVORMainRev();
+    // The cases are operating-room charges: without a setting the census
+    // takes the operating room's own revenue as the main one.
+    RevenueID = app::ProgramSettings ? app::ProgramSettings->CVORMainRev().trimmed() : QString();
+    if (RevenueID.isEmpty())
+        RevenueID = QStringLiteral("OR");
 
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(shell::StationLook::Large, shell::StationLook::Medium, shell::StationLook::Large,

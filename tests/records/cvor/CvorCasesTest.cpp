@@ -98,7 +98,7 @@ TEST_F(CvorCasesTest, TheSearchNeedsATypeAndAKeyAndFindsTheCaseByEachType)
 TEST_F(CvorCasesTest, TheListShowsTheCasesAndNeedsAChosenCaseToPrint)
 {
     records::frmCVORPatients list;
-    EXPECT_EQ(list.RevenueID, QString()) << "no settings loaded in this test";
+    EXPECT_EQ(list.RevenueID, "OR") << "no settings loaded: the operating room's own revenue";
     list.cmdSearch->click();
     EXPECT_EQ(prompts.last().text, "Please select search type.");
     list.optSearch[1]->setChecked(true);
