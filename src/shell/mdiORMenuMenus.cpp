@@ -16,6 +16,9 @@
 #include "patients/OperationRecordLink.h"
 #include "records/RecordMenu.h"
 #include "records/frmChart.h"
+#include "records/cvor/CvorTag.h"
+#include "records/cvor/frmCVORPatients.h"
+#include "records/cvor/frmTagORProcedures.h"
 #include "shell/ReportMenu.h"
 
 #include <QMenuBar>
@@ -102,7 +105,7 @@ void mdiORMenu::buildFileMenu()
     mnuListOfPatientLabResultReceived =
         item(mnuFile, "mnuListOfPatientLabResultReceived", QStringLiteral("List of Patient Lab Result Received"), NotYet);
     mnuMarkUp = item(mnuFile, "mnuMarkUp", QStringLiteral("Mark Up Settings"));
-    mnuTagProcedures = item(mnuFile, "mnuTagProcedures", QStringLiteral("Tag Procedures"), NotYet);
+    mnuTagProcedures = item(mnuFile, "mnuTagProcedures", QStringLiteral("Tag Procedures"));
     mnuFile->addSeparator();
     mnuUserLogs = item(mnuFile, "mnuUserLogs", QStringLiteral("User Logs"));
     mnuProgramSettings = item(mnuFile, "mnuProgramSettings", QStringLiteral("Program Settings"));
@@ -113,7 +116,7 @@ void mdiORMenu::buildReportsMenu()
 {
     mnuReports = submenu(nullptr, "mnuReports", QStringLiteral("R&eports"));
     QMenu* m = mnuReports;
-    mnuCVORCensus = item(m, "mnuCVORCensus", QStringLiteral("CVOR Census Report"), Hidden | NotYet);
+    mnuCVORCensus = item(m, "mnuCVORCensus", QStringLiteral("CVOR Census Report"), Hidden);
     mnuEquipment = item(m, "mnuEquipment", QStringLiteral("Equipment Charges (EQ)"), NotYet);
     mnuDetailed = item(m, "mnuDetailed", QStringLiteral("Income Report (Detailed)"));
     mnuSummary = item(m, "mnuSummary", QStringLiteral("Income Report (Summary)"));
@@ -201,7 +204,7 @@ void mdiORMenu::buildInquiryMenu()
     mnuCountingSheet =
         item(m, "mnuCountingSheet", QStringLiteral("Sponge, Intrument and Needle Counting Sheet"), Hidden);
     mnuSSC = item(m, "mnuSSC", QStringLiteral("Surgical Safety Checklist"), Hidden);
-    mnuCVOR = item(m, "mnuCVOR", QStringLiteral("Tag as CVOR/RR Patient"), Hidden | NotYet);
+    mnuCVOR = item(m, "mnuCVOR", QStringLiteral("Tag as CVOR/RR Patient"), Hidden);
     mnuSOA = item(m, "mnuSOA", QStringLiteral("View Statement of Account"), Hidden | NotYet);
     mnuWHOSurgicalSafety = item(m, "mnuWHOSurgicalSafety", QStringLiteral("WHO Surgical Safety Checklist"), Hidden);
 }
@@ -255,6 +258,17 @@ void mdiORMenu::wireMenus()
     });
     // A saved operation record goes on to its charges, for the same patient.
     records::frmChart::SetChargeEntryOpener([](const records::frmChart&) { charging::OpenChargeForSelectedPatient(); });
+    // Procedure tagging and the cardiovascular cases.
+    connect(mnuTagProcedures, &QAction::triggered, this, [this] {
+        if (!children->bringToFront(QStringLiteral("frmTagORProcedures")))
+            showChild(new records::frmTagORProcedures, ChildWindows::Instances::One);
+    });
+    connect(mnuCVORCensus, &QAction::triggered, this, [this] {
+        if (!children->bringToFront(QStringLiteral("frmCVORPatients")))
+            showChild(new records::frmCVORPatients, ChildWindows::Instances::One);
+    });
+    records::frmCVORPatients::SetCrewOpener([this](QWidget* crew) { showChild(crew, ChildWindows::Instances::Many); });
+    connect(mnuCVOR, &QAction::triggered, this, [] { records::ToggleCvorTagOfSelectedPatient(); });
     connect(mnuCountingSheet, &QAction::triggered, this, [] { records::PrintCountingSheetForSelectedPatient(); });
     // The clinical chart's pages kept by other areas of the station.
     chart::RegisterNursingPanels();

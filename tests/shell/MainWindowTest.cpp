@@ -86,7 +86,7 @@ TEST_F(MainWindowTest, OnlyTheShellsOwnItemsAreUsableBeforeTheirWindowsExist)
                                 QStringLiteral("mnuAudit"), QStringLiteral("mnuMonthly"), QStringLiteral("mnuScheduleofoperations"),
                                 QStringLiteral("mnuFluid"), QStringLiteral("mnuMarkUp"), QStringLiteral("mnuBuild"),
                                 QStringLiteral("mnuConfirm"), QStringLiteral("mnuRevoke"),
-                                QStringLiteral("mnuORSchedEntry"), QStringLiteral("mnuSchedule")};
+                                QStringLiteral("mnuORSchedEntry"), QStringLiteral("mnuSchedule"), QStringLiteral("mnuTagProcedures")};
     int items = 0;
     for (QAction* action : window->findChildren<QAction*>()) {
         const QString name = action->objectName();

@@ -25,6 +25,9 @@
 #include "patients/frmSearcher.h"
 #include "records/PickListDialog.h"
 #include "records/frmChart.h"
+#include "records/cvor/frmListProcedures.h"
+#include "records/cvor/frmSpecificDiagnosis.h"
+#include "records/cvor/frmUpdateCVOR.h"
 #include "reports/Report.h"
 #include "reports/ReportViewers.h"
 #include "reports/frmReport.h"
@@ -275,6 +278,20 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
         chart->Form_Load();
         window->children->open(chart, ChildWindows::Instances::Many);
     }
+    // Procedure tagging, the cardiovascular cases and the crew of one case.
+    trigger(window->mnuTagProcedures);
+    trigger(window->mnuCVORCensus);
+    {
+        const db::Recordset c = conn().open(QStringLiteral("SELECT TOP 1 IdNum, RefNum, ItemID FROM STATION..tbCVORInfo ORDER BY IdNum"));
+        auto* crew = new records::frmUpdateCVOR;
+        crew->ID = c.text(QStringLiteral("IdNum"));
+        crew->RefNo = c.text(QStringLiteral("RefNum"));
+        crew->ItemID = c.text(QStringLiteral("ItemID"));
+        crew->PName = QStringLiteral("DELA CRUZ, JUAN SANTOS");
+        crew->Procedure = QStringLiteral("CORONARY ARTERY BYPASS GRAFT, THREE VESSELS");
+        crew->Form_Load();
+        window->children->open(crew, ChildWindows::Instances::Many);
+    }
     // A report in its viewer, after its date prompt.
     prompts.onDialog([this](QDialog& prompt) {
         checkDialog(prompt);
@@ -310,7 +327,7 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
                              "frmSurgicalTreatment", "frmTreatment", "frmSpecialTreatment", "frmSterilization", "frmReportViewer",
                              "frmBuildORRooms", "frmCommunicationSchedule", "frmScheduleRequestStatus", "frmEditORSchedule",
                              "frmCharge", "frmMarkupSettings", "frmSchedule",
-                             "frmChart", "frmSurgicalMemo"})
+                             "frmChart", "frmSurgicalMemo", "frmTagORProcedures", "frmCVORPatients", "frmUpdateCVOR"})
         EXPECT_TRUE(checked.contains(QLatin1String(name))) << name << " was not opened";
 
     // Each window also fits when it is the only one, maximised.
@@ -391,6 +408,11 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
         charging::frmProcedureValues values;
         values.Form_Load();
         checkDialog(values);
+        records::frmListProcedures procedures;
+        procedures.search(QString());
+        checkDialog(procedures);
+        records::frmSpecificDiagnosis diagnosis;
+        checkDialog(diagnosis);
         scheduling::frmStaff staff;
         staff.LoadStaff(QString());
         checkDialog(staff);

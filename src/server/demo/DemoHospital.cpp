@@ -52,6 +52,7 @@ void fill(db::Connection& connection, int scale)
     demo::WriteConsents(context);
     demo::WriteSurgicalSafetyChecklists(context);
     demo::WriteNursingChart(context);
+    demo::WriteCvorCases(context);
 }
 
 } // namespace

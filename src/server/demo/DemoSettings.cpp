@@ -122,6 +122,14 @@ const Setting kSettings[] = {
     {"ORSupervisorEditAmountPostCharge", "1", ""},
     {"UseNewORMarkUp", "1", ""},
     {"EnableCVORTag", "1", ""},
+    // The cardiovascular census groups a case's charges by these revenues.
+    {"CVORMainRevID", "OR", ""},
+    {"CVORNHISupplies", "CS", ""},
+    {"CVORNHIEquipments", "OX", ""},
+    {"CVORHospMeds", "PH", ""},
+    {"CVORHospSupplies", "MD", ""},
+    {"CVORHospEquipments", "CT", ""},
+    {"CVORHospMisc", "HS", ""},
     {"ORComputeTotalPostCharges", "1", ""},
     // Despite its name the setting is the handling fee itself, in pesos.
     {"ORInstrumentHandlingFeeRate", "350", ""},

@@ -36,5 +36,6 @@ void WriteNursingPreOpDocuments(const DemoContext& context); // fluid sheets, pr
 void WriteConsents(const DemoContext& context);      // signed consents of a few stays
 void WriteSurgicalSafetyChecklists(const DemoContext& context); // surgical safety checklists
 void WriteNursingChart(const DemoContext& context); // vital signs, nurses' notes and nursing profiles of the open stays
+void WriteCvorCases(const DemoContext& context); // heart operations of the coronary patients and their crews
 
 } // namespace server::demo

@@ -33,6 +33,7 @@ void RegisterAllProcedures()
     RegisterBookingProcedures(registry);
     RegisterOperationRecordProcedures(registry);
     RegisterNursingChartProcedures(registry);
+    RegisterCvorProcedures(registry);
 }
 
 } // namespace server

@@ -28,5 +28,6 @@ void RegisterChargeEntryProcedures(ProcedureRegistry& registry);
 void RegisterBookingProcedures(ProcedureRegistry& registry);
 void RegisterOperationRecordProcedures(ProcedureRegistry& registry);
 void RegisterNursingChartProcedures(ProcedureRegistry& registry);
+void RegisterCvorProcedures(ProcedureRegistry& registry);
 
 } // namespace server
