@@ -1,5 +1,7 @@
 #include "records/OperationRecordActions.h"
 
+#include <algorithm>
+
 #include "db/Connection.h"
 #include "db/SqlText.h"
 #include "db/routines/PatientStatus.h"
@@ -192,11 +194,35 @@ bool OperationRecordActions::reset(bool needsResetRight)
     return true;
 }
 
+namespace {
+
+// Whether anybody holds the role on this record.
+bool IsRoleHeld(const OperationRecord& r, Role role)
+{
+    const auto named = [&](std::initializer_list<const char*> columns) {
+        return std::any_of(columns.begin(), columns.end(),
+                           [&](const char* c) { return !r.value(QString::fromLatin1(c)).trimmed().isEmpty(); });
+    };
+    switch (role) {
+    case Role::Surgeon: return named({"SurgeonID1"});
+    case Role::SurgicalAssistant: return named({"SurgeonID2", "SurgeonID3"});
+    case Role::Anesthesiologist: return named({"AnestheID"});
+    case Role::CirculatingNurse: return named({"CnurseID1", "CnurseID2", "CNOthers"});
+    case Role::ScrubNurse: return named({"SnurseID1", "SnurseID2", "SNOthers"});
+    }
+    return true;
+}
+
+} // namespace
+
 std::optional<QString> OperationRecordActions::printRefusal(bool showSignature) const
 {
+    // A role nobody held (an operation without an assistant) has nobody to
+    // sign it: demanding its signature would keep the record from ever
+    // being printed.
     if (showSignature) {
         for (Role role : {Role::Surgeon, Role::Anesthesiologist, Role::CirculatingNurse, Role::ScrubNurse, Role::SurgicalAssistant})
-            if (!record_.isSigned(role))
+            if (IsRoleHeld(record_, role) && !record_.isSigned(role))
                 return QString::fromLatin1(ColumnsOf(role).printRequired);
     }
     if (record_.isNew())

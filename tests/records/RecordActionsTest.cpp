@@ -210,6 +210,8 @@ TEST_F(RecordActions, PrintingWaitsForEverySignatureInTheStationsOrder)
     EXPECT_EQ(actions.printRefusal(false).value_or(QString()), "Sorry, no clinical operation record.");
     record.operatingNum = QStringLiteral("5");
     EXPECT_FALSE(actions.printRefusal(false).has_value());
+    record.set(QStringLiteral("AnestheID"), QStringLiteral("1002"));
+    record.set(QStringLiteral("SurgeonID3"), QStringLiteral("1003"));
     const std::pair<Role, const char*> order[] = {{Role::Surgeon, "Surgeon Signature is Required"},
                                                   {Role::Anesthesiologist, "Anesthesiologist Signature is Required"},
                                                   {Role::CirculatingNurse, "Circulating Nurse Signature is Required"},
@@ -220,4 +222,14 @@ TEST_F(RecordActions, PrintingWaitsForEverySignatureInTheStationsOrder)
         record.setSignature(role, QStringLiteral("X"), QDateTime::currentDateTime());
     }
     EXPECT_FALSE(actions.printRefusal(true).has_value());
+
+    // An operation without an assistant has no assistant's signature to wait for.
+    OperationRecord unassisted = record;
+    unassisted.set(QStringLiteral("SurgeonID2"), QString());
+    unassisted.set(QStringLiteral("SurgeonID3"), QString());
+    unassisted.setSignature(Role::SurgicalAssistant, QString(), QDateTime());
+    EXPECT_FALSE(OperationRecordActions(unassisted, test::AllFieldsShown()).printRefusal(true).has_value());
+    unassisted.set(QStringLiteral("SurgeonID2"), QStringLiteral("1003"));
+    EXPECT_EQ(OperationRecordActions(unassisted, test::AllFieldsShown()).printRefusal(true).value_or(QString()),
+              "Surgical Assistant Signature is Required");
 }
