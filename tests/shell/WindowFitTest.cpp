@@ -5,6 +5,9 @@
 // short, fails the test with the window and widget named.
 
 #include "charging/frmCharge.h"
+#include "chart/ChartPanel.h"
+#include "chart/final/frmFinal.h"
+#include "chart/results/RadiologyResultsPanel.h"
 #include "charging/frmDoctorsFee.h"
 #include "charging/frmListPackage.h"
 #include "charging/frmMarkUp.h"
@@ -268,6 +271,10 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
     // The charge entry of the selected patient and the mark-up rules.
     charging::OpenChargeForSelectedPatient();
     trigger(window->mnuMarkUp);
+    // The clinical chart of the selected patient, with its results page.
+    chart::RegisterResultPanels();
+    chart::OpenChartForSelectedPatient();
+    chart::ForgetChartPanels();
     // The schedule book, with the request panel of the selected patient open.
     trigger(window->mnuORSchedEntry);
     // The operation record as the patient index opens it for a new operation
@@ -327,7 +334,7 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
                              "frmSurgicalTreatment", "frmTreatment", "frmSpecialTreatment", "frmSterilization", "frmReportViewer",
                              "frmBuildORRooms", "frmCommunicationSchedule", "frmScheduleRequestStatus", "frmEditORSchedule",
                              "frmCharge", "frmMarkupSettings", "frmSchedule",
-                             "frmChart", "frmSurgicalMemo", "frmTagORProcedures", "frmCVORPatients", "frmUpdateCVOR"})
+                             "frmChart", "frmSurgicalMemo", "frmTagORProcedures", "frmCVORPatients", "frmUpdateCVOR", "frmFinal"})
         EXPECT_TRUE(checked.contains(QLatin1String(name))) << name << " was not opened";
 
     // Each window also fits when it is the only one, maximised.
