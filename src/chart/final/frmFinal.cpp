@@ -21,6 +21,8 @@ QLabel* valueLabel(QWidget* parent, const char* name)
     label->setObjectName(QLatin1String(name));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setMinimumWidth(60);
+    // Long names and wards wrap rather than push the action buttons off the window.
+    label->setWordWrap(true);
     return label;
 }
 
@@ -86,10 +88,8 @@ frmFinal::frmFinal(QWidget* parent)
         ++i;
     }
     lblName->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    for (QLabel* wide : {lblAddress, lblDiagnosis, lblComplaint, lblAccount, lblAttending, lblAdmitting}) {
-        wide->setWordWrap(true);
+    for (QLabel* wide : {lblAddress, lblDiagnosis, lblComplaint, lblAccount, lblAttending, lblAdmitting})
         wide->setMaximumWidth(300);
-    }
     top->addLayout(header, 1);
 
     // The actions, one column beside the header.
