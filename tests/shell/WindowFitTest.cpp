@@ -8,6 +8,7 @@
 #include "chart/ChartPanel.h"
 #include "chart/final/frmFinal.h"
 #include "chart/results/RadiologyResultsPanel.h"
+#include "chart/schedule/ScheduleRequestPanel.h"
 #include "charging/frmDoctorsFee.h"
 #include "charging/frmListPackage.h"
 #include "charging/frmMarkUp.h"
@@ -271,8 +272,9 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
     // The charge entry of the selected patient and the mark-up rules.
     charging::OpenChargeForSelectedPatient();
     trigger(window->mnuMarkUp);
-    // The clinical chart of the selected patient, with its results page.
+    // The clinical chart of the selected patient, with its results and schedule-request pages.
     chart::RegisterResultPanels();
+    chart::RegisterScheduleRequestPanel();
     chart::OpenChartForSelectedPatient();
     chart::ForgetChartPanels();
     // The schedule book, with the request panel of the selected patient open.

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -170,6 +171,21 @@ void frmFinal::tabChosen(int tab)
         return;
     }
     shownTab_ = tab;
+}
+
+void frmFinal::openFirstAllowedPage()
+{
+    // The chart opens on the first page the user may see, without a refusal
+    // for a page nobody asked for.
+    for (int tab = 0; tab < tabChart->count(); ++tab) {
+        const QString right = rightOf(tab);
+        if (right.isEmpty() || routines::HasUserRight(right)) {
+            const QSignalBlocker quiet(tabChart);
+            tabChart->setCurrentIndex(tab);
+            shownTab_ = tab;
+            return;
+        }
+    }
 }
 
 bool frmFinal::showPage(const QString& keyPrefix)

@@ -97,6 +97,7 @@ private:
     void createPages();
     void reloadOthers(ChartPanel* changed);
     void tabChosen(int tab);
+    void openFirstAllowedPage();
     void postCharges();
     QString rightOf(int tab) const;
 

@@ -58,6 +58,7 @@ bool frmFinal::Form_Load()
     loaded_ = true;
     for (ChartPanel* panel : panels_)
         panel->loadPatient(patient_);
+    openFirstAllowedPage();
     return true;
 }
 

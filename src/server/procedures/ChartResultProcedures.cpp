@@ -128,6 +128,13 @@ const std::vector<ProcParam>& PrintParams()
     return params;
 }
 
+// The server's clock for the chart's operating-room request, which refuses
+// a time already past.
+void getTransactionDate(ProcContext& ctx)
+{
+    ctx.addResult(ctx.open(QStringLiteral("SELECT GETDATE() AS Tdate")));
+}
+
 } // namespace
 
 void RegisterChartResultProcedures(ProcedureRegistry& registry)
@@ -150,6 +157,7 @@ void RegisterChartResultProcedures(ProcedureRegistry& registry)
                               [](ProcContext& ctx) { printReading(ctx, QStringLiteral("MR")); }});
     registry.add(ProcedureDef{radiology, QStringLiteral("spWC_ResultPrint"), PrintParams(),
                               [](ProcContext& ctx) { printReading(ctx, QStringLiteral("WC")); }});
+    registry.add(ProcedureDef{QStringLiteral("SCHEDULE"), QStringLiteral("sp_Get_TransactionDate"), {}, getTransactionDate});
 }
 
 } // namespace server
