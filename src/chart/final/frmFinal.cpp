@@ -143,7 +143,17 @@ QString frmFinal::rightOf(int tab) const
 {
     if (tab < 0 || tab >= static_cast<int>(panels_.size()))
         return QString();
-    return panels_[static_cast<size_t>(tab)]->property(RequiredRightProperty).toString();
+    const QString right = panels_[static_cast<size_t>(tab)]->property(RequiredRightProperty).toString();
+    if (!right.isEmpty())
+        return right;
+    // Pages that do not name their right get it from their key: results are
+    // for those who may view them, the nursing profile for those who may update it.
+    const QString& key = keys_[static_cast<size_t>(tab)];
+    if (key.startsWith(QLatin1String("results"), Qt::CaseInsensitive))
+        return QStringLiteral("10");
+    if (key.compare(QLatin1String("nursing.profile"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("11");
+    return QString();
 }
 
 bool frmFinal::tabAllowed(int tab)

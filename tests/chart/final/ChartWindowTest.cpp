@@ -61,9 +61,13 @@ protected:
         chart::RegisterChartPanel(QStringLiteral("requests"), 10, [this](QWidget* p) -> chart::ChartPanel* {
             return new FakePanel(QStringLiteral("Requests"), &log, p);
         });
+        // The results page is guarded by its key; the profile names its right itself.
         chart::RegisterChartPanel(QStringLiteral("results.fake"), 20, [this](QWidget* p) -> chart::ChartPanel* {
-            auto* page = new FakePanel(QStringLiteral("Results"), &log, p);
-            page->setProperty(chart::RequiredRightProperty, QStringLiteral("10"));
+            return new FakePanel(QStringLiteral("Results"), &log, p);
+        });
+        chart::RegisterChartPanel(QStringLiteral("profile.fake"), 40, [this](QWidget* p) -> chart::ChartPanel* {
+            auto* page = new FakePanel(QStringLiteral("Profile"), &log, p);
+            page->setProperty(chart::RequiredRightProperty, QStringLiteral("11"));
             return page;
         });
     }
@@ -99,11 +103,11 @@ TEST_F(ChartWindowTest, OpensForAnInPatientAndAnOutPatientWithTheHeaderFilled)
     EXPECT_EQ(chart->lblDiet->text(), stay.text(QStringLiteral("Diet")).trimmed());
     EXPECT_FALSE(chart->lblAdmDate->text().isEmpty());
     EXPECT_FALSE(chart->lblAccount->text().isEmpty()) << "a personal account reads PERSONAL";
-    EXPECT_EQ(chart->tabChart->count(), 3);
+    EXPECT_EQ(chart->tabChart->count(), 4);
     EXPECT_EQ(chart->tabChart->tabText(0), QStringLiteral("Requests"));
     EXPECT_EQ(chart->tabChart->tabText(2), QStringLiteral("Notes"));
     EXPECT_EQ(log, (QStringList{QStringLiteral("Requests:") + admission, QStringLiteral("Results:") + admission,
-                                QStringLiteral("Notes:") + admission}));
+                                QStringLiteral("Notes:") + admission, QStringLiteral("Profile:") + admission}));
 
     // The same patient again brings the open chart forward; the visit gets its own.
     EXPECT_EQ(open(admission), chart);
@@ -161,7 +165,8 @@ TEST_F(ChartWindowTest, PagesAreReloadedWhenOneChangesAndTheirTypingIsAskedAbout
 
     // A sent request: the other pages read again, the sender does not.
     emit page(chart, 0)->patientDataChanged();
-    EXPECT_EQ(log, (QStringList{QStringLiteral("Results:") + admission, QStringLiteral("Notes:") + admission}));
+    EXPECT_EQ(log, (QStringList{QStringLiteral("Results:") + admission, QStringLiteral("Notes:") + admission,
+                                QStringLiteral("Profile:") + admission}));
     log.clear();
 
     // Typing on a page holds the chart open until it is saved or let go.
@@ -204,6 +209,9 @@ TEST_F(ChartWindowTest, TabsAndActionsKeepToTheUsersRights)
     EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Notification: Sorry, you don't have access right to View Results.")});
     chart->tabChart->setCurrentIndex(2);
     EXPECT_EQ(chart->tabChart->currentIndex(), 2) << "a page without a right opens for anyone";
+    chart->tabChart->setCurrentIndex(3);
+    EXPECT_EQ(chart->tabChart->currentIndex(), 2);
+    EXPECT_EQ(prompts.texts().last(), QStringLiteral("Notification: Sorry, you don't have access right to Update Patient Profile."));
 
     prompts.clear();
     for (int action = 0; action < frmFinal::StatementOfAccount; ++action)
