@@ -276,7 +276,6 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
     chart::RegisterResultPanels();
     chart::RegisterScheduleRequestPanel();
     chart::OpenChartForSelectedPatient();
-    chart::ForgetChartPanels();
     // The schedule book, with the request panel of the selected patient open.
     trigger(window->mnuORSchedEntry);
     // The operation record as the patient index opens it for a new operation
