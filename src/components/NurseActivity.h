@@ -2,6 +2,11 @@
 
 #include <QString>
 
+namespace db {
+class Connection;
+class Recordset;
+}
+
 namespace components {
 
 // The nurse-activity components: pending requests, results and confinement
@@ -38,6 +43,14 @@ public:
     static constexpr const char* ProgID = "Nurse_activity.clsResults";
     using NurseActivity::NurseActivity;
     QString progId() const override { return QString::fromLatin1(ProgID); }
+
+    // The released readings of one imaging section for the stay: mode "1"
+    // x-ray, "2" ultrasound, "3" CT scan. Columns as the chart's interpretation
+    // grids ("Trans. No", "Exam. Name", "Trans. Date", "Result Date", the
+    // radiologist's "DR. Lastname", "DR. Firstname", "DR. Middlename",
+    // "Interpretation"), newest result first. An unknown mode reads nothing.
+    // Throws db::DbError when the read fails.
+    static db::Recordset GetResults(db::Connection& connection, const QString& idNum, const QString& mode);
 };
 
 class clsConfinement : public NurseActivity {

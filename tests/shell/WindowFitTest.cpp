@@ -5,6 +5,10 @@
 // short, fails the test with the window and widget named.
 
 #include "charging/frmCharge.h"
+#include "chart/ChartPanel.h"
+#include "chart/final/frmFinal.h"
+#include "chart/results/RadiologyResultsPanel.h"
+#include "chart/schedule/ScheduleRequestPanel.h"
 #include "charging/frmDoctorsFee.h"
 #include "charging/frmListPackage.h"
 #include "charging/frmMarkUp.h"
@@ -268,6 +272,10 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
     // The charge entry of the selected patient and the mark-up rules.
     charging::OpenChargeForSelectedPatient();
     trigger(window->mnuMarkUp);
+    // The clinical chart of the selected patient, with its results and schedule-request pages.
+    chart::RegisterResultPanels();
+    chart::RegisterScheduleRequestPanel();
+    chart::OpenChartForSelectedPatient();
     // The schedule book, with the request panel of the selected patient open.
     trigger(window->mnuORSchedEntry);
     // The operation record as the patient index opens it for a new operation
@@ -327,7 +335,7 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
                              "frmSurgicalTreatment", "frmTreatment", "frmSpecialTreatment", "frmSterilization", "frmReportViewer",
                              "frmBuildORRooms", "frmCommunicationSchedule", "frmScheduleRequestStatus", "frmEditORSchedule",
                              "frmCharge", "frmMarkupSettings", "frmSchedule",
-                             "frmChart", "frmSurgicalMemo", "frmTagORProcedures", "frmCVORPatients", "frmUpdateCVOR"})
+                             "frmChart", "frmSurgicalMemo", "frmTagORProcedures", "frmCVORPatients", "frmUpdateCVOR", "frmFinal"})
         EXPECT_TRUE(checked.contains(QLatin1String(name))) << name << " was not opened";
 
     // Each window also fits when it is the only one, maximised.
