@@ -34,6 +34,7 @@ void RegisterAllProcedures()
     RegisterOperationRecordProcedures(registry);
     RegisterNursingChartProcedures(registry);
     RegisterCvorProcedures(registry);
+    RegisterAncillaryRequestProcedures(registry);
 }
 
 } // namespace server

@@ -29,5 +29,6 @@ void RegisterBookingProcedures(ProcedureRegistry& registry);
 void RegisterOperationRecordProcedures(ProcedureRegistry& registry);
 void RegisterNursingChartProcedures(ProcedureRegistry& registry);
 void RegisterCvorProcedures(ProcedureRegistry& registry);
+void RegisterAncillaryRequestProcedures(ProcedureRegistry& registry);
 
 } // namespace server
