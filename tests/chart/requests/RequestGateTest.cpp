@@ -87,7 +87,7 @@ TEST_F(RequestGateTest, RefusalsAreWordedByDepartmentAndPlace)
 
     // Departments without a permission of their own are asked of the server
     // and name the Credit & Collection Officer.
-    exec(QStringLiteral("UPDATE PATIENT_DATA..tbpatient2 SET CashBasis = 1 WHERE IDNum = ") + q(patient.idNum));
+    exec(QStringLiteral("UPDATE PATIENT_DATA..tbpatient2 SET CashBasis = 1, OkeyPT = 0 WHERE IDNum = ") + q(patient.idNum));
     EXPECT_EQ(refusal(QStringLiteral("NE"), Entry::OthersList),
               QStringLiteral("The patient's account has been placed under cash basis for ( NEUROLOGY Charges ) by the Credit & "
                              "Collection Officer. Please advice the patient/watcher to see the Billing staff immediately for further "

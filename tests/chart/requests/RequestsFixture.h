@@ -5,11 +5,14 @@
 #include "chart/ChartPanel.h"
 #include "chart/requests/OrderRow.h"
 #include "db/SqlText.h"
+#include "reports/Report.h"
 #include "settings/HospitalInfo.h"
 #include "settings/clsSettings.h"
 #include "shell/Globals.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -41,7 +44,12 @@ protected:
         app::HospNum = patient.hospNum;
         app::PatientType = QStringLiteral("I");
         app::PatientName = patient.name;
+        if (count(QStringLiteral("SELECT COUNT(*) FROM PATIENT_DATA..tbpatient2 WHERE IDNum = ") + q(patient.idNum)) == 0)
+            exec(QStringLiteral("INSERT INTO PATIENT_DATA..tbpatient2 (IDNum) VALUES (%1)").arg(q(patient.idNum)));
         exec(QStringLiteral("UPDATE PATIENT_DATA..tbpatient2 SET CashBasis = 0, CreditLine = 10000000 WHERE IDNum = ") + q(patient.idNum));
+        // Prices at the first rate class, as the tests write them.
+        exec(QStringLiteral("UPDATE BUILD_FILE..tbCoRoom SET RoomClassID = 'A' WHERE RoomID = ") + q(patient.roomId));
+        reports::SetProgramFolder(QFileInfo(QStringLiteral(__FILE__)).dir().absoluteFilePath(QStringLiteral("../../..")));
         exec(QStringLiteral("UPDATE STATION..tbNurseUserRights SET EmployeeRights = '1|2|10|' WHERE EmployeeID = 'NURSE1'"));
         app::Hospital() = settings::HospitalInfo{};
         app::Nursing() = settings::NursingSettings{};
@@ -55,6 +63,11 @@ protected:
         return rs.eof() ? QString() : rs.field(0).text().trimmed();
     }
     int count(const QString& sql) { return scalar(sql).toInt(); }
+    db::Decimal money(const QString& sql)
+    {
+        const db::Recordset rs = conn().open(sql);
+        return rs.eof() ? db::Decimal() : rs.field(0).toMoney();
+    }
 
     void setting(const QString& field, const QString& value)
     {

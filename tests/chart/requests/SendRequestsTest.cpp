@@ -68,7 +68,7 @@ TEST_F(SendRequestsTest, AMixedListLandsEveryRequestOnceAndChargesTheDirectDepar
     SendRequests send(patient);
     ASSERT_TRUE(send.Send(orders)) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
     EXPECT_TRUE(orders.isEmpty());
-    EXPECT_EQ(prompts.criticalCount(), 0);
+    EXPECT_EQ(prompts.criticalCount(), 0) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
 
     // One pending request and one log row per line, each with its own number.
     ASSERT_EQ(send.requestNumbers().size(), 5);
@@ -80,16 +80,16 @@ TEST_F(SendRequestsTest, AMixedListLandsEveryRequestOnceAndChargesTheDirectDepar
     const Snapshot after = snapshot();
     EXPECT_EQ(after.requests, before.requests + 5);
     EXPECT_EQ(after.log, before.log + 5);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT Amount FROM STATION..tbNurseLogBook WHERE RequestNum = ") + q(send.requestNumbers().at(3))),
-              QStringLiteral("2200.0000"));
+    EXPECT_EQ(money(QStringLiteral("SELECT Amount FROM STATION..tbNurseLogBook WHERE RequestNum = ") + q(send.requestNumbers().at(3))),
+              *db::Decimal::parse(u"2200"));
 
     // The laboratory and x-ray are charged at once, each on a slip of its own;
     // ultrasound and physical therapy wait for their departments.
     EXPECT_EQ(after.bills, before.bills + 3);
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(DISTINCT RefNum) FROM BILLING..tbBillDailyBill WHERE IDNum = %1 AND RefNum LIKE 'LB%'").arg(q(patient.idNum))), 1);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT SUM(Amount) FROM BILLING..tbBillDailyBill WHERE IDNum = %1 AND RevenueID = 'LB' AND Remarks IN (%2, %3)")
-                         .arg(q(patient.idNum), q(send.requestNumbers().at(0)), q(send.requestNumbers().at(1)))),
-              QStringLiteral("530.0000"));
+    EXPECT_EQ(money(QStringLiteral("SELECT SUM(Amount) FROM BILLING..tbBillDailyBill WHERE IDNum = %1 AND RevenueID = 'LB' AND Remarks IN (%2, %3)")
+                        .arg(q(patient.idNum), q(send.requestNumbers().at(0)), q(send.requestNumbers().at(1)))),
+              *db::Decimal::parse(u"530"));
     EXPECT_FALSE(scalar(QStringLiteral("SELECT ChargeSlip FROM STATION..tbNurseCommunicationFile WHERE RequestNum = ") + q(send.requestNumbers().at(2))).isEmpty());
     EXPECT_TRUE(scalar(QStringLiteral("SELECT ISNULL(ChargeSlip, '') FROM STATION..tbNurseCommunicationFile WHERE RequestNum = ") + q(send.requestNumbers().at(3))).isEmpty());
 
