@@ -8,6 +8,7 @@
 
 #include "chart/requests/OrdersModel.h"
 #include "chart/requests/SendRequests.h"
+#include "components/ComponentSet.h"
 #include "components/clsCurrentuser.h"
 #include "db/Connection.h"
 #include "db/SqlText.h"
@@ -37,6 +38,7 @@ public:
 
 struct Station {
     components::clsCurrentuser user;
+    components::ComponentSet components;
     settings::clsSettings settings;
     YesPrompts prompts;
     chart::ChartPatient patient;
@@ -49,6 +51,12 @@ struct Station {
             return;
         app::CurrentUser = &user;
         app::ProgramSettings = &settings;
+        components.CreateComponents(false, QString());
+        components::ComponentSet::ConnectOptions options;
+        options.connection = app::SQLConnection();
+        if (!components.ConnectComponents(options))
+            return;
+        app::Components = &components;
         app::StationCode = QStringLiteral("OR");
         app::ORStationID = QStringLiteral("29");
         app::PatientType = QStringLiteral("I");
