@@ -22,12 +22,14 @@ void writeSupplyRequests(const DemoContext& context)
         nurses.push_back(nurse->id);
     if (nurses.empty())
         return;
-    BatchInsert rows(context.connection, QStringLiteral("STATION..tbNurseCommunicationFile"),
-                     {QStringLiteral("RequestNum"), QStringLiteral("IDNum"), QStringLiteral("HospNum"), QStringLiteral("PatientType"),
-                      QStringLiteral("RevenueID"), QStringLiteral("ItemID"), QStringLiteral("Description"), QStringLiteral("Quantity"),
-                      QStringLiteral("Amount"), QStringLiteral("Frequency"), QStringLiteral("Remarks"), QStringLiteral("RequestDate"),
-                      QStringLiteral("UserID"), QStringLiteral("StationID"), QStringLiteral("RecordStatus"), QStringLiteral("ProcessBy"),
-                      QStringLiteral("ProcessDate")});
+    // The request and its log row carry the same values.
+    const QStringList columns{QStringLiteral("RequestNum"), QStringLiteral("IDNum"), QStringLiteral("HospNum"), QStringLiteral("PatientType"),
+                              QStringLiteral("RevenueID"), QStringLiteral("ItemID"), QStringLiteral("Description"), QStringLiteral("Quantity"),
+                              QStringLiteral("Amount"), QStringLiteral("Frequency"), QStringLiteral("Remarks"), QStringLiteral("RequestDate"),
+                              QStringLiteral("UserID"), QStringLiteral("StationID"), QStringLiteral("RecordStatus"), QStringLiteral("ProcessBy"),
+                              QStringLiteral("ProcessDate")};
+    BatchInsert rows(context.connection, QStringLiteral("STATION..tbNurseCommunicationFile"), columns);
+    BatchInsert log(context.connection, QStringLiteral("STATION..tbNurseLogBook"), columns);
     int transaction = 0;
     for (const EncounterPlan& e : context.catalog.encounters) {
         if (e.revoked || !e.isOpen() || e.isOutPatient() || !random.chance(60))
@@ -47,17 +49,21 @@ void writeSupplyRequests(const DemoContext& context)
                 const Chargeable& item = items[static_cast<size_t>(random.below(static_cast<int>(items.size())))];
                 const int quantity = random.between(1, 6);
                 const bool medicine = QLatin1String(department) == QLatin1String("PH");
-                rows.add({Text(number), Text(e.idNum), Text(p.hospNum), Text(QStringLiteral("I")), Text(QLatin1String(department)),
-                          Text(item.itemId), Text(item.description), Int(quantity), Num(item.price * quantity),
-                          Text(medicine ? QString::fromLatin1(kFrequencies[random.below(7)]) : QString()),
-                          Text(random.chance(20) ? QStringLiteral("PLEASE SEND ASAP") : QString()), Stamp(requested), Text(nurse),
-                          Text(QStringLiteral("OR1")), Text(served ? QStringLiteral("X") : QString()),
-                          served ? Text(QLatin1String(department) + QStringLiteral("STAFF")) : Null(),
-                          Stamp(served ? requested.addSecs(5400) : QDateTime())});
+                const QStringList values{Text(number), Text(e.idNum), Text(p.hospNum), Text(QStringLiteral("I")),
+                                         Text(QLatin1String(department)), Text(item.itemId), Text(item.description), Int(quantity),
+                                         Num(item.price * quantity),
+                                         Text(medicine ? QString::fromLatin1(kFrequencies[random.below(7)]) : QString()),
+                                         Text(random.chance(20) ? QStringLiteral("PLEASE SEND ASAP") : QString()), Stamp(requested),
+                                         Text(nurse), Text(QStringLiteral("OR1")), Text(served ? QStringLiteral("X") : QString()),
+                                         served ? Text(QLatin1String(department) + QStringLiteral("STAFF")) : Null(),
+                                         Stamp(served ? requested.addSecs(5400) : QDateTime())};
+                rows.add(values);
+                log.add(values);
             }
         }
     }
     rows.flush();
+    log.flush();
 }
 
 } // namespace
