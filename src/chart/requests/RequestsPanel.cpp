@@ -351,7 +351,8 @@ void RequestsPanel::reprintSupplies(const QString& revenueId)
 
 void RegisterRequestsPanels()
 {
-    RegisterChartPanel(QStringLiteral("Requests"), 30, [](QWidget* parent) { return new RequestsPanel(parent); });
+    // After the result pages, before the nurse's own entries.
+    RegisterChartPanel(QStringLiteral("requests"), 600, [](QWidget* parent) { return new RequestsPanel(parent); });
 }
 
 } // namespace chart::requests
