@@ -36,6 +36,14 @@ public:
     static constexpr const char* ProgID = "Nurse_activity.clsRequest";
     using NurseActivity::NurseActivity;
     QString progId() const override { return QString::fromLatin1(ProgID); }
+
+    // The patient's requests of one kind. Mode "2": every request sent to an
+    // ancillary department with where it stands (columns "ITEM DESCRIPTION",
+    // "QTY", "DEPT", "REQUEST DATE/TIME", "Code", "REQUESTED BY", "PROCESS
+    // DATE/TIME", "PROCESSED BY", "RESULT DATE/TIME", "RESULT BY", "REMARKS",
+    // then the hidden "RequestNum" and "RecordStatus"), newest first. A mode
+    // the component does not know fails with db::DbError.
+    db::Recordset GetRequests(db::Connection& connection, const QString& idNum, const QString& mode) const;
 };
 
 class clsResults : public NurseActivity {

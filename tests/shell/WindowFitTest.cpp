@@ -17,6 +17,12 @@
 #include "charging/frmPSIReading.h"
 #include "charging/frmProcedureValues.h"
 #include "charging/frmRequestingDoctor.h"
+#include "chart/requests/OrdersModel.h"
+#include "chart/requests/RequestsPanel.h"
+#include "chart/requests/frmRemarks.h"
+#include "chart/requests/frmReprintLabForm.h"
+#include "chart/requests/frmRequest.h"
+#include "chart/requests/frmRequestReprint.h"
 #include "components/CodeListings.h"
 #include "components/frmCodeSearch.h"
 #include "components/frmConfirmPassword.h"
@@ -424,6 +430,40 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
         scheduling::frmStaff staff;
         staff.LoadStaff(QString());
         checkDialog(staff);
+
+        // The requests of the chart: its page at the size a maximised chart
+        // gives it, and the dialogs it opens.
+        chart::ChartPatient chartPatient;
+        chartPatient.idNum = app::IdNum;
+        chartPatient.hospNum = app::HospNum;
+        chartPatient.name = app::PatientName;
+        chartPatient.roomClassId = QStringLiteral("A");
+        QDialog page;
+        page.setObjectName(QStringLiteral("RequestsPanel"));
+        auto* panel = new chart::requests::RequestsPanel(&page);
+        panel->loadPatient(chartPatient);
+        page.resize(kScreen.width() - 80, kScreen.height() - 200);
+        panel->resize(page.size());
+        checkDialog(page);
+        chart::requests::frmRemarks details;
+        details.ExamID = QStringLiteral("L001");
+        details.DeptID = QStringLiteral("LB");
+        details.Form_Load();
+        checkDialog(details);
+        chart::requests::OrdersModel orders;
+        chart::requests::frmRequest entry(chartPatient, orders);
+        entry.setDepartment(QStringLiteral("LB"));
+        checkDialog(entry);
+        chart::requests::frmReprintLabForm labReprint(chartPatient);
+        labReprint.Form_Load();
+        checkDialog(labReprint);
+        chart::requests::frmReprintLabFormQORV labReprintSite(chartPatient);
+        labReprintSite.Form_Load();
+        checkDialog(labReprintSite);
+        chart::requests::frmRequestReprint supplies(chartPatient);
+        supplies.RevenueID = QStringLiteral("PH");
+        supplies.Form_Load();
+        checkDialog(supplies);
     }
     EXPECT_TRUE(problems.isEmpty()) << problems.size() << " problems:\n" << qPrintable(problems.join(QLatin1Char('\n')));
 }

@@ -54,6 +54,7 @@ void fill(db::Connection& connection, int scale)
     demo::WriteSurgicalSafetyChecklists(context);
     demo::WriteNursingChart(context);
     demo::WriteCvorCases(context);
+    demo::WriteSupplyRequests(context);
 }
 
 } // namespace

@@ -40,5 +40,6 @@ void WriteConsents(const DemoContext& context);      // signed consents of a few
 void WriteSurgicalSafetyChecklists(const DemoContext& context); // surgical safety checklists
 void WriteNursingChart(const DemoContext& context); // vital signs, nurses' notes and nursing profiles of the open stays
 void WriteCvorCases(const DemoContext& context); // heart operations of the coronary patients and their crews
+void WriteSupplyRequests(const DemoContext& context);  // pharmacy and central-supply request transactions
 
 } // namespace server::demo

@@ -35,6 +35,7 @@ void RegisterAllProcedures()
     RegisterNursingChartProcedures(registry);
     RegisterCvorProcedures(registry);
     RegisterChartResultProcedures(registry);
+    RegisterAncillaryRequestProcedures(registry);
 }
 
 } // namespace server

@@ -30,5 +30,6 @@ void RegisterOperationRecordProcedures(ProcedureRegistry& registry);
 void RegisterNursingChartProcedures(ProcedureRegistry& registry);
 void RegisterCvorProcedures(ProcedureRegistry& registry);
 void RegisterChartResultProcedures(ProcedureRegistry& registry);
+void RegisterAncillaryRequestProcedures(ProcedureRegistry& registry);
 
 } // namespace server
