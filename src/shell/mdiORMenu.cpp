@@ -6,6 +6,7 @@
 #include "components/clsCurrentuser.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
+#include "patients/ClinicalChartLink.h"
 #include "patients/OperationRecordLink.h"
 #include "patients/frmPatientIndex.h"
 #include "patients/frmSearch.h"
@@ -110,6 +111,7 @@ mdiORMenu::~mdiORMenu()
     patients::SetOperationRecordOpener({});
     records::frmChart::SetChargeEntryOpener({});
     chart::ForgetChartPanels();
+    patients::SetChartOpener({});
 }
 
 bool mdiORMenu::MDIForm_Load(StartupOptions options)

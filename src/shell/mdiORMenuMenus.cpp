@@ -1,7 +1,11 @@
 // The menu tree of the main window. Items whose windows are not part of the
 // program yet are kept in place and greyed, so the tree reads the same at
 // every site; the start-up shows the site- and setting-driven ones.
+#include "chart/final/frmFinal.h"
 #include "chart/nursing/NursingPanels.h"
+#include "chart/requests/RequestsPanel.h"
+#include "chart/results/RadiologyResultsPanel.h"
+#include "chart/schedule/ScheduleRequestPanel.h"
 #include "charging/frmCharge.h"
 #include "charging/frmMarkupSettings.h"
 #include "shell/mdiORMenu.h"
@@ -270,7 +274,12 @@ void mdiORMenu::wireMenus()
     records::frmCVORPatients::SetCrewOpener([this](QWidget* crew) { showChild(crew, ChildWindows::Instances::Many); });
     connect(mnuCVOR, &QAction::triggered, this, [] { records::ToggleCvorTagOfSelectedPatient(); });
     connect(mnuCountingSheet, &QAction::triggered, this, [] { records::PrintCountingSheetForSelectedPatient(); });
-    // The clinical chart's pages kept by other areas of the station.
+    // The clinical chart, opened from the patient lists, and its pages kept
+    // by the other areas of the station.
+    chart::RegisterChartWindow();
+    chart::RegisterResultPanels();
+    chart::RegisterRequestsPanels();
+    chart::RegisterScheduleRequestPanel();
     chart::RegisterNursingPanels();
     // The station reports: each item runs its report through the shared report flow.
     for (const QString& name : MenuReportItems())
