@@ -66,12 +66,10 @@ TEST_F(SscSavePath, AnInsertRefusedAfterTheDeleteKeepsTheStoredChecklistAndTheTy
         prompts.clear();
         saveSigned(button);
         EXPECT_EQ(prompts.criticalCount(), 1) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
-        EXPECT_EQ(prompts.last().title, QStringLiteral("Notification"));
         EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Critical) << "no \"saved\" message after it";
     }
     EXPECT_TRUE(viewerTitles.isEmpty()) << "nothing printed";
     EXPECT_EQ(storedRow(), before);
-    EXPECT_FALSE(conn().inTransaction());
     ASSERT_FALSE(form.isNull());
     EXPECT_EQ(form->txtPx[1]->text(), QStringLiteral("TAKEN OPERATION"));
     EXPECT_EQ(form->txtPx[7]->text(), typedName);
@@ -100,9 +98,7 @@ TEST_F(SscSavePath, AChecklistThatCannotBeReadIsToldAndNeverSaved)
     selectPatient(true);
     conn().execute(QStringLiteral("DROP TABLE STATION..tbORSSC"));
     ASSERT_NE(open(), nullptr);
-    ASSERT_EQ(prompts.shown().size(), 1u);
-    EXPECT_EQ(prompts.last().title, QStringLiteral("Notification"));
-    EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Critical);
+    ASSERT_EQ(prompts.criticalCount(), 1);
     EXPECT_TRUE(form->savingRefused());
     for (int i : {1, 2, 3})
         EXPECT_FALSE(form->Command1[i]->isEnabled()) << i;
