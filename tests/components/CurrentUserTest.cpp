@@ -173,6 +173,7 @@ TEST_F(CurrentUserTest, CancelLeavesTheUserDisconnectedAndForgetsNothingNew)
     clsCurrentuser nobody;
     nobody.showmain();
     EXPECT_FALSE(nobody.Connected());
+    EXPECT_TRUE(nobody.LogInCancelled()) << "Cancel (and Escape, see the start-up test) is no failed log-in";
     EXPECT_EQ(nobody.SQLConnection(), nullptr);
     const ConnectionChoice remembered = ConnectionChoice::load(*components::WorkstationSettings());
     EXPECT_EQ(remembered.kind, ConnectionChoice::Kind::Embedded);
