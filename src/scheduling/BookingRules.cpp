@@ -14,6 +14,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 namespace scheduling {
 
 namespace {
@@ -42,6 +44,32 @@ QString Args(const QStringList& values)
 QString SlipDate(const QDateTime& value)
 {
     return value.toString(QStringLiteral("MM/dd/yyyy ")) + value.toString(QStringLiteral("HH:mm:ss"));
+}
+
+// The room's number for a new booking; false (the user told) when it cannot
+// be read or the room is unknown.
+bool FindRoom(const QString& roomName, QString& roomId)
+{
+    if (!shell::SaveTransaction::Load([&](db::Connection&) { roomId = OperationBooking::RoomIdOf(roomName); }))
+        return false;
+    if (roomId.isEmpty()) {
+        Tell(QStringLiteral("Invalid OR Room. Please check build file of rooms."));
+        return false;
+    }
+    return true;
+}
+
+// The one write of every booking change: its statement and the station-log
+// line that records it, under the room's lock, signed by the user who
+// validated. `exclude` is the booking being moved ("" for a new one).
+bool WriteBooking(const RoomSlot& slot, const QString& exclude, bool overlapAccepted, const QString& idNum,
+                  const QString& remark, const std::function<void(db::Connection&, const QString& userId)>& statement)
+{
+    const QString userId = app::ValidatedUserID;
+    return ScheduleChanges::WriteInRoom(slot, exclude, overlapAccepted, [&](db::Connection& c) {
+        statement(c, userId);
+        shell::WriteStationLog(c, idNum, remark, userId, QStringLiteral("OR"));
+    });
 }
 
 } // namespace
@@ -104,12 +132,8 @@ bool OperationBooking::BookForPatient(const Booking& b)
         return false;
     }
     QString roomId;
-    if (!shell::SaveTransaction::Load([&](db::Connection&) { roomId = RoomIdOf(b.roomName); }))
+    if (!FindRoom(b.roomName, roomId))
         return false;
-    if (roomId.isEmpty()) {
-        Tell(QStringLiteral("Invalid OR Room. Please check build file of rooms."));
-        return false;
-    }
     const RoomSlot slot{roomId, b.startsAt(), b.endsAt()};
     bool overlapAccepted = false;
     if (!ScheduleChanges::TestRoom(slot, QString(), overlapAccepted))
@@ -144,19 +168,16 @@ bool OperationBooking::BookForPatient(const Booking& b)
         }))
         return false;
     const QString summary = Summary(b, gender, age);
-    const QString userId = app::ValidatedUserID;
-    const bool saved = ScheduleChanges::WriteInRoom(slot, QString(), overlapAccepted, [&](db::Connection& c) {
+    const QString remark = QStringLiteral("SCHEDULE OPERATION: ") + b.procedureDesc + QStringLiteral(" ROOM: ") + b.roomName
+                           + QStringLiteral(" START: ") + SlipDate(b.startsAt()) + QStringLiteral(" LENGTH: ")
+                           + QString::number(LengthMinutes(b.start, b.end));
+    const bool saved = WriteBooking(slot, QString(), overlapAccepted, b.idNum, remark, [&](db::Connection& c, const QString& userId) {
         c.execute(QStringLiteral("SCHEDULE..SaveORSchedule ")
                   + Args({roomId, SlipDate(b.startsAt()), SlipDate(b.endsAt()),
                           QString::number(LengthMinutes(b.start, b.end)), summary, b.idNum, b.procedureCode.trimmed(),
                           userId, b.surgeonId.trimmed(), b.anesthesiologistId.trimmed(), b.assistant1, b.assistant2,
                           b.assistant3, b.procedureDesc, b.hospNum, b.scrubNurse, b.circulatingNurse, age,
                           b.patientClass}));
-        shell::WriteStationLog(c, b.idNum,
-                               QStringLiteral("SCHEDULE OPERATION: ") + b.procedureDesc + QStringLiteral(" ROOM: ")
-                                   + b.roomName + QStringLiteral(" START: ") + SlipDate(b.startsAt())
-                                   + QStringLiteral(" LENGTH: ") + QString::number(LengthMinutes(b.start, b.end)),
-                               userId, QStringLiteral("OR"));
     });
     if (!saved)
         return false;
@@ -193,12 +214,8 @@ bool OperationBooking::BookToBeAdmitted(const Booking& b, const QDateTime& now, 
         return false;
     }
     QString roomId;
-    if (!shell::SaveTransaction::Load([&](db::Connection&) { roomId = RoomIdOf(b.roomName); }))
+    if (!FindRoom(b.roomName, roomId))
         return false;
-    if (roomId.isEmpty()) {
-        Tell(QStringLiteral("Invalid OR Room. Please check build file of rooms."));
-        return false;
-    }
     const RoomSlot slot{roomId, b.startsAt(), b.endsAt()};
     bool overlapAccepted = false;
     if (!ScheduleChanges::TestRoom(slot, QString(), overlapAccepted))
@@ -206,20 +223,17 @@ bool OperationBooking::BookToBeAdmitted(const Booking& b, const QDateTime& now, 
     if (!SignFor(QStringLiteral("Selected operation schedule will not be saved! ") + kCrLf
                  + QStringLiteral("Are you sure you want to confirm this operation schedule?")))
         return false;
-    const QString userId = app::ValidatedUserID;
     const QString startText = b.date.toString(QStringLiteral("MM/dd/yyyy ")) + b.start.toString(QStringLiteral("hh:mm:ss AP"));
-    const bool saved = ScheduleChanges::WriteInRoom(slot, QString(), overlapAccepted, [&](db::Connection& c) {
+    const QString remark = QStringLiteral("SCHEDULE PATIENT TO BE ADMITTED: ") + b.hospNum + QStringLiteral(" ")
+                           + b.procedureDesc.trimmed() + QStringLiteral(" ROOM: ") + b.roomName + QStringLiteral(" START: ")
+                           + SlipDate(b.startsAt());
+    const bool saved = WriteBooking(slot, QString(), overlapAccepted, QString(), remark, [&](db::Connection& c, const QString& userId) {
         c.execute(QStringLiteral("SCHEDULE..sp_Save_RequestORSchedule_ForPatient_ToBe_Admitted ")
                   + Args({startText, roomId, startText, QString(), userId, b.procedureCode.trimmed(),
                           b.surgeonId.trimmed(), b.anesthesiologistId.trimmed(), b.hospNum, QString(),
                           b.end.toString(QStringLiteral("hh:mm:ss AP")), QString::number(LengthMinutes(b.start, b.end)),
                           b.age.trimmed(), b.sex, b.procedureDesc.trimmed(), b.patientClass, b.scrubNurse,
                           b.circulatingNurse}));
-        shell::WriteStationLog(c, QString(),
-                               QStringLiteral("SCHEDULE PATIENT TO BE ADMITTED: ") + b.hospNum + QStringLiteral(" ")
-                                   + b.procedureDesc.trimmed() + QStringLiteral(" ROOM: ") + b.roomName
-                                   + QStringLiteral(" START: ") + SlipDate(b.startsAt()),
-                               userId, QStringLiteral("OR"));
     });
     if (!saved)
         return false;
@@ -264,8 +278,9 @@ bool OperationBooking::MoveBooking(const QString& transNum, const QString& roomN
     if (!SignFor(QStringLiteral("Selected operation schedule will not be saved! ") + kCrLf
                  + QStringLiteral("Are you sure you want to confirm this operation schedule?")))
         return false;
-    const QString userId = app::ValidatedUserID;
-    const bool saved = ScheduleChanges::WriteInRoom(slot, transNum, overlapAccepted, [&](db::Connection& c) {
+    const QString remark = QStringLiteral("MOVE OPERATION: ") + description + QStringLiteral(" TRANSNUM: ") + transNum
+                           + QStringLiteral(" ROOM: ") + roomName + QStringLiteral(" START: ") + SlipDate(newStart);
+    return WriteBooking(slot, transNum, overlapAccepted, idNum, remark, [&](db::Connection& c, const QString&) {
         qlonglong changed = 0;
         c.execute(QStringLiteral("UPDATE SCHEDULE..tbORScheduleDetails SET RoomID = %1, StartTime = %2, ScheduleDate = %2 "
                                  "WHERE TransNum = %3 AND RecordStatus = 'C'")
@@ -273,12 +288,7 @@ bool OperationBooking::MoveBooking(const QString& transNum, const QString& roomN
                   &changed);
         if (changed != 1)
             throw db::DbError(QStringLiteral("The operation was revoked or changed at another station."));
-        shell::WriteStationLog(c, idNum,
-                               QStringLiteral("MOVE OPERATION: ") + description + QStringLiteral(" TRANSNUM: ") + transNum
-                                   + QStringLiteral(" ROOM: ") + roomName + QStringLiteral(" START: ") + SlipDate(newStart),
-                               userId, QStringLiteral("OR"));
     });
-    return saved;
 }
 
 } // namespace scheduling
