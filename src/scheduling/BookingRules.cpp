@@ -15,6 +15,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace scheduling {
 
@@ -46,17 +47,28 @@ QString SlipDate(const QDateTime& value)
     return value.toString(QStringLiteral("MM/dd/yyyy ")) + value.toString(QStringLiteral("HH:mm:ss"));
 }
 
-// The room's number for a new booking; false (the user told) when it cannot
-// be read or the room is unknown.
-bool FindRoom(const QString& roomName, QString& roomId)
+// A new booking's room and the conflict test on its slot (the overlap
+// question asked there); none when the room is unknown or unreadable, or the
+// user kept away from a taken slot (told either way).
+struct TestedRoom {
+    QString roomId;
+    RoomSlot slot;
+    bool overlapAccepted = false;
+};
+
+std::optional<TestedRoom> TestRoomFor(const Booking& b)
 {
-    if (!shell::SaveTransaction::Load([&](db::Connection&) { roomId = OperationBooking::RoomIdOf(roomName); }))
-        return false;
-    if (roomId.isEmpty()) {
+    TestedRoom tested;
+    if (!shell::SaveTransaction::Load([&](db::Connection&) { tested.roomId = OperationBooking::RoomIdOf(b.roomName); }))
+        return std::nullopt;
+    if (tested.roomId.isEmpty()) {
         Tell(QStringLiteral("Invalid OR Room. Please check build file of rooms."));
-        return false;
+        return std::nullopt;
     }
-    return true;
+    tested.slot = RoomSlot{tested.roomId, b.startsAt(), b.endsAt()};
+    if (!ScheduleChanges::TestRoom(tested.slot, QString(), tested.overlapAccepted))
+        return std::nullopt;
+    return tested;
 }
 
 // The one write of every booking change: its statement and the station-log
@@ -131,13 +143,10 @@ bool OperationBooking::BookForPatient(const Booking& b)
         Tell(QStringLiteral("Please select OR Room for the schedule."));
         return false;
     }
-    QString roomId;
-    if (!FindRoom(b.roomName, roomId))
+    const std::optional<TestedRoom> room = TestRoomFor(b);
+    if (!room)
         return false;
-    const RoomSlot slot{roomId, b.startsAt(), b.endsAt()};
-    bool overlapAccepted = false;
-    if (!ScheduleChanges::TestRoom(slot, QString(), overlapAccepted))
-        return false;
+    const QString& roomId = room->roomId;
     if (b.surgeonId.trimmed().isEmpty()) {
         Tell(QStringLiteral("Incomplete data. Please enter Surgeon."));
         return false;
@@ -171,15 +180,15 @@ bool OperationBooking::BookForPatient(const Booking& b)
     const QString remark = QStringLiteral("SCHEDULE OPERATION: ") + b.procedureDesc + QStringLiteral(" ROOM: ") + b.roomName
                            + QStringLiteral(" START: ") + SlipDate(b.startsAt()) + QStringLiteral(" LENGTH: ")
                            + QString::number(LengthMinutes(b.start, b.end));
-    const bool saved = WriteBooking(slot, QString(), overlapAccepted, b.idNum, remark, [&](db::Connection& c, const QString& userId) {
+    const auto write = [&](db::Connection& c, const QString& userId) {
         c.execute(QStringLiteral("SCHEDULE..SaveORSchedule ")
                   + Args({roomId, SlipDate(b.startsAt()), SlipDate(b.endsAt()),
                           QString::number(LengthMinutes(b.start, b.end)), summary, b.idNum, b.procedureCode.trimmed(),
                           userId, b.surgeonId.trimmed(), b.anesthesiologistId.trimmed(), b.assistant1, b.assistant2,
                           b.assistant3, b.procedureDesc, b.hospNum, b.scrubNurse, b.circulatingNurse, age,
                           b.patientClass}));
-    });
-    if (!saved)
+    };
+    if (!WriteBooking(room->slot, QString(), room->overlapAccepted, b.idNum, remark, write))
         return false;
     Tell(QStringLiteral("Operation successfully scheduled."), shell::PromptIcon::Exclamation);
     return true;
@@ -213,13 +222,10 @@ bool OperationBooking::BookToBeAdmitted(const Booking& b, const QDateTime& now, 
              + QStringLiteral("It must not be the same or earlier than the current date and time."));
         return false;
     }
-    QString roomId;
-    if (!FindRoom(b.roomName, roomId))
+    const std::optional<TestedRoom> room = TestRoomFor(b);
+    if (!room)
         return false;
-    const RoomSlot slot{roomId, b.startsAt(), b.endsAt()};
-    bool overlapAccepted = false;
-    if (!ScheduleChanges::TestRoom(slot, QString(), overlapAccepted))
-        return false;
+    const QString& roomId = room->roomId;
     if (!SignFor(QStringLiteral("Selected operation schedule will not be saved! ") + kCrLf
                  + QStringLiteral("Are you sure you want to confirm this operation schedule?")))
         return false;
@@ -227,15 +233,15 @@ bool OperationBooking::BookToBeAdmitted(const Booking& b, const QDateTime& now, 
     const QString remark = QStringLiteral("SCHEDULE PATIENT TO BE ADMITTED: ") + b.hospNum + QStringLiteral(" ")
                            + b.procedureDesc.trimmed() + QStringLiteral(" ROOM: ") + b.roomName + QStringLiteral(" START: ")
                            + SlipDate(b.startsAt());
-    const bool saved = WriteBooking(slot, QString(), overlapAccepted, QString(), remark, [&](db::Connection& c, const QString& userId) {
+    const auto write = [&](db::Connection& c, const QString& userId) {
         c.execute(QStringLiteral("SCHEDULE..sp_Save_RequestORSchedule_ForPatient_ToBe_Admitted ")
                   + Args({startText, roomId, startText, QString(), userId, b.procedureCode.trimmed(),
                           b.surgeonId.trimmed(), b.anesthesiologistId.trimmed(), b.hospNum, QString(),
                           b.end.toString(QStringLiteral("hh:mm:ss AP")), QString::number(LengthMinutes(b.start, b.end)),
                           b.age.trimmed(), b.sex, b.procedureDesc.trimmed(), b.patientClass, b.scrubNurse,
                           b.circulatingNurse}));
-    });
-    if (!saved)
+    };
+    if (!WriteBooking(room->slot, QString(), room->overlapAccepted, QString(), remark, write))
         return false;
     Tell(QStringLiteral("Schedule successfully saved."));
     return true;
