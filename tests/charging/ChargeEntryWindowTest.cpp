@@ -101,14 +101,6 @@ protected:
         const QTableWidgetItem* item = form.mshflexEntry->item(row, column);
         return item ? item->text() : QString();
     }
-    void signAs(const QString& user = QStringLiteral("NURSE1"), const QString& password = QStringLiteral("nurse1"))
-    {
-        prompts.onDialog([=](QDialog& d) {
-            d.findChild<QLineEdit*>(QStringLiteral("txtUserID"))->setText(user);
-            d.findChild<QLineEdit*>(QStringLiteral("txtAccessCode"))->setText(password);
-            d.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
-        });
-    }
     int billRows() { return scalar(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbBillDailyBill WHERE IDNum = ") + db::Quote(kAdmission)).toInt(); }
     QString counter() { return scalar(QStringLiteral("SELECT Chargeslip FROM STATION..tbORChargeSlip")); }
 

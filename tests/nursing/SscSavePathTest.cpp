@@ -42,7 +42,7 @@ protected:
     }
     void saveSigned(int button = 1)
     {
-        signAsNurse();
+        signAs();
         click(button);
     }
 };
@@ -83,7 +83,7 @@ TEST_F(SscSavePath, ADeleteWhoseLogCannotBeWrittenKeepsTheChecklistAndTheWindow)
     const QString before = storedRow();
     conn().execute(QStringLiteral("DROP TABLE STATION..tbStationLogs"));
     prompts.answer(true);
-    signAsNurse();
+    signAs();
     click(3);
     EXPECT_EQ(prompts.criticalCount(), 1);
     EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Critical) << "no \"deleted\" message after it";
@@ -215,7 +215,7 @@ TEST_F(SscSavePath, TypingIsUnsavedLoadingIsNotAndASaveClearsIt)
 
     QTest::keyClicks(form->txtPx[13], QStringLiteral("X"));
     EXPECT_TRUE(form->hasUnsavedChanges());
-    signAsNurse();
+    signAs();
     EXPECT_TRUE(form->saveUnsavedChanges());
     EXPECT_FALSE(form->hasUnsavedChanges());
     EXPECT_TRUE(column(QStringLiteral("AnesthesiologistSignOut")).endsWith(QLatin1Char('X')));

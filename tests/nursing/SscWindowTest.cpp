@@ -110,7 +110,7 @@ TEST_F(SscFixture, AnUnsignedSaveAsksAndNoSavesNothingWhileYesAsksForTheSignatur
 
     leaveUnsigned();
     prompts.answer(true);
-    signAsNurse();
+    signAs();
     click(2);
     EXPECT_TRUE(prompts.allUsed());
     EXPECT_EQ(column(QStringLiteral("UserID")), QStringLiteral("NURSE1"));
@@ -123,7 +123,7 @@ TEST_F(SscFixture, SavingTwiceKeepsOneRowWithTheSecondValues)
     ASSERT_NE(open(), nullptr);
     form->txtPx[1]->setText(QStringLiteral("HERNIORRHAPHY"));
     form->txtPx[6]->setText(QStringLiteral("DR. FIRST"));
-    signAsNurse();
+    signAs();
     click(1);
     EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Notificatioin: Surgical safety checklist successfully saved.")});
     conn().execute(QStringLiteral("UPDATE STATION..tbORSSC SET TransDate = '01/01/2020' WHERE IDNum = ") + db::Quote(app::IdNum));
@@ -132,7 +132,7 @@ TEST_F(SscFixture, SavingTwiceKeepsOneRowWithTheSecondValues)
     form->txtPx[6]->setText(QStringLiteral("DR. SECOND"));
     form->txtPx[14]->setText(QStringLiteral("NURSE ON SIGN OUT"));
     form->Check1[5]->setChecked(true);
-    signAsNurse();
+    signAs();
     click(1);
     EXPECT_EQ(rowsFor(app::IdNum), 1);
     EXPECT_EQ(column(QStringLiteral("Operation")), QStringLiteral("O'BRIEN REPAIR"));
@@ -162,7 +162,7 @@ TEST_F(SscFixture, DeletingAsksSignsLogsAndCloses)
 
     prompts.clear();
     prompts.answer(true);
-    signAsNurse();
+    signAs();
     click(3);
     EXPECT_EQ(rowsFor(idNum), 0);
     EXPECT_EQ(prompts.texts(),

@@ -97,10 +97,6 @@ protected:
             d.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
         });
     }
-    void leaveUnsigned()
-    {
-        prompts.onDialog([](QDialog& d) { d.reject(); });
-    }
 
     QString room, roomId, otherRoom, surgeon, anesthesiologist, idNum, hospNum;
     QDate day;

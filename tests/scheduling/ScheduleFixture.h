@@ -41,11 +41,6 @@ protected:
 
     // The next validation dialog is signed by NURSE1 (with a reason when asked for one).
     void sign(const QString& reason = QString());
-    // The next validation dialog is closed unsigned.
-    void leaveUnsigned()
-    {
-        prompts.onDialog([](QDialog& d) { d.reject(); });
-    }
 
     QDate day;
     QString idNum; // an admitted demo patient
