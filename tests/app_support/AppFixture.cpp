@@ -59,6 +59,12 @@ settings::clsSettings& AppFixture::loadSettings()
     return *programSettings;
 }
 
+QString AppFixture::scalar(const QString& sql)
+{
+    db::Recordset rs = conn().open(sql);
+    return rs.eof() ? QString() : rs.field(0).text();
+}
+
 void AppFixture::signAs(const QString& userId, const QString& password)
 {
     prompts.onDialog([=](QDialog& d) {

@@ -73,12 +73,6 @@ protected:
                        .arg(rateClass, db::Quote(procedure)))));
     }
 
-    void run(const QString& sql) { conn().execute(sql); }
-    QString scalar(const QString& sql)
-    {
-        db::Recordset rs = conn().open(sql);
-        return rs.eof() ? QString() : rs.field(0).text();
-    }
 
     std::unique_ptr<frmCharge> open()
     {

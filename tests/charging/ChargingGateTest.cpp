@@ -50,7 +50,6 @@ protected:
     }
 
 public:
-    void run(const QString& sql) { conn().execute(sql); }
 
     // Billing puts the account under cash basis and the operating room is not let off it.
     void cashBasis(bool on)

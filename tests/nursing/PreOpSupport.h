@@ -63,11 +63,6 @@ protected:
                                        QStringLiteral(" T WHERE T.IDNum = P.IDNUM) ORDER BY P.IDNUM"));
         return rs.eof() ? QString() : rs.text(QStringLiteral("IDNUM"));
     }
-    QString scalar(const QString& sql)
-    {
-        db::Recordset rs = conn().open(sql);
-        return rs.eof() ? QString() : rs.field(0).text();
-    }
 
     // The table as an older server may still have it: `table` is rebuilt
     // from `create` (its columns a subset of today's), keeping its rows, so

@@ -31,11 +31,6 @@ protected:
         day = QDate::currentDate().addDays(200);
     }
 
-    QString scalar(const QString& sql)
-    {
-        db::Recordset rs = conn().open(sql);
-        return rs.eof() ? QString() : rs.field(0).text();
-    }
     int count(const QString& sql) { return scalar(sql).toInt(); }
     // A station setting row changed and the settings read again.
     void setSetting(const QString& field, const QString& value)

@@ -33,9 +33,7 @@ protected:
     // request); returns its TransNum.
     QString addEntry(int room, const QDateTime& start, int length, const QString& status = QStringLiteral("C"));
 
-    QString scalar(const QString& sql);
     int count(const QString& sql) { return scalar(sql).toInt(); }
-    void run(const QString& sql) { conn().execute(sql); }
     // The station log lines written since the test began, oldest first.
     QStringList logLines();
 
