@@ -31,7 +31,6 @@ protected:
         day = QDate::currentDate().addDays(200);
     }
 
-    int count(const QString& sql) { return scalar(sql).toInt(); }
     // A station setting row changed and the settings read again.
     void setSetting(const QString& field, const QString& value)
     {

@@ -33,7 +33,6 @@ protected:
     // request); returns its TransNum.
     QString addEntry(int room, const QDateTime& start, int length, const QString& status = QStringLiteral("C"));
 
-    int count(const QString& sql) { return scalar(sql).toInt(); }
     // The station log lines written since the test began, oldest first.
     QStringList logLines();
 
