@@ -50,6 +50,7 @@ protected:
     }
 
 public:
+    using AppFixture::run; // the refusal table's cases run statements too
 
     // Billing puts the account under cash basis and the operating room is not let off it.
     void cashBasis(bool on)
