@@ -125,6 +125,7 @@ AdmissionPanel::AdmissionPanel(QWidget* parent, const QString& title, const QStr
     connect(cboStartTime_1, &QTimeEdit::timeChanged, this, [this] { updateLength(); });
     connect(Command1, &QPushButton::clicked, this, &AdmissionPanel::Command1_Click);
     connect(txtHospNum, &QLineEdit::returnPressed, this, &AdmissionPanel::Command1_Click);
+    connect(cmdAdmittedOption_0, &QPushButton::clicked, this, &AdmissionPanel::saveRequested);
     connect(cmdAdmittedOption_1, &QPushButton::clicked, this, &AdmissionPanel::closeRequested);
 }
 

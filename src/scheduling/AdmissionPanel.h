@@ -67,6 +67,8 @@ public:
 
 signals:
     void saved();
+    // The panel's Save and Close buttons: the owner decides what follows.
+    void saveRequested();
     void closeRequested();
     // A look-up filled a box (typing is seen by the owner's edit tracker).
     void lookedUp();

@@ -14,6 +14,9 @@
 
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
 namespace scheduling {
 
 namespace {
@@ -42,6 +45,43 @@ QString Args(const QStringList& values)
 QString SlipDate(const QDateTime& value)
 {
     return value.toString(QStringLiteral("MM/dd/yyyy ")) + value.toString(QStringLiteral("HH:mm:ss"));
+}
+
+// A new booking's room and the conflict test on its slot (the overlap
+// question asked there); none when the room is unknown or unreadable, or the
+// user kept away from a taken slot (told either way).
+struct TestedRoom {
+    QString roomId;
+    RoomSlot slot;
+    bool overlapAccepted = false;
+};
+
+std::optional<TestedRoom> TestRoomFor(const Booking& b)
+{
+    TestedRoom tested;
+    if (!shell::SaveTransaction::Load([&](db::Connection&) { tested.roomId = OperationBooking::RoomIdOf(b.roomName); }))
+        return std::nullopt;
+    if (tested.roomId.isEmpty()) {
+        Tell(QStringLiteral("Invalid OR Room. Please check build file of rooms."));
+        return std::nullopt;
+    }
+    tested.slot = RoomSlot{tested.roomId, b.startsAt(), b.endsAt()};
+    if (!ScheduleChanges::TestRoom(tested.slot, QString(), tested.overlapAccepted))
+        return std::nullopt;
+    return tested;
+}
+
+// The one write of every booking change: its statement and the station-log
+// line that records it, under the room's lock, signed by the user who
+// validated. `exclude` is the booking being moved ("" for a new one).
+bool WriteBooking(const RoomSlot& slot, const QString& exclude, bool overlapAccepted, const QString& idNum,
+                  const QString& remark, const std::function<void(db::Connection&, const QString& userId)>& statement)
+{
+    const QString userId = app::ValidatedUserID;
+    return ScheduleChanges::WriteInRoom(slot, exclude, overlapAccepted, [&](db::Connection& c) {
+        statement(c, userId);
+        shell::WriteStationLog(c, idNum, remark, userId, QStringLiteral("OR"));
+    });
 }
 
 } // namespace
@@ -103,17 +143,10 @@ bool OperationBooking::BookForPatient(const Booking& b)
         Tell(QStringLiteral("Please select OR Room for the schedule."));
         return false;
     }
-    QString roomId;
-    if (!shell::SaveTransaction::Load([&](db::Connection&) { roomId = RoomIdOf(b.roomName); }))
+    const std::optional<TestedRoom> room = TestRoomFor(b);
+    if (!room)
         return false;
-    if (roomId.isEmpty()) {
-        Tell(QStringLiteral("Invalid OR Room. Please check build file of rooms."));
-        return false;
-    }
-    const RoomSlot slot{roomId, b.startsAt(), b.endsAt()};
-    bool overlapAccepted = false;
-    if (!ScheduleChanges::TestRoom(slot, QString(), overlapAccepted))
-        return false;
+    const QString& roomId = room->roomId;
     if (b.surgeonId.trimmed().isEmpty()) {
         Tell(QStringLiteral("Incomplete data. Please enter Surgeon."));
         return false;
@@ -144,21 +177,18 @@ bool OperationBooking::BookForPatient(const Booking& b)
         }))
         return false;
     const QString summary = Summary(b, gender, age);
-    const QString userId = app::ValidatedUserID;
-    const bool saved = ScheduleChanges::WriteInRoom(slot, QString(), overlapAccepted, [&](db::Connection& c) {
+    const QString remark = QStringLiteral("SCHEDULE OPERATION: ") + b.procedureDesc + QStringLiteral(" ROOM: ") + b.roomName
+                           + QStringLiteral(" START: ") + SlipDate(b.startsAt()) + QStringLiteral(" LENGTH: ")
+                           + QString::number(LengthMinutes(b.start, b.end));
+    const auto write = [&](db::Connection& c, const QString& userId) {
         c.execute(QStringLiteral("SCHEDULE..SaveORSchedule ")
                   + Args({roomId, SlipDate(b.startsAt()), SlipDate(b.endsAt()),
                           QString::number(LengthMinutes(b.start, b.end)), summary, b.idNum, b.procedureCode.trimmed(),
                           userId, b.surgeonId.trimmed(), b.anesthesiologistId.trimmed(), b.assistant1, b.assistant2,
                           b.assistant3, b.procedureDesc, b.hospNum, b.scrubNurse, b.circulatingNurse, age,
                           b.patientClass}));
-        shell::WriteStationLog(c, b.idNum,
-                               QStringLiteral("SCHEDULE OPERATION: ") + b.procedureDesc + QStringLiteral(" ROOM: ")
-                                   + b.roomName + QStringLiteral(" START: ") + SlipDate(b.startsAt())
-                                   + QStringLiteral(" LENGTH: ") + QString::number(LengthMinutes(b.start, b.end)),
-                               userId, QStringLiteral("OR"));
-    });
-    if (!saved)
+    };
+    if (!WriteBooking(room->slot, QString(), room->overlapAccepted, b.idNum, remark, write))
         return false;
     Tell(QStringLiteral("Operation successfully scheduled."), shell::PromptIcon::Exclamation);
     return true;
@@ -192,36 +222,26 @@ bool OperationBooking::BookToBeAdmitted(const Booking& b, const QDateTime& now, 
              + QStringLiteral("It must not be the same or earlier than the current date and time."));
         return false;
     }
-    QString roomId;
-    if (!shell::SaveTransaction::Load([&](db::Connection&) { roomId = RoomIdOf(b.roomName); }))
+    const std::optional<TestedRoom> room = TestRoomFor(b);
+    if (!room)
         return false;
-    if (roomId.isEmpty()) {
-        Tell(QStringLiteral("Invalid OR Room. Please check build file of rooms."));
-        return false;
-    }
-    const RoomSlot slot{roomId, b.startsAt(), b.endsAt()};
-    bool overlapAccepted = false;
-    if (!ScheduleChanges::TestRoom(slot, QString(), overlapAccepted))
-        return false;
+    const QString& roomId = room->roomId;
     if (!SignFor(QStringLiteral("Selected operation schedule will not be saved! ") + kCrLf
                  + QStringLiteral("Are you sure you want to confirm this operation schedule?")))
         return false;
-    const QString userId = app::ValidatedUserID;
     const QString startText = b.date.toString(QStringLiteral("MM/dd/yyyy ")) + b.start.toString(QStringLiteral("hh:mm:ss AP"));
-    const bool saved = ScheduleChanges::WriteInRoom(slot, QString(), overlapAccepted, [&](db::Connection& c) {
+    const QString remark = QStringLiteral("SCHEDULE PATIENT TO BE ADMITTED: ") + b.hospNum + QStringLiteral(" ")
+                           + b.procedureDesc.trimmed() + QStringLiteral(" ROOM: ") + b.roomName + QStringLiteral(" START: ")
+                           + SlipDate(b.startsAt());
+    const auto write = [&](db::Connection& c, const QString& userId) {
         c.execute(QStringLiteral("SCHEDULE..sp_Save_RequestORSchedule_ForPatient_ToBe_Admitted ")
                   + Args({startText, roomId, startText, QString(), userId, b.procedureCode.trimmed(),
                           b.surgeonId.trimmed(), b.anesthesiologistId.trimmed(), b.hospNum, QString(),
                           b.end.toString(QStringLiteral("hh:mm:ss AP")), QString::number(LengthMinutes(b.start, b.end)),
                           b.age.trimmed(), b.sex, b.procedureDesc.trimmed(), b.patientClass, b.scrubNurse,
                           b.circulatingNurse}));
-        shell::WriteStationLog(c, QString(),
-                               QStringLiteral("SCHEDULE PATIENT TO BE ADMITTED: ") + b.hospNum + QStringLiteral(" ")
-                                   + b.procedureDesc.trimmed() + QStringLiteral(" ROOM: ") + b.roomName
-                                   + QStringLiteral(" START: ") + SlipDate(b.startsAt()),
-                               userId, QStringLiteral("OR"));
-    });
-    if (!saved)
+    };
+    if (!WriteBooking(room->slot, QString(), room->overlapAccepted, QString(), remark, write))
         return false;
     Tell(QStringLiteral("Schedule successfully saved."));
     return true;
@@ -264,8 +284,9 @@ bool OperationBooking::MoveBooking(const QString& transNum, const QString& roomN
     if (!SignFor(QStringLiteral("Selected operation schedule will not be saved! ") + kCrLf
                  + QStringLiteral("Are you sure you want to confirm this operation schedule?")))
         return false;
-    const QString userId = app::ValidatedUserID;
-    const bool saved = ScheduleChanges::WriteInRoom(slot, transNum, overlapAccepted, [&](db::Connection& c) {
+    const QString remark = QStringLiteral("MOVE OPERATION: ") + description + QStringLiteral(" TRANSNUM: ") + transNum
+                           + QStringLiteral(" ROOM: ") + roomName + QStringLiteral(" START: ") + SlipDate(newStart);
+    return WriteBooking(slot, transNum, overlapAccepted, idNum, remark, [&](db::Connection& c, const QString&) {
         qlonglong changed = 0;
         c.execute(QStringLiteral("UPDATE SCHEDULE..tbORScheduleDetails SET RoomID = %1, StartTime = %2, ScheduleDate = %2 "
                                  "WHERE TransNum = %3 AND RecordStatus = 'C'")
@@ -273,12 +294,7 @@ bool OperationBooking::MoveBooking(const QString& transNum, const QString& roomN
                   &changed);
         if (changed != 1)
             throw db::DbError(QStringLiteral("The operation was revoked or changed at another station."));
-        shell::WriteStationLog(c, idNum,
-                               QStringLiteral("MOVE OPERATION: ") + description + QStringLiteral(" TRANSNUM: ") + transNum
-                                   + QStringLiteral(" ROOM: ") + roomName + QStringLiteral(" START: ") + SlipDate(newStart),
-                               userId, QStringLiteral("OR"));
     });
-    return saved;
 }
 
 } // namespace scheduling

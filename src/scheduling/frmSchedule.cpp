@@ -132,7 +132,7 @@ frmSchedule::frmSchedule(QWidget* parent)
     pictSchedule = buildDetailPanel();
     pictRooms = buildRoomPanel();
     auto* panels = new QVBoxLayout;
-    for (QFrame* panel : {pictSched, pctAdmitted, pictParameter, pictSchedule, pictRooms})
+    for (QFrame* panel : sidePanels())
         panels->addWidget(panel);
     panels->addStretch(1);
 
@@ -264,9 +264,14 @@ void frmSchedule::cmdEditRoom_Click()
     roomsChanged();
 }
 
+QList<QFrame*> frmSchedule::sidePanels() const
+{
+    return {pictSched, pctAdmitted, pictParameter, pictSchedule, pictRooms};
+}
+
 void frmSchedule::showPanel(QFrame* panel)
 {
-    for (QFrame* p : {pictSched, pctAdmitted, pictParameter, pictSchedule, pictRooms})
+    for (QFrame* p : sidePanels())
         p->setVisible(p == panel);
     if (panel != pictSched && panel != pctAdmitted)
         tracker_->markSaved();
@@ -295,11 +300,12 @@ bool frmSchedule::Form_Load()
         const QDateTime now = shell::ReadServerDate();
         MonthView1->setSelectedDate(now.date());
         loadRooms();
-        cboPatientClass->clear();
+        QStringList classes;
         for (db::Recordset rs = c.open(QStringLiteral("SELECT Classification FROM BUILD_FILE..tbcoPatientClass WHERE Status =  1 "
                                                       "ORDER BY Classification"));
              !rs.eof(); rs.moveNext())
-            cboPatientClass->addItem(rs.text(QStringLiteral("Classification")));
+            classes << rs.text(QStringLiteral("Classification"));
+        pctAdmitted->SetPatientClasses(classes);
         const BoardParameters parameters = BoardParameters::Load(c);
         dtpDayStart->setTime(parameters.dayStart);
         cboDaylength_0->setCurrentIndex(std::clamp(parameters.dayHours, 1, 24) - 1);
@@ -326,7 +332,8 @@ void frmSchedule::loadRooms()
     QStringList rooms;
     for (db::Recordset rs = app::SQLConnection()->open(QStringLiteral("SCHEDULE..sp_List_ORRooms")); !rs.eof(); rs.moveNext())
         rooms << rs.text(QStringLiteral("Room Name")).trimmed();
-    for (QComboBox* box : {cboRequestRoom, cboAdmitted, cboWeekRoom}) {
+    pctAdmitted->SetRooms(rooms);
+    for (QComboBox* box : {cboRequestRoom, cboWeekRoom}) {
         const QString kept = box->currentText();
         const QSignalBlocker quiet(box);
         box->clear();
@@ -366,7 +373,6 @@ void frmSchedule::MonthView1_DateClick()
 void frmSchedule::updateLengths()
 {
     lblRequest_1->setText(QString::number(OperationBooking::LengthMinutes(dtpTime_0->time(), dtpTime_1->time())));
-    lblSchedule_35->setText(QString::number(OperationBooking::LengthMinutes(cboStartTime_0->time(), cboStartTime_1->time())));
 }
 
 void frmSchedule::showRequestPanel()
@@ -493,7 +499,7 @@ void frmSchedule::cmdRequestOption_0_Click()
 
 void frmSchedule::cmdAdmittedOption_0_Click()
 {
-    if (!admission_->Save(serverNow()))
+    if (!pctAdmitted->Save(serverNow()))
         return;
     ScheduleAlerts::RequestsHandled();
     tracker_->markSaved();
@@ -504,14 +510,9 @@ void frmSchedule::cmdAdmittedOption_0_Click()
 void frmSchedule::cmdRequestPatient_Click()
 {
     tracker_->pause();
-    admission_->Clear(serverNow());
+    pctAdmitted->Clear(serverNow());
     showPanel(pctAdmitted);
     tracker_->resume();
-}
-
-void frmSchedule::Command1_Click()
-{
-    admission_->Command1_Click();
 }
 
 void frmSchedule::BookAt(const QString& roomName, const QDateTime& start, int minutes)
@@ -528,10 +529,7 @@ void frmSchedule::BookAt(const QString& roomName, const QDateTime& start, int mi
     } else {
         cmdRequestPatient_Click();
         tracker_->pause();
-        dtpAdmitted->setDate(start.date());
-        cboStartTime_0->setTime(start.time());
-        cboStartTime_1->setTime(end);
-        cboAdmitted->setCurrentText(roomName);
+        pctAdmitted->SetSlot(roomName, start, end);
         tracker_->resume();
     }
     updateLengths();

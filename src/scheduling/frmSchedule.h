@@ -5,6 +5,7 @@
 #include "shell/UnsavedWork.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QWidget>
 
 class QButtonGroup;
@@ -103,27 +104,8 @@ public:
     QPushButton* cmdRequestOption_0 = nullptr;
     QPushButton* cmdRequestOption_1 = nullptr;
 
-    QFrame* pctAdmitted = nullptr;
-    QLineEdit* txtHospNum = nullptr;
-    QPushButton* Command1 = nullptr;
-    QLineEdit* txtAdmitted_0 = nullptr; // patient name
-    QLineEdit* txtAdmitted_1 = nullptr; // procedure code
-    QLineEdit* txtAdmitted_2 = nullptr; // procedure
-    QLineEdit* txtAdmitted_3 = nullptr; // surgeon code
-    QLineEdit* txtAdmitted_4 = nullptr; // surgeon
-    QLineEdit* txtAdmitted_5 = nullptr; // anesthesiologist code
-    QLineEdit* txtAdmitted_6 = nullptr; // anesthesiologist
-    QRadioButton* optSex_0 = nullptr;
-    QRadioButton* optSex_1 = nullptr;
-    QLineEdit* txtAge = nullptr;
-    QComboBox* cboAdmitted = nullptr;
-    QDateEdit* dtpAdmitted = nullptr;
-    QTimeEdit* cboStartTime_0 = nullptr;
-    QTimeEdit* cboStartTime_1 = nullptr;
-    QLabel* lblSchedule_35 = nullptr; // length in minutes
-    QComboBox* cboPatientClass = nullptr;
-    QPushButton* cmdAdmittedOption_0 = nullptr;
-    QPushButton* cmdAdmittedOption_1 = nullptr;
+    // The patient-to-be-admitted panel, driven through its own members only.
+    AdmissionPanel* pctAdmitted = nullptr;
 
     QFrame* pictRooms = nullptr;
     QTableWidget* mshflexORRoom = nullptr;
@@ -158,18 +140,19 @@ public:
     void cmdAddRoom_Click();
     void cmdEditRoom_Click();
     void cmdParameter_0_Click();
-    void Command1_Click();
     void cmdSlip_Click();
     void dtpScheduleDate_Change();
 
 private:
     QFrame* buildRequestPanel();
-    QFrame* buildAdmissionPanel();
+    AdmissionPanel* buildAdmissionPanel();
     QFrame* buildParameterPanel();
     QFrame* buildRoomPanel();
     void loadRoomGrid();
     void roomsChanged();
     QFrame* buildDetailPanel();
+    // The panels beside the board, of which one at most shows.
+    QList<QFrame*> sidePanels() const;
     void showPanel(QFrame* panel);
     void loadRooms();
     void showRequestPanel();
@@ -182,7 +165,6 @@ private:
 
     QString IDNum;
     QString HospNum;
-    AdmissionPanel* admission_ = nullptr;
     QString scrubNurse_;
     QString circulatingNurse_;
     QString detailTransNum_;

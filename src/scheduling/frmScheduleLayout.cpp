@@ -164,33 +164,13 @@ QFrame* frmSchedule::buildRequestPanel()
     return panel;
 }
 
-QFrame* frmSchedule::buildAdmissionPanel()
+AdmissionPanel* frmSchedule::buildAdmissionPanel()
 {
-    admission_ = new AdmissionPanel(this, QStringLiteral("Patient to be Admitted"), OperationBooking::ScheduleBookTimeMessage());
-    txtHospNum = admission_->txtHospNum;
-    Command1 = admission_->Command1;
-    txtAdmitted_0 = admission_->txtAdmitted_0;
-    txtAdmitted_1 = admission_->txtAdmitted_1;
-    txtAdmitted_2 = admission_->txtAdmitted_2;
-    txtAdmitted_3 = admission_->txtAdmitted_3;
-    txtAdmitted_4 = admission_->txtAdmitted_4;
-    txtAdmitted_5 = admission_->txtAdmitted_5;
-    txtAdmitted_6 = admission_->txtAdmitted_6;
-    optSex_0 = admission_->optSex_0;
-    optSex_1 = admission_->optSex_1;
-    txtAge = admission_->txtAge;
-    cboAdmitted = admission_->cboAdmitted;
-    dtpAdmitted = admission_->dtpAdmitted;
-    cboStartTime_0 = admission_->cboStartTime_0;
-    cboStartTime_1 = admission_->cboStartTime_1;
-    lblSchedule_35 = admission_->lblSchedule_35;
-    cboPatientClass = admission_->cboPatientClass;
-    cmdAdmittedOption_0 = admission_->cmdAdmittedOption_0;
-    cmdAdmittedOption_1 = admission_->cmdAdmittedOption_1;
-    connect(admission_, &AdmissionPanel::lookedUp, this, [this] { tracker_->markModified(); });
-    connect(admission_, &AdmissionPanel::closeRequested, this, [this] { showPanel(nullptr); });
-    connect(cmdAdmittedOption_0, &QPushButton::clicked, this, &frmSchedule::cmdAdmittedOption_0_Click);
-    return admission_;
+    auto* panel = new AdmissionPanel(this, QStringLiteral("Patient to be Admitted"), OperationBooking::ScheduleBookTimeMessage());
+    connect(panel, &AdmissionPanel::lookedUp, this, [this] { tracker_->markModified(); });
+    connect(panel, &AdmissionPanel::saveRequested, this, &frmSchedule::cmdAdmittedOption_0_Click);
+    connect(panel, &AdmissionPanel::closeRequested, this, [this] { showPanel(nullptr); });
+    return panel;
 }
 
 QFrame* frmSchedule::buildParameterPanel()

@@ -100,7 +100,7 @@ frmScheduleRequestStatus::frmScheduleRequestStatus(QWidget* parent) : QWidget(pa
     connect(cmdRequestPatient, &QPushButton::clicked, this, &frmScheduleRequestStatus::cmdRequestPatient_Click);
     connect(cmdLoadAdmitted, &QPushButton::clicked, this, qOverload<>(&frmScheduleRequestStatus::LoadAdmitted));
     connect(mshflexPending, &QTableWidget::cellDoubleClicked, this, qOverload<>(&frmScheduleRequestStatus::LoadAdmitted));
-    connect(pctAdmitted->cmdAdmittedOption_0, &QPushButton::clicked, this, &frmScheduleRequestStatus::cmdAdmittedOption_0_Click);
+    connect(pctAdmitted, &AdmissionPanel::saveRequested, this, &frmScheduleRequestStatus::cmdAdmittedOption_0_Click);
     connect(pctAdmitted, &AdmissionPanel::lookedUp, tracker_, &shell::EditTracker::markModified);
     connect(pctAdmitted, &AdmissionPanel::closeRequested, this, [this] {
         pctAdmitted->hide();

@@ -3,6 +3,10 @@
 #include "components/clsCurrentuser.h"
 #include "shell/Globals.h"
 
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+
 namespace test {
 
 void AppFixture::SetUp()
@@ -53,6 +57,26 @@ settings::clsSettings& AppFixture::loadSettings()
     programSettings = std::make_unique<settings::clsSettings>();
     app::ProgramSettings = programSettings.get();
     return *programSettings;
+}
+
+QString AppFixture::scalar(const QString& sql)
+{
+    db::Recordset rs = conn().open(sql);
+    return rs.eof() ? QString() : rs.field(0).text();
+}
+
+void AppFixture::signAs(const QString& userId, const QString& password)
+{
+    prompts.onDialog([=](QDialog& d) {
+        d.findChild<QLineEdit*>(QStringLiteral("txtUserID"))->setText(userId);
+        d.findChild<QLineEdit*>(QStringLiteral("txtAccessCode"))->setText(password);
+        d.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+    });
+}
+
+void AppFixture::leaveUnsigned()
+{
+    prompts.onDialog([](QDialog& d) { d.reject(); });
 }
 
 } // namespace test

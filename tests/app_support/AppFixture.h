@@ -27,6 +27,15 @@ protected:
     // The station's settings read from the database, as app::ProgramSettings;
     // a test that changes a setting row reads them again with LoadParameters().
     settings::clsSettings& loadSettings();
+    // The first column of the first row a query gives; "" without a row.
+    QString scalar(const QString& sql);
+    void run(const QString& sql) { conn().execute(sql); }
+    // A count query's answer (0 without a row).
+    qlonglong count(const QString& sql) { return scalar(sql).toLongLong(); }
+    // The next validation dialog is signed by `user` (the fixture's nurse unless told).
+    void signAs(const QString& user = QStringLiteral("NURSE1"), const QString& password = QStringLiteral("nurse1"));
+    // The next validation dialog is closed unsigned.
+    void leaveUnsigned();
 
     ScriptedPrompts prompts;
     std::unique_ptr<components::clsCurrentuser> user;

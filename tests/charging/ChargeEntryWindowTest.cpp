@@ -73,12 +73,6 @@ protected:
                        .arg(rateClass, db::Quote(procedure)))));
     }
 
-    void run(const QString& sql) { conn().execute(sql); }
-    QString scalar(const QString& sql)
-    {
-        db::Recordset rs = conn().open(sql);
-        return rs.eof() ? QString() : rs.field(0).text();
-    }
 
     std::unique_ptr<frmCharge> open()
     {
@@ -100,14 +94,6 @@ protected:
     {
         const QTableWidgetItem* item = form.mshflexEntry->item(row, column);
         return item ? item->text() : QString();
-    }
-    void signAs(const QString& user = QStringLiteral("NURSE1"), const QString& password = QStringLiteral("nurse1"))
-    {
-        prompts.onDialog([=](QDialog& d) {
-            d.findChild<QLineEdit*>(QStringLiteral("txtUserID"))->setText(user);
-            d.findChild<QLineEdit*>(QStringLiteral("txtAccessCode"))->setText(password);
-            d.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
-        });
     }
     int billRows() { return scalar(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbBillDailyBill WHERE IDNum = ") + db::Quote(kAdmission)).toInt(); }
     QString counter() { return scalar(QStringLiteral("SELECT Chargeslip FROM STATION..tbORChargeSlip")); }
@@ -181,8 +167,6 @@ TEST_F(ChargeEntryWindowTest, EveryRefusalLeavesTheGridAsItWas)
     enter(*form, 0, frmCharge::ColQuantity, QStringLiteral("0"));
     EXPECT_EQ(prompts.last().text, QStringLiteral("Quantity should be greater than zero(0)."));
     EXPECT_EQ(cell(*form, 0, frmCharge::ColQuantity), QStringLiteral("1"));
-    enter(*form, 0, frmCharge::ColQuantity, QStringLiteral("1.5"));
-    EXPECT_EQ(prompts.last().text, QStringLiteral("You are only allowed to enter whole number for quantity."));
 
     // The same service twice.
     enter(*form, 1, frmCharge::ColDept, QStringLiteral("OR"));
@@ -353,8 +337,6 @@ TEST_F(ChargeEntryWindowTest, AnEditedPriceNeverGoesBelowTheRulesPriceAndTheAmou
 
     enter(*form, 0, frmCharge::ColAmount, charging::MoneyText(*db::Decimal::subtract(amount, *db::Decimal::parse(QStringLiteral("0.01")))));
     EXPECT_EQ(prompts.last().text, QStringLiteral("Total Amount should be greater than or equal to QTY * Unit Price."));
-    enter(*form, 0, frmCharge::ColAmount, QStringLiteral("0"));
-    EXPECT_EQ(prompts.last().text, QStringLiteral("Amount should be greater than zero(0)."));
     EXPECT_EQ(cell(*form, 0, frmCharge::ColAmount), charging::MoneyText(amount));
 
     // Oxygen is no operating-room line: its price is the rules' own.
@@ -363,6 +345,8 @@ TEST_F(ChargeEntryWindowTest, AnEditedPriceNeverGoesBelowTheRulesPriceAndTheAmou
     EXPECT_FALSE(form->txtEntry->isVisible());
 }
 
+// The close question over lines not posted is the window framework's (its
+// own test); that typed lines count as unsaved is pinned with the refusals.
 TEST_F(ChargeEntryWindowTest, OpensOncePerPatientInTheMainWindowAndEachPostingMovesTheBadge)
 {
     shell::mdiORMenu window;
@@ -374,18 +358,6 @@ TEST_F(ChargeEntryWindowTest, OpensOncePerPatientInTheMainWindowAndEachPostingMo
     run(QStringLiteral("UPDATE STATION..tbORChargeSlip SET Chargeslip = 4711"));
     emit window.children->formsOf<charging::frmCharge>().first()->posted(QStringLiteral("C4710O"));
     EXPECT_EQ(window.lblCS[1]->text(), QStringLiteral("4711"));
-
-    // Lines not posted yet are asked about before the window closes.
-    enterProcedure(*first);
-    prompts.answerSave(shell::SaveChoice::Cancel);
-    shell::ChildWindows::frameOf(first)->close();
-    QCoreApplication::processEvents();
-    ASSERT_EQ(window.children->formsOf<charging::frmCharge>().size(), 1);
-    EXPECT_EQ(prompts.last().text, QStringLiteral("Save changes to Post Charges?"));
-    prompts.answerSave(shell::SaveChoice::Discard);
-    shell::ChildWindows::frameOf(first)->close();
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(window.children->formsOf<charging::frmCharge>().isEmpty());
 }
 
 TEST_F(ChargeEntryWindowTest, RevokingTicksAndReprintingNeedAChoice)

@@ -50,7 +50,7 @@ protected:
     }
 
 public:
-    void run(const QString& sql) { conn().execute(sql); }
+    using AppFixture::run; // the refusal table's cases run statements too
 
     // Billing puts the account under cash basis and the operating room is not let off it.
     void cashBasis(bool on)

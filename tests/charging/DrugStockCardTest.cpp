@@ -19,7 +19,6 @@ protected:
         AppFixture::SetUp();
         drug.InitConnect(&conn());
     }
-    qlonglong count(const QString& sql) { return conn().open(sql).field(0).toLongLong(); }
 
     components::clsDrug drug;
 };

@@ -25,11 +25,6 @@ protected:
         form->setAttribute(Qt::WA_DeleteOnClose, false);
         form->Form_Load();
     }
-    QString scalar(const QString& sql)
-    {
-        db::Recordset rs = conn().open(sql);
-        return rs.eof() ? QString() : rs.field(0).text();
-    }
     int rowOf(const QString& code)
     {
         for (int row = 0; row < form->grdListing->rowCount(); ++row)

@@ -26,7 +26,6 @@ protected:
         ASSERT_EQ(items.size(), 3);
     }
 
-    qlonglong count(const QString& sql) { return conn().open(sql).field(0).toLongLong(); }
     qlonglong counter() { return count(QStringLiteral("SELECT Chargeslip FROM STATION..tbORChargeSlip")); }
 
     QStringList printed()

@@ -79,7 +79,6 @@ public:
 
 protected:
     charging::StandingCharge standing(const charging::PostedLine& line) { return charging::StandingOf(conn(), InPatientPosting().idNum, line); }
-    qlonglong count(const QString& sql) { return conn().open(sql).field(0).toLongLong(); }
 
     QString item;
     QString slip;

@@ -1,5 +1,6 @@
-// Service lines on the patient's bill: which bill, the exact figures, a save
-// repeated, and a save that fails part-way through.
+// Service lines on the patient's bill: which bill and the exact figures. A
+// slip posted again and one that fails part-way are the whole posting's
+// business (PostChargesTest), which posts its service lines the same way.
 #include "ChargingSupport.h"
 #include "app_support/AppFixture.h"
 
@@ -59,42 +60,6 @@ TEST_F(ChargePosting, TheSecondOperationFlagIsKeptOnlyWhenTheHospitalDiscountsIt
     for (; !rows.eof(); rows.moveNext())
         seen << rows.field(0).text() + QLatin1Char('=') + rows.field(1).text();
     EXPECT_EQ(seen, (QStringList{QStringLiteral("P029=1"), QStringLiteral("P030=0")}));
-}
-
-TEST_F(ChargePosting, SavingTheSameSlipAgainPostsNothingNew)
-{
-    const QList<charging::ChargeLine> lines{Line(QStringLiteral("P029"), QStringLiteral("100")), Line(QStringLiteral("P030"), QStringLiteral("50"))};
-    ASSERT_TRUE(PostServiceLines(InPatientPosting(), QStringLiteral("C900005O"), {lines.first()}));
-    ASSERT_TRUE(PostServiceLines(InPatientPosting(), QStringLiteral("C900005O"), lines));
-    ASSERT_TRUE(PostServiceLines(InPatientPosting(), QStringLiteral("C900005O"), lines));
-    for (const auto& line : lines)
-        EXPECT_EQ(RowsOf(conn(), kInBill, QStringLiteral("C900005O"), line.itemId), 1) << qPrintable(line.itemId);
-}
-
-// A refusal part-way rolls the whole slip back and says so once; posting the
-// slip again once the cause is gone puts every line on the bill exactly once.
-TEST_F(ChargePosting, AFailureHalfwayIsReportedAndPostingAgainChargesEachLineOnce)
-{
-    const QString slip = QStringLiteral("C900006O");
-    const QList<charging::ChargeLine> lines{Line(QStringLiteral("P029"), QStringLiteral("100")), Line(QStringLiteral("P030"), QStringLiteral("50")),
-                                             Line(QStringLiteral("P031"), QStringLiteral("25"))};
-    conn().execute(QStringLiteral("DELETE FROM BILLING..tbBillDailyBill")); // the demo bills repeat descriptions
-    ASSERT_TRUE(PostServiceLines(InPatientPosting(), slip, {lines.first()}));
-    conn().execute(QStringLiteral("INSERT INTO BILLING..tbBillDailyBill (IDNum, RefNum, ItemID, Description) VALUES ('X', 'X', 'X', 'SERVICE P031')"));
-    conn().execute(QStringLiteral("CREATE UNIQUE INDEX UX_TestDescription ON BILLING..tbBillDailyBill (Description)"));
-
-    EXPECT_FALSE(PostServiceLines(InPatientPosting(), slip, lines));
-    EXPECT_EQ(prompts.criticalCount(), 1) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
-    EXPECT_EQ(prompts.last().title, QStringLiteral("Notification"));
-    EXPECT_EQ(RowsOf(conn(), kInBill, slip, QStringLiteral("P029")), 1);
-    EXPECT_EQ(RowsOf(conn(), kInBill, slip, QStringLiteral("P030")), 0) << "the line before the failure went back too";
-
-    conn().execute(QStringLiteral("DELETE FROM BILLING..tbBillDailyBill WHERE IDNum = 'X'"));
-    prompts.clear();
-    ASSERT_TRUE(PostServiceLines(InPatientPosting(), slip, lines));
-    for (const auto& line : lines)
-        EXPECT_EQ(RowsOf(conn(), kInBill, slip, line.itemId), 1) << qPrintable(line.itemId);
-    EXPECT_EQ(prompts.criticalCount(), 0);
 }
 
 TEST_F(ChargePosting, AMissingBillOrAnAmountThatIsNoNumberIsRefusedNotPosted)

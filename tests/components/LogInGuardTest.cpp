@@ -134,23 +134,4 @@ TEST_F(LogInGuardTest, FiveFailuresInARowMakeTheNextTryWaitThirtySeconds)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-TEST_F(LogInGuardTest, EscapeAndCancelLeaveTheDialogAsACancel)
-{
-    for (const bool escape : {true, false}) {
-        prompts.onDialog([escape](QDialog& d) {
-            if (escape) {
-                QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-                QApplication::sendEvent(&d, &press);
-            } else {
-                d.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
-            }
-        });
-        clsCurrentuser nobody;
-        nobody.showmain();
-        EXPECT_FALSE(nobody.Connected());
-        EXPECT_TRUE(nobody.LogInCancelled()) << (escape ? "Escape" : "Cancel");
-    }
-    EXPECT_TRUE(prompts.texts().isEmpty());
-}
-
 } // namespace

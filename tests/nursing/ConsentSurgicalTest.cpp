@@ -77,11 +77,12 @@ TEST_F(SurgicalConsent, EachRequiredBoxIsAskedForInTurnAndNothingIsSaved)
     EXPECT_TRUE(form); // the entries stay for the nurse to complete
 }
 
-TEST_F(SurgicalConsent, NoToTheInvalidUserQuestionSavesAndPrintsNothing)
+TEST_F(SurgicalConsent, NoToTheInvalidUserQuestionSavesNothingWhileYesAsksAgainThenSavesAndPrints)
 {
     select(stayWithoutConsent());
     ASSERT_TRUE(open("mnuSurgicalTreatment"));
     fillRequired();
+    type("txtWitness", QStringLiteral("ANA REYES"));
     closeDialog();
     prompts.answer(false);
     click(0);
@@ -91,14 +92,7 @@ TEST_F(SurgicalConsent, NoToTheInvalidUserQuestionSavesAndPrintsNothing)
     EXPECT_EQ(prompts.shown()[1].text, kInvalidUser);
     EXPECT_EQ(rowCount(kTable, patient), 0);
     EXPECT_TRUE(viewers.empty());
-}
 
-TEST_F(SurgicalConsent, YesToTheInvalidUserQuestionAsksAgainThenSavesAndPrints)
-{
-    select(stayWithoutConsent());
-    ASSERT_TRUE(open("mnuSurgicalTreatment"));
-    fillRequired();
-    type("txtWitness", QStringLiteral("ANA REYES"));
     closeDialog();
     prompts.answer(true);
     signAs();

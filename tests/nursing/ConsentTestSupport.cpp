@@ -100,15 +100,6 @@ void ConsentFixture::click(int button)
     target->click();
 }
 
-void ConsentFixture::signAs(const QString& user, const QString& password)
-{
-    prompts.onDialog([=](QDialog& d) {
-        d.findChild<QLineEdit*>(QStringLiteral("txtUserID"))->setText(user);
-        d.findChild<QLineEdit*>(QStringLiteral("txtAccessCode"))->setText(password);
-        d.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
-    });
-}
-
 void ConsentFixture::closeDialog()
 {
     prompts.onDialog([](QDialog& d) { d.close(); });

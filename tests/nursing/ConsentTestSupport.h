@@ -35,8 +35,7 @@ protected:
     void type(const char* boxName, const QString& text);
     void click(int button);
 
-    // The next validation dialog is signed (or closed unsigned).
-    void signAs(const QString& user = QStringLiteral("NURSE1"), const QString& password = QStringLiteral("nurse1"));
+    // The next validation dialog is closed (signing is the fixture's signAs).
     void closeDialog();
 
     int rowCount(const QString& table, const QString& idNum);

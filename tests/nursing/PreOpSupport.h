@@ -63,26 +63,6 @@ protected:
                                        QStringLiteral(" T WHERE T.IDNum = P.IDNUM) ORDER BY P.IDNUM"));
         return rs.eof() ? QString() : rs.text(QStringLiteral("IDNUM"));
     }
-    QString scalar(const QString& sql)
-    {
-        db::Recordset rs = conn().open(sql);
-        return rs.eof() ? QString() : rs.field(0).text();
-    }
-
-    // The next validation dialog is signed by the user.
-    void signAs(const QString& user = QStringLiteral("NURSE1"), const QString& password = QStringLiteral("nurse1"))
-    {
-        prompts.onDialog([=](QDialog& d) {
-            d.findChild<QLineEdit*>(QStringLiteral("txtUserID"))->setText(user);
-            d.findChild<QLineEdit*>(QStringLiteral("txtAccessCode"))->setText(password);
-            d.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
-        });
-    }
-    // The next validation dialog is closed unsigned.
-    void leaveUnsigned()
-    {
-        prompts.onDialog([](QDialog& d) { d.reject(); });
-    }
 
     // The table as an older server may still have it: `table` is rebuilt
     // from `create` (its columns a subset of today's), keeping its rows, so

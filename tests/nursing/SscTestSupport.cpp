@@ -50,20 +50,6 @@ nursing::frmSSC* SscFixture::open()
     return form;
 }
 
-void SscFixture::signAsNurse()
-{
-    prompts.onDialog([](QDialog& dialog) {
-        dialog.findChild<QLineEdit*>(QStringLiteral("txtUserID"))->setText(QStringLiteral("NURSE1"));
-        dialog.findChild<QLineEdit*>(QStringLiteral("txtAccessCode"))->setText(QStringLiteral("nurse1"));
-        dialog.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
-    });
-}
-
-void SscFixture::leaveUnsigned()
-{
-    prompts.onDialog([](QDialog& dialog) { dialog.reject(); });
-}
-
 int SscFixture::rowsFor(const QString& idNum)
 {
     return conn()

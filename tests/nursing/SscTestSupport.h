@@ -21,10 +21,6 @@ protected:
     // Opens the window through the menu's rule and shows it (which loads it).
     nursing::frmSSC* open();
 
-    // The validation dialog signed by NURSE1; or closed with nobody signing.
-    void signAsNurse();
-    void leaveUnsigned();
-
     int rowsFor(const QString& idNum);
     QString column(const QString& name);
     // Clicks a button of the Command1 array.

@@ -230,11 +230,8 @@ TEST_F(PatientListFilterTest, AdmissionDatesTypedOverTheSelectionAreTakenWholeAn
         box->selectAll();
         QTest::keyClicks(box, keys);
     };
-    // Typed over the selection, "13/45/2026" once left a year of 5202; an
-    // impossible date is now refused and the box keeps its day.
-    const QDate before = list.dtpStartDate->date();
-    typeOver(list.dtpStartDate, QStringLiteral("13/45/2026"));
-    EXPECT_EQ(list.dtpStartDate->date(), before);
+    // The boxes are the station's date fields (their typing rules are tested
+    // with the fields): dates typed over the selection are taken whole.
     typeOver(list.dtpStartDate, QStringLiteral("01152020"));
     typeOver(list.dtpEndDate, QStringLiteral("01/15/2020"));
     EXPECT_EQ(list.dtpStartDate->date(), QDate(2020, 1, 15));

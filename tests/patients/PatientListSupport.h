@@ -76,7 +76,6 @@ protected:
         AppFixture::TearDown();
     }
 
-    void run(const QString& sql) { conn().execute(sql); }
     static QString q(const QString& value) { return db::Quote(value); }
     static QString stamp(const QDateTime& value)
     {

@@ -19,11 +19,6 @@ protected:
         ReportFixture::SetUp();
         reports::SetProgramFolder(QDir(shippedReports()).filePath(QStringLiteral("..")));
     }
-    QString scalar(const QString& sql)
-    {
-        db::Recordset rs = conn().open(sql);
-        return rs.eof() ? QString() : rs.field(0).text();
-    }
     QString render(const QString& transNum)
     {
         if (!reports::OpenReport(QStringLiteral("\\Reports\\ORSched_ConfirmationSlip.rpt"), {QString(), QString(), transNum})) {

@@ -46,7 +46,6 @@ protected:
     {
         return conn().open(QStringLiteral("SELECT GETDATE() AS Now")).field(QStringLiteral("Now")).toDateTime().date();
     }
-    int count(const QString& sql) { return conn().open(sql).field(0).toInt(); }
 
     // Opens a shipped report with its parameters and gives the text of its PDF.
     QString render(const QString& file, const QVariantList& values)

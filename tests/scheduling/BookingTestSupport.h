@@ -31,12 +31,6 @@ protected:
         day = QDate::currentDate().addDays(200);
     }
 
-    QString scalar(const QString& sql)
-    {
-        db::Recordset rs = conn().open(sql);
-        return rs.eof() ? QString() : rs.field(0).text();
-    }
-    int count(const QString& sql) { return scalar(sql).toInt(); }
     // A station setting row changed and the settings read again.
     void setSetting(const QString& field, const QString& value)
     {
@@ -96,10 +90,6 @@ protected:
             d.findChild<QLineEdit*>(QStringLiteral("txtAccessCode"))->setText(QStringLiteral("nurse1"));
             d.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
         });
-    }
-    void leaveUnsigned()
-    {
-        prompts.onDialog([](QDialog& d) { d.reject(); });
     }
 
     QString room, roomId, otherRoom, surgeon, anesthesiologist, idNum, hospNum;

@@ -31,12 +31,6 @@ QString ScheduleFixture::addEntry(int room, const QDateTime& start, int length, 
     return scalar(QStringLiteral("SELECT MAX(TransNum) FROM SCHEDULE..tbORScheduleDetails"));
 }
 
-QString ScheduleFixture::scalar(const QString& sql)
-{
-    db::Recordset rs = conn().open(sql);
-    return rs.eof() ? QString() : rs.field(0).text();
-}
-
 QStringList ScheduleFixture::logLines()
 {
     QStringList lines;

@@ -33,19 +33,11 @@ protected:
     // request); returns its TransNum.
     QString addEntry(int room, const QDateTime& start, int length, const QString& status = QStringLiteral("C"));
 
-    QString scalar(const QString& sql);
-    int count(const QString& sql) { return scalar(sql).toInt(); }
-    void run(const QString& sql) { conn().execute(sql); }
     // The station log lines written since the test began, oldest first.
     QStringList logLines();
 
     // The next validation dialog is signed by NURSE1 (with a reason when asked for one).
     void sign(const QString& reason = QString());
-    // The next validation dialog is closed unsigned.
-    void leaveUnsigned()
-    {
-        prompts.onDialog([](QDialog& d) { d.reject(); });
-    }
 
     QDate day;
     QString idNum; // an admitted demo patient

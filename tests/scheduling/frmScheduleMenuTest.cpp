@@ -3,6 +3,7 @@
 // patient when there is one.
 #include "BookingTestSupport.h"
 
+#include "scheduling/AdmissionPanel.h"
 #include "scheduling/frmSchedule.h"
 #include "shell/ChildWindows.h"
 #include "shell/Globals.h"

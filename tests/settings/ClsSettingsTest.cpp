@@ -179,23 +179,6 @@ TEST_F(ClsSettingsTest, MaintenanceTakesItsMessageFromTheDescription)
     }
 }
 
-TEST_F(ClsSettingsTest, ZeroOnHandOverridesTheHospitalSwitch)
-{
-    app::Hospital().AllowZeroOnHand = true;
-    addSetting("ORAllowZeroOnHand", "Y");
-    load();
-    EXPECT_TRUE(app::Hospital().AllowZeroOnHand);
-
-    addSetting("ORAllowZeroOnHand", "0");
-    load();
-    EXPECT_FALSE(app::Hospital().AllowZeroOnHand);
-
-    conn().execute("DELETE FROM STATION..tbNurseSetup");
-    addSetting("ORAllowZeroOnHand", "1");
-    load();
-    EXPECT_TRUE(app::Hospital().AllowZeroOnHand);
-}
-
 TEST_F(ClsSettingsTest, KeysAreComparedExactly)
 {
     addSetting("hideserverip", "1");

@@ -277,8 +277,12 @@ TEST(NumberFields, OnlyNumbersInTheirRangePass)
         EXPECT_EQ(shell::NumberFieldProblem(c.box, QStringLiteral("Box")).isEmpty(), c.acceptable);
     }
 
-    temperature.setText(QStringLiteral("36.5"));
+    volume.setText(QStringLiteral("1,250.5"));
+    EXPECT_EQ(shell::NumberFieldValue(&volume).value_or(0), 1250.5) << "the thousands comma is read, not refused";
     volume.setText(QStringLiteral("25000"));
+    EXPECT_FALSE(shell::NumberFieldValue(&volume).has_value()) << "a number out of range has no value";
+
+    temperature.setText(QStringLiteral("36.5"));
     pressure.setText(QStringLiteral("120/80"));
     EXPECT_FALSE(shell::CheckNumberFields({{QStringLiteral("Temperature"), &temperature},
                                            {QStringLiteral("Oral"), &volume},

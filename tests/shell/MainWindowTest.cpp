@@ -57,24 +57,6 @@ protected:
     std::unique_ptr<shell::mdiORMenu> window;
 };
 
-TEST_F(MainWindowTest, MenuBarInItsOrderWithItsMnemonics)
-{
-    QStringList bar;
-    for (QAction* action : window->menuBar()->actions())
-        bar << action->objectName() + QLatin1Char('=') + action->text();
-    EXPECT_EQ(bar.join(QLatin1Char('|')),
-              QStringLiteral("mnuFile=&File|mnuReports=R&eports|mnuAssessment=&Assessment Entry|mnuInquiry=&Inquiry|"
-                             "mnuSchedule=Operation &Schedule |mnuRecvbles=&Receivable Update|mnuWindow=&Window|"
-                             "mnuListDischargeNotice=&List Discharge Notices|mnuBuildFile=&Build OR Package|"
-                             "mnuOperationFn=&Operation Functions|mnuExit=&Exit"));
-    // Nested reports sit in their own submenus.
-    EXPECT_TRUE(window->mnuCensusHMO->actions().contains(item(QStringLiteral("mnuCensusDetailed"))));
-    EXPECT_TRUE(window->mnuORCensus->actions().contains(window->mnuCensusAll->menuAction()));
-    EXPECT_TRUE(window->mnuReports->actions().contains(window->mnuORCensus->menuAction()));
-    EXPECT_EQ(window->mnuOperationFn->actions(), (QList<QAction*>{item(QStringLiteral("mnuConfirm")), item(QStringLiteral("mnuRevoke"))}));
-    EXPECT_EQ(window->mnuExit->actions(), QList<QAction*>{item(QStringLiteral("mnuExitApps"))});
-}
-
 TEST_F(MainWindowTest, OnlyTheShellsOwnItemsAreUsableBeforeTheirWindowsExist)
 {
     // Every item that opens a window of its own is greyed until that window

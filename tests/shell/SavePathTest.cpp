@@ -4,9 +4,7 @@
 #include "shell/Globals.h"
 #include "shell/SaveTransaction.h"
 #include "shell/StartupHelpers.h"
-#include "shell/fields/ColumnLength.h"
 #include "shell/fields/EditTracker.h"
-#include "shell/fields/NumberField.h"
 #include "shell/fields/YesNoPair.h"
 
 #include <QCheckBox>
@@ -62,40 +60,6 @@ TEST_F(SavePathTest, AFailedLoadIsToldAndReportedToTheCaller)
     EXPECT_FALSE(read);
     ASSERT_EQ(prompts.shown().size(), 1u);
     EXPECT_EQ(prompts.last().icon, shell::PromptIcon::Critical);
-}
-
-TEST_F(SavePathTest, TextBoxesTakeTheirColumnsLength)
-{
-    shell::ForgetColumnLengths();
-    QLineEdit box;
-    shell::LimitToColumn(&box, QStringLiteral("STATION..tbStationLogs"), QStringLiteral("UserID"));
-    const int declared = conn().open(QStringLiteral("SELECT COL_LENGTH('STATION..tbStationLogs','UserID') AS n"))
-                             .field(QStringLiteral("n")).toInt();
-    ASSERT_GT(declared, 0);
-    EXPECT_EQ(box.maxLength(), declared);
-    // A column the server does not know leaves the box as it was.
-    QLineEdit other;
-    const int before = other.maxLength();
-    shell::LimitToColumn(&other, QStringLiteral("STATION..tbStationLogs"), QStringLiteral("NoSuchColumn"));
-    EXPECT_EQ(other.maxLength(), before);
-}
-
-TEST(FieldHelpers, NumberBoxesReadOnlyNumbersInTheirRange)
-{
-    QLineEdit box;
-    shell::MakeNumberField(&box, 0, 2000, 1);
-    box.setText(QStringLiteral("1,250.5"));
-    ASSERT_TRUE(shell::NumberFieldValue(&box).has_value());
-    EXPECT_DOUBLE_EQ(*shell::NumberFieldValue(&box), 1250.5);
-    box.setText(QStringLiteral("2500"));
-    EXPECT_FALSE(shell::NumberFieldValue(&box).has_value());
-    EXPECT_FALSE(shell::NumberFieldAcceptable(&box));
-    box.setText(QString());
-    EXPECT_TRUE(shell::NumberFieldAcceptable(&box));
-    // Letters cannot be typed at all.
-    box.show();
-    QTest::keyClicks(&box, QStringLiteral("1a2"));
-    EXPECT_EQ(box.text(), QStringLiteral("12"));
 }
 
 TEST(FieldHelpers, AYesNoPairHoldsOneAnswerOrNone)
