@@ -36,7 +36,8 @@ protected:
             ADD_FAILURE() << qPrintable(e.message());
             return QString();
         }
-        return pdfText(pdf).simplified();
+        // The PDF's ligatures ("ﬁ") read back as their letters.
+        return pdfText(pdf).normalized(QString::NormalizationForm_KC).simplified();
     }
     int rowCount() { return static_cast<int>(reports::CurrentReport()->rows().size()); }
     QString one(const QString& sql) { return conn().open(sql).field(0).text(); }
@@ -84,9 +85,9 @@ TEST_F(ChartReportFiles, EveryHeartStationFormPrintsItsStudy)
         for (db::Recordset m = conn().open(QStringLiteral("SELECT Measure, Value FROM RADIOLOGY..tbHSMeasurement WHERE ResultNum = %1")
                                                .arg(db::Quote(result))); !m.eof(); m.moveNext())
             EXPECT_TRUE(text.contains(m.text(QStringLiteral("Measure")) + QLatin1Char(' ') + m.text(QStringLiteral("Value"))))
-                << qPrintable(m.text(QStringLiteral("Measure")));
+                << qPrintable(m.text(QStringLiteral("Measure"))) << "\n" << qPrintable(text);
         const QString impression = one(QStringLiteral("SELECT Impression FROM RADIOLOGY..tbHSResult WHERE ResultNum = %1").arg(db::Quote(result)));
-        EXPECT_TRUE(text.contains(impression.left(30))) << qPrintable(impression);
+        EXPECT_TRUE(text.contains(impression.left(30))) << qPrintable(impression) << "\n" << qPrintable(text);
     }
     // A number that is no released result prints the notice, not an empty form.
     EXPECT_TRUE(render(QStringLiteral("ResultECG.rpt"), {QStringLiteral("NOSUCH")}).contains(QStringLiteral("No released heart-station result")));

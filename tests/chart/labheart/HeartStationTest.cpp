@@ -105,13 +105,13 @@ TEST_F(HeartStation, NothingChosenOrNoFormIsSaid)
     HeartStationPanel page;
     page.loadPatient(patientOf(idOf(result)));
     page.cmdHeartResult_Click();
-    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Please select a result to print.")});
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Notification: Please select a result to print.")});
     for (int row = 0; row < page.mshflexHeart->rowCount(); ++row)
         if (page.mshflexHeart->item(row, 1)->text() == result)
             page.mshflexHeart->selectRow(row);
     prompts.clear();
     page.cmdHeartResult_Click();
-    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("There is no result form for this exam.")});
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Notification: There is no result form for this exam.")});
     EXPECT_TRUE(shown.empty());
 }
 

@@ -199,7 +199,7 @@ TEST_F(Laboratory, ViewerOpensTheChosenRequestAndSaysWhenItLacksPrintedByStation
     // An installation whose viewer predates the member: the nurse is told, and still sees the result.
     app::CurrentUser->KELVANECLASSES.replaceLabViewer(components::clslabViewer(false));
     page.cmdLabResult_Click();
-    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("PrintedByStation does not exist.")});
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Notification: PrintedByStation does not exist.")});
     EXPECT_EQ(shown.size(), 2u);
 }
 

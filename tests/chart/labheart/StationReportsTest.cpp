@@ -71,7 +71,7 @@ TEST_F(StationReports, DetailedIncomeNeedsRight18)
     choose(page, QStringLiteral("Income Report (Detailed)"));
     setRights(QStringLiteral("1|10|17|"));
     EXPECT_FALSE(page.cmdPrintReport_Click());
-    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Sorry, you don't have access right to view Detailed Income Report.")});
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Notification: Sorry, you don't have access right to view Detailed Income Report.")});
     EXPECT_TRUE(shown.empty()) << "refused before the date prompt";
 
     setRights(QStringLiteral("1|10|18|"));
@@ -136,8 +136,8 @@ TEST_F(StationReports, PagesAndTheExamChoiceFitTheSmallestScreen)
 
 TEST_F(StationReports, ExamChoicePrintsTheChosenFormForThePatientsStay)
 {
-    const QString id = conn().open(QStringLiteral("SELECT TOP 1 IdNum FROM LABORATORY..tbLabResult R JOIN PATIENT_DATA..tbPatient P "
-                                                  "ON P.IDNUM = R.IdNum ORDER BY IdNum")).text(QStringLiteral("IdNum"));
+    const QString id = conn().open(QStringLiteral("SELECT TOP 1 R.IdNum FROM LABORATORY..tbLabResult R JOIN PATIENT_DATA..tbPatient P "
+                                                  "ON P.IDNUM = R.IdNum ORDER BY R.IdNum")).text(QStringLiteral("IdNum"));
     frmSelectLabExam form;
     form.setPatient(patientOf(id));
     EXPECT_FALSE(form.Sex.isEmpty());
@@ -146,7 +146,7 @@ TEST_F(StationReports, ExamChoicePrintsTheChosenFormForThePatientsStay)
 
     form.optOneExam->setChecked(true);
     form.cmdPrint_Click();
-    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Please choose the laboratory exam to print.")});
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Notification: Please choose the laboratory exam to print.")});
     EXPECT_TRUE(shown.empty());
 
     form.optAllExams->setChecked(true);
