@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/clsCF4.h"
+#include "components/clslabViewer.h"
 
 namespace db {
 class Connection;
@@ -26,6 +27,10 @@ public:
     }
 
     components::clsCF4* clsCF4() { return &cf4_; }
+    // The laboratory's result viewer; the chart hands it the connection itself.
+    components::clslabViewer* clslabViewer() { return &labViewer_; }
+    // The viewer the hospital's installation provides, in place of ours.
+    void replaceLabViewer(components::clslabViewer viewer) { labViewer_ = std::move(viewer); }
 
     // The current user's connection, set at log-in.
     void attach(db::Connection* connection) { connection_ = connection; }
@@ -33,6 +38,7 @@ public:
 private:
     db::Connection* connection_ = nullptr;
     components::clsCF4 cf4_;
+    components::clslabViewer labViewer_;
 };
 
 } // namespace components

@@ -43,6 +43,7 @@ void fill(db::Connection& connection, int scale)
     demo::WriteSchedule(context);
     demo::WriteResults(context);
     demo::WriteChartResults(context);
+    demo::WriteLabHeartResults(context);
     demo::WriteBilling(context);
     demo::WriteRateTables(context);
     demo::WriteOperationRecordDetails(context); // after the rate tables: it reads the procedures' relative values

@@ -29,6 +29,7 @@ void WriteResults(const DemoContext& context);      // released results of the a
 void WriteChartResults(const DemoContext& context); // imaging, therapy, pulmonary and neurology readings
 // The stay that carries 200 readings for the chart's load benchmark.
 const EncounterPlan* ChartResultsBenchPatient(const DemoCatalog& catalog);
+void WriteLabHeartResults(const DemoContext& context); // laboratory values and heart-station readings of the released results
 void WriteBilling(const DemoContext& context);      // bill lines and stock-card issues
 void WriteRateTables(const DemoContext& context);   // HMO and doctors' rates, relative values, specimens, profiles, AR codes
 void WriteOperationRecordDetails(const DemoContext& context); // times, notes, counts and signatures of the operations done
