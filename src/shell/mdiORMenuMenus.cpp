@@ -2,6 +2,7 @@
 // program yet are kept in place and greyed, so the tree reads the same at
 // every site; the start-up shows the site- and setting-driven ones.
 #include "chart/final/frmFinal.h"
+#include "chart/labheart/LabHeartPanels.h"
 #include "chart/nursing/NursingPanels.h"
 #include "chart/requests/RequestsPanel.h"
 #include "chart/results/RadiologyResultsPanel.h"
@@ -278,6 +279,7 @@ void mdiORMenu::wireMenus()
     // by the other areas of the station.
     chart::RegisterChartWindow();
     chart::RegisterResultPanels();
+    chart::RegisterLabHeartPanels();
     chart::RegisterRequestsPanels();
     chart::RegisterScheduleRequestPanel();
     chart::RegisterNursingPanels();
