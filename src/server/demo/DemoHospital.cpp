@@ -55,6 +55,7 @@ void fill(db::Connection& connection, int scale)
     demo::WriteNursingChart(context);
     demo::WriteCvorCases(context);
     demo::WriteSupplyRequests(context);
+    demo::WriteOutpatientRecords(context);
 }
 
 } // namespace

@@ -36,6 +36,7 @@ void RegisterAllProcedures()
     RegisterCvorProcedures(registry);
     RegisterChartResultProcedures(registry);
     RegisterAncillaryRequestProcedures(registry);
+    RegisterOutpatientRecordProcedures(registry);
 }
 
 } // namespace server

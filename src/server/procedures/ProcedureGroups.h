@@ -31,5 +31,6 @@ void RegisterNursingChartProcedures(ProcedureRegistry& registry);
 void RegisterCvorProcedures(ProcedureRegistry& registry);
 void RegisterChartResultProcedures(ProcedureRegistry& registry);
 void RegisterAncillaryRequestProcedures(ProcedureRegistry& registry);
+void RegisterOutpatientRecordProcedures(ProcedureRegistry& registry);
 
 } // namespace server
