@@ -157,10 +157,11 @@ TEST_F(DemoData, BookingsUseActiveRoomsAndTheProceduresAssignedToThem)
                                    "AND NOT EXISTS (SELECT 1 FROM SCHEDULE..tbProcedureRoom P "
                                    "WHERE P.Code = S.ProcedureCode AND P.RoomID = S.RoomID)")),
               0);
-    // Every booking is for a patient in the house that day, or booked ahead for a
-    // registered patient not in the house yet; each with a surgeon and an anesthesiologist on file.
+    // Every booking is for a patient in the house (or the emergency room) that day, or booked
+    // ahead for a registered patient not in the house yet; each with a surgeon and an anesthesiologist on file.
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM SCHEDULE..tbORScheduleDetails S "
-                                   "LEFT OUTER JOIN PATIENT_DATA..tbPatient P ON P.IDNUM = S.IDNUM "
+                                   "LEFT OUTER JOIN (SELECT IDNUM, AdmDate, DCRDATE FROM PATIENT_DATA..tbPatient UNION ALL "
+                                   "SELECT IDNUM, AdmDate, DCRDATE FROM PATIENT_DATA..tbOutPatient) P ON P.IDNUM = S.IDNUM "
                                    "WHERE ISNULL(S.IDNUM, '') <> '' AND (P.IDNUM IS NULL OR P.AdmDate > S.StartTime OR P.DCRDATE < S.StartTime)")),
               0);
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM SCHEDULE..tbORScheduleDetails WHERE ISNULL(IDNUM, '') = ''")), 0);

@@ -89,9 +89,6 @@ bool OutpatientRecordSave::Save(const OutpatientRecord& r)
     if (!shell::ValidateTransaction(QStringLiteral("Transaction was not saved. \r\nAre you sure you want to continue?")))
         return false;
     const QString user = app::ValidatedUserID;
-    db::Connection* connection = app::SQLConnection();
-    if (!connection)
-        return false;
 
     const bool forAdmission = r.disposition == ForAdmission;
     bool allowed = true;

@@ -399,7 +399,7 @@ bool frmUpdateORRecord::Form_Load()
     if (!read)
         return false;
     if (!found) {
-        shell::Notify(QStringLiteral("Can't save incomplete data. Please select patient."), shell::PromptIcon::Critical);
+        shell::Notify(QStringLiteral("The out-patient visit %1 cannot be found.").arg(app::IdNum), shell::PromptIcon::Critical);
         return false;
     }
     loaded_ = record;
@@ -684,15 +684,21 @@ void frmUpdateORRecord::dispositionShown()
 
 void frmUpdateORRecord::cmdSave_Click()
 {
+    if (save())
+        close();
+}
+
+bool frmUpdateORRecord::save()
+{
     opd::OutpatientFrames frames;
     frames.diagnosis = !fraDiagnosis->isHidden();
     frames.chiefComplaint = !fraComplaint->isHidden();
     frames.classification = !fraClassification->isHidden();
     if (!opd::OutpatientRecordSave(frames).Save(Record()))
-        return;
+        return false;
     tracker_->markSaved();
     RefreshOpenPatientLists();
-    close();
+    return true;
 }
 
 bool frmUpdateORRecord::hasUnsavedChanges() const
@@ -702,8 +708,7 @@ bool frmUpdateORRecord::hasUnsavedChanges() const
 
 bool frmUpdateORRecord::saveUnsavedChanges()
 {
-    cmdSave_Click();
-    return !tracker_->modified();
+    return save();
 }
 
 frmUpdateORRecord* OpenUpdateORRecord()

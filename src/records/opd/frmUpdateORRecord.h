@@ -67,6 +67,8 @@ public:
     QPushButton *cmdSave, *cmdClose;
 
 private:
+    // The save of cmdSave and of the framework's "Save changes?"; true when saved.
+    bool save();
     void buildVisit(QVBoxLayout* root);
     QWidget* buildServices();
     QWidget* buildComplaints();

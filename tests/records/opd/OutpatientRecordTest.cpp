@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -426,6 +427,41 @@ TEST_F(OutpatientRecord, AStatementRefusedInTheTransactionLeavesNothingWritten)
                   .contains(QStringLiteral("MUST NOT STAY")),
               false);
     EXPECT_EQ(scalar(QStringLiteral("SELECT OPDStatus FROM PATIENT_DATA..tbOutPatient WHERE IDNUM = '%1'").arg(visit)), QStringLiteral("A"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(OutpatientRecord, AnInsuredPatientLeavesOnlyWithTheClaimFormsClinicalRecord)
+{
+    setting("DcrOrderValidateCF4", true);
+    const QString visit = visitWithStatus("E");
+    select(visit);
+    opd::OutpatientRecord r = complete(visit);
+    conn().execute(QStringLiteral("DELETE FROM PATIENT_DATA..tbPatientPHIC WHERE IDNum = '%1'").arg(visit));
+    conn().execute(QStringLiteral("UPDATE PATIENT_DATA..tbOutpatientHistory SET BriefHistory = NULL WHERE IDNum = '%1'").arg(visit));
+
+    // Not insured: no claim form to check.
+    sign();
+    ASSERT_TRUE(opd::OutpatientRecordSave().Save(r)) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
+
+    conn().execute(QStringLiteral("UPDATE PATIENT_DATA..tbOutpatientHistory SET BriefHistory = NULL WHERE IDNum = '%1'").arg(visit));
+    conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatientPHIC (IDNum, HospNum, PHICNum, PHICCode) VALUES ('%1', '%2', "
+                                  "'01-234567890-1', 'EP')")
+                       .arg(visit, app::HospNum));
+    const QString before = stored(visit);
+    prompts.clear();
+    sign();
+    EXPECT_FALSE(opd::OutpatientRecordSave().Save(r));
+    EXPECT_EQ(prompts.texts().value(1),
+              QStringLiteral("Notification: The CF4 of this patient is incomplete: the history of the present illness is missing."));
+    EXPECT_EQ(stored(visit), before);
+
+    // A visit for admission is not discharged: its claim form comes later.
+    r.disposition = opd::ForAdmission;
+    sign();
+    EXPECT_TRUE(opd::OutpatientRecordSave().Save(r));
 }
 
 } // namespace
