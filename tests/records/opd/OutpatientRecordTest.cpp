@@ -207,7 +207,7 @@ TEST_F(OutpatientRecord, AFullSaveWritesEveryTableAndReloads)
     EXPECT_EQ(form->lblAdmissionNo->text(), visit);
     EXPECT_EQ(form->lblHospitalNo->text(), app::HospNum);
     EXPECT_FALSE(form->lblERNo->text().isEmpty());
-    EXPECT_FALSE(form->fraDeath->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->fraDeath->isHidden()) << "no death details for a patient still alive";
 
     const QString service = scalar(QStringLiteral("SELECT TOP 1 ServiceID FROM BUILD_FILE..tbCoService ORDER BY ServiceID"));
     const QString doctor = scalar(QStringLiteral("SELECT TOP 1 DoctorID FROM BUILD_FILE..tbCoDoctor ORDER BY DoctorID"));
@@ -238,6 +238,8 @@ TEST_F(OutpatientRecord, AFullSaveWritesEveryTableAndReloads)
     form->txtBriefHistory->setPlainText(QStringLiteral("CUT BY A KITCHEN KNIFE"));
     form->cboPrecaution->setCurrentIndex(form->cboPrecaution->findData(QStringLiteral("3")));
     form->optPatient[1]->setChecked(true);
+    for (QCheckBox* box : form->chkClass)
+        box->setChecked(false);
     form->chkClass[1]->setChecked(true);
     form->chkClass[3]->setChecked(true);
     form->optERClass[1]->click(); // transferred
@@ -388,7 +390,7 @@ TEST_F(OutpatientRecord, DeathDetailsAreShownAndReplacedWhole)
     ASSERT_EQ(count(rows), 1);
     auto form = open();
     ASSERT_TRUE(form);
-    EXPECT_TRUE(form->fraDeath->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->fraDeath->isHidden());
     EXPECT_EQ(form->txtFuneralParlor->text(), QStringLiteral("ST. PETER FUNERAL HOMES"));
     EXPECT_TRUE(form->optDeathType[0]->isChecked());
     EXPECT_FALSE(shell::FieldIsEmpty(form->dtpExpiredDate));
@@ -454,7 +456,7 @@ TEST_F(OutpatientRecord, AnInsuredPatientLeavesOnlyWithTheClaimFormsClinicalReco
     prompts.clear();
     sign();
     EXPECT_FALSE(opd::OutpatientRecordSave().Save(r));
-    EXPECT_EQ(prompts.texts().value(1),
+    EXPECT_EQ(prompts.texts().value(0),
               QStringLiteral("Notification: The CF4 of this patient is incomplete: the history of the present illness is missing."));
     EXPECT_EQ(stored(visit), before);
 
