@@ -45,6 +45,7 @@ void fill(db::Connection& connection, int scale)
     demo::WriteChartResults(context);
     demo::WriteBilling(context);
     demo::WriteRateTables(context);
+    demo::WriteOutpatientRecords(context); // after the schedule, whose bookings it fits between
     demo::WriteOperationRecordDetails(context); // after the rate tables: it reads the procedures' relative values
     demo::WritePatientStanding(context);
     demo::WriteCreditLines(context);
@@ -55,7 +56,6 @@ void fill(db::Connection& connection, int scale)
     demo::WriteNursingChart(context);
     demo::WriteCvorCases(context);
     demo::WriteSupplyRequests(context);
-    demo::WriteOutpatientRecords(context);
 }
 
 } // namespace

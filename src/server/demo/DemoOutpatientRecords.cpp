@@ -77,12 +77,13 @@ bool WriteOperation(db::Connection& c, const Template& t, const db::Recordset& v
 
 } // namespace
 
-// A few emergency patients had a minor operation without being admitted:
-// one still in the emergency room waits for the out-patient record to be
-// completed, one waits for the admitting office, two went home after it and
-// one of those later died in the emergency room. The chief complaints are
-// also offered as the other-revenue codes of section AA, where the out-patient
-// record looks them up.
+// A few emergency patients had a minor operation without being admitted.
+// They are taken from yesterday's and earlier emergency visits, so that the
+// rows depend on the server's day only: the latest one is still waiting for
+// the admitting office, the next one still waits for its out-patient record
+// to be completed, one went home after it and one died in the emergency room.
+// The chief complaints are also offered as the other-revenue codes of section
+// AA, where the out-patient record looks them up.
 void WriteOutpatientRecords(const DemoContext& context)
 {
     db::Connection& c = context.connection;
@@ -99,48 +100,50 @@ void WriteOutpatientRecords(const DemoContext& context)
                      shortest.text(QStringLiteral("SNurse1")),  shortest.text(QStringLiteral("CNurse")),
                      shortest.text(QStringLiteral("ProcedureCode")), shortest.text(QStringLiteral("Description")),
                      shortest.field(QStringLiteral("Length")).toInt()};
-    const QDateTime now = c.open(QStringLiteral("SELECT GETDATE() AS Now")).field(QStringLiteral("Now")).toDateTime();
 
-    // Still in the emergency room: the first done becomes the one for admission.
-    db::Recordset open = c.open(QStringLiteral(
-        "SELECT TOP 2 IDNUM, HospNum, AttendingDr1, AdmDate FROM PATIENT_DATA..tbOutPatient WHERE ERNum IS NOT NULL "
-        "AND DCRDATE IS NULL AND OPDStatus = 'E' AND AdmDate < %1 ORDER BY AdmDate, IDNUM")
-                                  .arg(When(now.addSecs(-3 * 3600))));
-    bool forAdmission = true;
-    for (; !open.eof(); open.moveNext()) {
-        if (!WriteOperation(c, t, open, now.addSecs(-600)))
+    db::Recordset visits = c.open(QStringLiteral(
+        "SELECT TOP 12 V.IDNUM, V.HospNum, V.AttendingDr1, V.AdmDate, V.DCRDATE FROM PATIENT_DATA..tbOutPatient V "
+        "WHERE V.ERNum IS NOT NULL AND V.OPDStatus = 'D' AND ISNULL(V.RECORDSTATUS, '') = '' "
+        "AND V.DCRDATE >= DATEADD(hour, 3, V.AdmDate) "
+        "AND NOT EXISTS (SELECT 1 FROM PATIENT_DATA..tbPatient P WHERE P.HospNum = V.HospNum AND P.AdmDate > V.AdmDate) "
+        "AND NOT EXISTS (SELECT 1 FROM PATIENT_DATA..tbOutPatient O WHERE O.HospNum = V.HospNum AND O.AdmDate > V.AdmDate) "
+        "ORDER BY V.AdmDate DESC, V.IDNUM"));
+    int done = 0;
+    for (; !visits.eof() && done < 4; visits.moveNext()) {
+        const QDateTime left = visits.field(QStringLiteral("DCRDATE")).toDateTime();
+        if (!WriteOperation(c, t, visits, left.addSecs(-1800)))
             continue;
-        if (!forAdmission)
-            continue;
-        forAdmission = false;
-        const QString idNum = Q(open.text(QStringLiteral("IDNUM")));
-        c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbOutPatient SET OPDStatus = 'A' WHERE IDNUM = ") + idNum);
-        c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbER_Admitting_Communication (HospNum, OPDIDNum, requestdate, RecordStatus, "
-                                 "Remarks, UserID) SELECT HospNum, IDNUM, %1, '', 'FOR ADMISSION AFTER MINOR OPERATION', 'ERCLERK' "
-                                 "FROM PATIENT_DATA..tbOutPatient WHERE IDNUM = %2")
-                      .arg(When(now.addSecs(-1800)), idNum));
-    }
-
-    // Gone home after the operation; the last of them died before leaving.
-    db::Recordset done = c.open(QStringLiteral(
-        "SELECT TOP 2 IDNUM, HospNum, AttendingDr1, AdmDate, DCRDATE FROM PATIENT_DATA..tbOutPatient WHERE ERNum IS NOT NULL "
-        "AND OPDStatus = 'D' AND DCRDATE >= DATEADD(hour, 4, AdmDate) ORDER BY AdmDate DESC, IDNUM"));
-    QString expired;
-    QDateTime expiredAt;
-    for (; !done.eof(); done.moveNext())
-        if (WriteOperation(c, t, done, done.field(QStringLiteral("DCRDATE")).toDateTime().addSecs(-1800))) {
-            expired = done.text(QStringLiteral("IDNUM"));
-            expiredAt = done.field(QStringLiteral("DCRDATE")).toDateTime().addSecs(-900);
+        const QString idNum = Q(visits.text(QStringLiteral("IDNUM")));
+        switch (done++) {
+        case 0: // for admission, the request made when the operation was over
+            c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbOutPatient SET OPDStatus = 'A', DCRDATE = NULL, BillingDate = NULL "
+                                     "WHERE IDNUM = ") + idNum);
+            c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbERMaster SET DischargeRemarks = NULL, DischargeCondition = NULL "
+                                     "WHERE IDNum = ") + idNum);
+            c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbER_Admitting_Communication (HospNum, OPDIDNum, requestdate, "
+                                     "RecordStatus, Remarks, UserID) SELECT HospNum, IDNUM, %1, '', "
+                                     "'FOR ADMISSION AFTER MINOR OPERATION', 'ERCLERK' FROM PATIENT_DATA..tbOutPatient WHERE IDNUM = %2")
+                          .arg(When(left.addSecs(-900)), idNum));
+            break;
+        case 1: // back in the emergency room, the record still to be completed
+            c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbOutPatient SET OPDStatus = 'E', DCRDATE = NULL, BillingDate = NULL "
+                                     "WHERE IDNUM = ") + idNum);
+            c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbERMaster SET DischargeRemarks = NULL, DischargeCondition = NULL "
+                                     "WHERE IDNum = ") + idNum);
+            break;
+        case 3: // died in the emergency room before going home
+            c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbOutPatient SET OPDStatus = 'X' WHERE IDNUM = ") + idNum);
+            c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbERMaster SET DischargeCondition = '4', DischargeRemarks = "
+                                     "'EXPIRED IN THE EMERGENCY ROOM DESPITE RESUSCITATION' WHERE IDNum = ") + idNum);
+            c.execute(QStringLiteral("INSERT INTO STATION..tbERDeathMaster (Hospnum, DeathType, DateTimeExpired, DateTimeReleased, "
+                                     "FuneralParlor, UserID) SELECT HospNum, 'D', %1, %2, 'ST. PETER FUNERAL HOMES', 'NURSE1' "
+                                     "FROM PATIENT_DATA..tbOutPatient WHERE IDNUM = %3")
+                          .arg(When(left.addSecs(-600)), When(left.addSecs(4 * 3600)), idNum));
+            break;
+        default: // sent home
+            break;
         }
-    if (expired.isEmpty())
-        return;
-    c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbOutPatient SET OPDStatus = 'X' WHERE IDNUM = ") + Q(expired));
-    c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbERMaster SET DischargeCondition = '4', DischargeRemarks = "
-                             "'EXPIRED IN THE EMERGENCY ROOM DESPITE RESUSCITATION' WHERE IDNum = ") + Q(expired));
-    c.execute(QStringLiteral("INSERT INTO STATION..tbERDeathMaster (Hospnum, DeathType, DateTimeExpired, DateTimeReleased, FuneralParlor, "
-                             "UserID) SELECT HospNum, 'D', %1, %2, 'ST. PETER FUNERAL HOMES', 'NURSE1' FROM PATIENT_DATA..tbOutPatient "
-                             "WHERE IDNUM = %3")
-                  .arg(When(expiredAt), When(expiredAt.addSecs(4 * 3600)), Q(expired)));
+    }
 }
 
 } // namespace server::demo
