@@ -356,9 +356,11 @@ TEST_F(DemoData, PriceListsPriceEveryRateClass)
         EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE NOT (%2)").arg(name, allClasses)), 0) << table;
     }
     // One operating-room item is left without a price on purpose: the charge entry refuses it. (The
-    // anesthesia types, section EA, are a list of names, never charged.)
-    const QString unpriced =
-        QStringLiteral("FROM BUILD_FILE..TbCoOtherRevenue WHERE OtherSectionID <> 'EA' AND NOT (%1 AND RateI > 0)").arg(allClasses);
+    // anesthesia types, section EA, are a list of names, and the chief complaint codes, section AA,
+    // are codes: neither is ever charged.)
+    const QString unpriced = QStringLiteral("FROM BUILD_FILE..TbCoOtherRevenue WHERE OtherSectionID NOT IN ('EA', 'AA') "
+                                            "AND NOT (%1 AND RateI > 0)")
+                                 .arg(allClasses);
     EXPECT_EQ(scalar(*db_, QStringLiteral("SELECT OtherRevenueID ") + unpriced).toString(), QStringLiteral("R099"));
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) ") + unpriced), 1);
     // Every department the station requests from or charges to has priced items.

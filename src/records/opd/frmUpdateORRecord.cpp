@@ -82,6 +82,7 @@ QLabel* Shown(QWidget* parent, const QString& name)
 {
     auto* label = Named(new QLabel(parent), name);
     label->setMinimumWidth(180);
+    label->setWordWrap(true); // a long doctor's name or diagnosis takes a second line
     return label;
 }
 
@@ -215,7 +216,6 @@ QWidget* frmUpdateORRecord::buildServices()
         txtICDCode[i] = CodeBox(page, Indexed("txtICDCode", i), "BUILD_FILE..tbicddiagmain", QStringLiteral("code"),
                                 [this, i] { lookUpICD(i); });
         lblICDDesc[i] = Shown(page, Indexed("lblICDDesc", i));
-        lblICDDesc[i]->setWordWrap(true);
         int column = 1;
         for (QWidget* w : {static_cast<QWidget*>(txtService[i]), static_cast<QWidget*>(lblService[i]), static_cast<QWidget*>(txtDoctor[i]),
                            static_cast<QWidget*>(lblDoctor[i]), static_cast<QWidget*>(txtICDCode[i]), static_cast<QWidget*>(lblICDDesc[i])})

@@ -57,9 +57,9 @@ bool WriteOperation(db::Connection& c, const Template& t, const db::Recordset& v
         return false;
     c.execute(QStringLiteral("INSERT INTO SCHEDULE..tbORScheduleDetails (IDNUM, HospNum, PatientName, PatientClass, RoomID, ScheduleDate, "
                              "StartTime, Length, ProcedureCode, Description, DoctorID1, DoctorID2, SNurse1, CNurse, RecordStatus, "
-                             "RequestStationID, RequestBy, RequestDate, ConfirmBy, ConfirmDate, UserID) "
+                             "RequestStationID, RequestBy, RequestDate, ConfirmBy, ConfirmDate, UserID, TransDate) "
                              "SELECT %1, %2, M.LastName + ', ' + M.FirstName, 'EMERGENCY', %3, %4, %5, %6, %7, %8, %9, %10, %11, %12, "
-                             "'C', 'ER', 'ERCLERK', %13, 'NURSE1', %13, 'NURSE1' FROM PATIENT_DATA..tbMaster M WHERE M.HospNum = %2")
+                             "'C', 'ER', 'ERCLERK', %13, 'NURSE1', %13, 'NURSE1', %13 FROM PATIENT_DATA..tbMaster M WHERE M.HospNum = %2")
                   .arg(Q(idNum), Q(hospNum), t.room, When(QDateTime(start.date(), QTime(0, 0))), When(start))
                   .arg(t.length)
                   .arg(Q(t.procedure), Q(t.description), Q(surgeon), Q(t.anesthesiologist), Q(t.scrub), Q(t.circulating),
@@ -136,7 +136,7 @@ void WriteOutpatientRecords(const DemoContext& context)
             c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbERMaster SET DischargeCondition = '4', DischargeRemarks = "
                                      "'EXPIRED IN THE EMERGENCY ROOM DESPITE RESUSCITATION' WHERE IDNum = ") + idNum);
             c.execute(QStringLiteral("INSERT INTO STATION..tbERDeathMaster (Hospnum, DeathType, DateTimeExpired, DateTimeReleased, "
-                                     "FuneralParlor, UserID) SELECT HospNum, 'D', %1, %2, 'ST. PETER FUNERAL HOMES', 'NURSE1' "
+                                     "FuneralParlor, UserID, TransDate) SELECT HospNum, 'D', %1, %2, 'ST. PETER FUNERAL HOMES', 'NURSE1', %1 "
                                      "FROM PATIENT_DATA..tbOutPatient WHERE IDNUM = %3")
                           .arg(When(left.addSecs(-600)), When(left.addSecs(4 * 3600)), idNum));
             break;
