@@ -213,7 +213,8 @@ QWidget* frmUpdateORRecord::buildServices()
         txtDoctor[i] = CodeBox(page, Indexed("txtDoctor", i), "PATIENT_DATA..tbOutpatientHistory", QStringLiteral("Doctor%1").arg(i + 1),
                                [this, i] { lookUpDoctor(i); });
         lblDoctor[i] = Shown(page, Indexed("lblDoctor", i));
-        txtICDCode[i] = CodeBox(page, Indexed("txtICDCode", i), "BUILD_FILE..tbicddiagmain", QStringLiteral("code"),
+        // Older visits may keep the diagnosis in words here: the box takes what the column holds.
+        txtICDCode[i] = CodeBox(page, Indexed("txtICDCode", i), "PATIENT_DATA..tbOutpatientHistory", QStringLiteral("Diagnosis%1").arg(i + 1),
                                 [this, i] { lookUpICD(i); });
         lblICDDesc[i] = Shown(page, Indexed("lblICDDesc", i));
         int column = 1;
@@ -319,6 +320,7 @@ QWidget* frmUpdateORRecord::buildDisposition()
     layout->addWidget(fraDisposition, 1, 0, 1, 2);
 
     auto* dates = new QGridLayout;
+    dates->setHorizontalSpacing(look::Small);
     dtpAdmDate = shell::NewDateField(page, QStringLiteral("dtpAdmDate"));
     dtpAdmTime = shell::NewTimeField(page, QStringLiteral("dtpAdmTime"));
     mskDcrDate = shell::NewOptionalDateField(page, QStringLiteral("mskDcrDate"));
@@ -326,7 +328,7 @@ QWidget* frmUpdateORRecord::buildDisposition()
     dates->addWidget(new QLabel(QStringLiteral("Admission:"), page), 0, 0);
     dates->addWidget(dtpAdmDate, 0, 1);
     dates->addWidget(dtpAdmTime, 0, 2);
-    dates->addWidget(new QLabel(QStringLiteral("Discharge:"), page), 0, 3);
+    dates->addWidget(new QLabel(QStringLiteral("Discharge:"), page), 0, 3, Qt::AlignRight);
     dates->addWidget(mskDcrDate, 0, 4);
     dates->addWidget(dtpDcrTime, 0, 5);
     txtDischargeRemarks = Named(new QLineEdit(page), QStringLiteral("txtDischargeRemarks"));

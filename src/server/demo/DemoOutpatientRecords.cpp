@@ -114,6 +114,10 @@ void WriteOutpatientRecords(const DemoContext& context)
         if (!WriteOperation(c, t, visits, left.addSecs(-1800)))
             continue;
         const QString idNum = Q(visits.text(QStringLiteral("IDNUM")));
+        // The diagnosis as the record keeps it: its ICD code, the words in the findings.
+        static const char* const kCodes[] = {"K35.8", "S06.5", "A09", "I10"};
+        c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbOutpatientHistory SET Findings = Diagnosis1, Diagnosis1 = '%1' WHERE IDNum = %2")
+                      .arg(QLatin1String(kCodes[done]), idNum));
         switch (done++) {
         case 0: // for admission, the request made when the operation was over
             c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbOutPatient SET OPDStatus = 'A', DCRDATE = NULL, BillingDate = NULL "
