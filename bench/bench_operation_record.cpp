@@ -36,7 +36,7 @@ struct Station {
         app::ProgramSettings = &settings;
         settings.LoadParameters();
         db::Recordset latest = app::SQLConnection()->open(
-            QStringLiteral("SELECT TOP 1 OperatingNum, IDNUM, HospNum FROM STATION..tbORMasterFile ORDER BY OperatingNum DESC"));
+            QStringLiteral("SELECT TOP 1 OperatingNum, IDNUM, HospNum FROM STATION..tbORMasterFile WHERE PatientType = 'I' ORDER BY OperatingNum DESC"));
         operatingNum = latest.text(QStringLiteral("OperatingNum"));
         app::IdNum = latest.text(QStringLiteral("IDNUM"));
         app::HospNum = latest.text(QStringLiteral("HospNum"));

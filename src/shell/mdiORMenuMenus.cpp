@@ -19,11 +19,13 @@
 #include "nursing/frmNursePreopChecklist.h"
 #include "nursing/frmPreAnesthetic.h"
 #include "patients/OperationRecordLink.h"
+#include "records/opd/frmUpdateORRecord.h"
 #include "records/RecordMenu.h"
 #include "records/frmChart.h"
 #include "records/cvor/CvorTag.h"
 #include "records/cvor/frmCVORPatients.h"
 #include "records/cvor/frmTagORProcedures.h"
+#include "shell/Globals.h"
 #include "shell/ReportMenu.h"
 
 #include <QMenuBar>
@@ -256,7 +258,16 @@ void mdiORMenu::wireMenus()
             [this] { showPatientForm(QStringLiteral("frmSSC"), [] { return nursing::NewSurgicalSafetyChecklist(); }); });
     connect(mnuWHOSurgicalSafety, &QAction::triggered, this, [] { nursing::PrintBlankSurgicalSafetyForm(); });
     // The operation record, from the patient index or the patient's latest operation.
+    // An out-patient or ER visit (its number ends with "B", or the patient was
+    // selected as an out-patient) has no in-patient operation record: its
+    // operation is completed in the out-patient record, which also takes the
+    // visit's disposition. Every other patient gets the operation record the
+    // settings choose.
     patients::SetOperationRecordOpener([this](const patients::OperationChoice& choice) {
+        if (records::IsOutPatientVisit(app::IdNum, app::PatientType)) {
+            showPatientForm(QStringLiteral("frmUpdateORRecord"), [] { return records::OpenUpdateORRecord(); });
+            return;
+        }
         showPatientForm(records::OperationRecordWindowName(), [choice] {
             return records::OpenOperationRecord(choice.refNum, choice.operatingNum.toInt(), choice.procedureId, choice.procedureName);
         });

@@ -62,7 +62,7 @@ TEST_F(OpeningTheRecord, APostedProcedureOpensItsKeptRecordOrStartsANewOne)
     const db::Recordset kept = conn().open(QStringLiteral(
         "SELECT TOP 1 O.HospNum, O.IDNUM, O.REFNUM, O.OperatingNum, O.ProcedureID FROM STATION..tbORMasterFile O "
         "INNER JOIN BUILD_FILE..TbCoOtherRevenue R ON R.OtherSectionID = 'OR' AND R.OtherRevenueID = O.ProcedureID "
-        "WHERE ISNULL(R.SectionID, '') <> '' ORDER BY O.OperatingNum DESC"));
+        "WHERE ISNULL(R.SectionID, '') <> '' AND O.PatientType = 'I' ORDER BY O.OperatingNum DESC"));
     ASSERT_FALSE(kept.eof());
     const QString hospNum = kept.text(QStringLiteral("HospNum"));
     const QString idNum = kept.text(QStringLiteral("IDNUM"));

@@ -157,10 +157,11 @@ TEST_F(DemoData, BookingsUseActiveRoomsAndTheProceduresAssignedToThem)
                                    "AND NOT EXISTS (SELECT 1 FROM SCHEDULE..tbProcedureRoom P "
                                    "WHERE P.Code = S.ProcedureCode AND P.RoomID = S.RoomID)")),
               0);
-    // Every booking is for a patient in the house that day, or booked ahead for a
-    // registered patient not in the house yet; each with a surgeon and an anesthesiologist on file.
+    // Every booking is for a patient in the house (or the emergency room) that day, or booked
+    // ahead for a registered patient not in the house yet; each with a surgeon and an anesthesiologist on file.
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM SCHEDULE..tbORScheduleDetails S "
-                                   "LEFT OUTER JOIN PATIENT_DATA..tbPatient P ON P.IDNUM = S.IDNUM "
+                                   "LEFT OUTER JOIN (SELECT IDNUM, AdmDate, DCRDATE FROM PATIENT_DATA..tbPatient UNION ALL "
+                                   "SELECT IDNUM, AdmDate, DCRDATE FROM PATIENT_DATA..tbOutPatient) P ON P.IDNUM = S.IDNUM "
                                    "WHERE ISNULL(S.IDNUM, '') <> '' AND (P.IDNUM IS NULL OR P.AdmDate > S.StartTime OR P.DCRDATE < S.StartTime)")),
               0);
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM SCHEDULE..tbORScheduleDetails WHERE ISNULL(IDNUM, '') = ''")), 0);
@@ -355,9 +356,11 @@ TEST_F(DemoData, PriceListsPriceEveryRateClass)
         EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE NOT (%2)").arg(name, allClasses)), 0) << table;
     }
     // One operating-room item is left without a price on purpose: the charge entry refuses it. (The
-    // anesthesia types, section EA, are a list of names, never charged.)
-    const QString unpriced =
-        QStringLiteral("FROM BUILD_FILE..TbCoOtherRevenue WHERE OtherSectionID <> 'EA' AND NOT (%1 AND RateI > 0)").arg(allClasses);
+    // anesthesia types, section EA, are a list of names, and the chief complaint codes, section AA,
+    // are codes: neither is ever charged.)
+    const QString unpriced = QStringLiteral("FROM BUILD_FILE..TbCoOtherRevenue WHERE OtherSectionID NOT IN ('EA', 'AA') "
+                                            "AND NOT (%1 AND RateI > 0)")
+                                 .arg(allClasses);
     EXPECT_EQ(scalar(*db_, QStringLiteral("SELECT OtherRevenueID ") + unpriced).toString(), QStringLiteral("R099"));
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) ") + unpriced), 1);
     // Every department the station requests from or charges to has priced items.

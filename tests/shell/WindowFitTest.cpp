@@ -332,6 +332,17 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
                        QStringLiteral("DELA CRUZ, JUAN SANTOS"));
         window->children->open(edit, ChildWindows::Instances::One);
     }
+    // An emergency patient's operation opens the out-patient record instead.
+    {
+        db::Recordset er = conn().open(QStringLiteral(
+            "SELECT TOP 1 IDNUM, HospNum, OperatingNum FROM STATION..tbORMasterFile WHERE PatientType = 'O' ORDER BY OperatingNum"));
+        ASSERT_FALSE(er.eof()) << "the demo hospital keeps out-patient operations";
+        patients::SelectedPatient patient;
+        ASSERT_TRUE(patients::PatientSelection::Read(er.text(QStringLiteral("HospNum")), er.text(QStringLiteral("IDNUM")),
+                                                     QStringLiteral("O"), patient));
+        patients::PatientSelection::Apply(patient);
+        ASSERT_TRUE(patients::OpenOperationRecordFor({er.text(QStringLiteral("OperatingNum")), QString(), QString(), QString()}));
+    }
     QCoreApplication::processEvents();
     EXPECT_EQ(prompts.texts(), QStringList()) << "every window opened without a message";
 
@@ -341,7 +352,8 @@ TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen)
                              "frmSurgicalTreatment", "frmTreatment", "frmSpecialTreatment", "frmSterilization", "frmReportViewer",
                              "frmBuildORRooms", "frmCommunicationSchedule", "frmScheduleRequestStatus", "frmEditORSchedule",
                              "frmCharge", "frmMarkupSettings", "frmSchedule",
-                             "frmChart", "frmSurgicalMemo", "frmTagORProcedures", "frmCVORPatients", "frmUpdateCVOR", "frmFinal"})
+                             "frmChart", "frmSurgicalMemo", "frmTagORProcedures", "frmCVORPatients", "frmUpdateCVOR", "frmFinal",
+                             "frmUpdateORRecord"})
         EXPECT_TRUE(checked.contains(QLatin1String(name))) << name << " was not opened";
 
     // Each window also fits when it is the only one, maximised.

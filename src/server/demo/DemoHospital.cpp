@@ -46,6 +46,7 @@ void fill(db::Connection& connection, int scale)
     demo::WriteLabHeartResults(context);
     demo::WriteBilling(context);
     demo::WriteRateTables(context);
+    demo::WriteOutpatientRecords(context); // after the schedule, whose bookings it fits between
     demo::WriteOperationRecordDetails(context); // after the rate tables: it reads the procedures' relative values
     demo::WritePatientStanding(context);
     demo::WriteCreditLines(context);

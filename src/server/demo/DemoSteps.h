@@ -42,5 +42,6 @@ void WriteSurgicalSafetyChecklists(const DemoContext& context); // surgical safe
 void WriteNursingChart(const DemoContext& context); // vital signs, nurses' notes and nursing profiles of the open stays
 void WriteCvorCases(const DemoContext& context); // heart operations of the coronary patients and their crews
 void WriteSupplyRequests(const DemoContext& context);  // pharmacy and central-supply request transactions
+void WriteOutpatientRecords(const DemoContext& context); // minor operations of emergency patients and their disposition
 
 } // namespace server::demo

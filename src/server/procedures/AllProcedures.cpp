@@ -37,6 +37,7 @@ void RegisterAllProcedures()
     RegisterChartResultProcedures(registry);
     RegisterAncillaryRequestProcedures(registry);
     RegisterLabHeartProcedures(registry);
+    RegisterOutpatientRecordProcedures(registry);
 }
 
 } // namespace server

@@ -32,5 +32,6 @@ void RegisterCvorProcedures(ProcedureRegistry& registry);
 void RegisterChartResultProcedures(ProcedureRegistry& registry);
 void RegisterAncillaryRequestProcedures(ProcedureRegistry& registry);
 void RegisterLabHeartProcedures(ProcedureRegistry& registry);
+void RegisterOutpatientRecordProcedures(ProcedureRegistry& registry);
 
 } // namespace server
