@@ -257,10 +257,13 @@ private:
     {
         BatchInsert doctors(context_.connection, QStringLiteral("BUILD_FILE..tbCoDoctor"),
                             {QStringLiteral("DoctorID"), QStringLiteral("LastName"), QStringLiteral("FirstName"),
-                             QStringLiteral("MiddleName"), QStringLiteral("Specialty"), QStringLiteral("Status")});
+                             QStringLiteral("MiddleName"), QStringLiteral("Specialty"), QStringLiteral("Status"),
+                             QStringLiteral("PHICRole")});
+        // Readers claim as attending specialists, as the hospital's other consultants do.
         for (const Reader& r : kReaders)
             doctors.add({Text(QLatin1String(r.id)), Text(QLatin1String(r.last)), Text(QLatin1String(r.first)),
-                         Text(QLatin1String(r.middle)), Text(QLatin1String(r.specialty)), Text(QStringLiteral("A"))});
+                         Text(QLatin1String(r.middle)), Text(QLatin1String(r.specialty)), Text(QStringLiteral("A")),
+                         Text(QStringLiteral("ATTENDING"))});
         doctors.flush();
     }
 
