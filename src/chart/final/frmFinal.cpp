@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace chart {
@@ -49,6 +50,13 @@ frmFinal::frmFinal(QWidget* parent)
     setObjectName(QStringLiteral("frmFinal"));
     setWindowTitle(QStringLiteral("Patient Clinical Chart"));
     setAttribute(Qt::WA_DeleteOnClose);
+
+    // The departments process requests while the chart stays open: their
+    // state is read again every minute.
+    refreshTimer_ = new QTimer(this);
+    refreshTimer_->setObjectName(QStringLiteral("refreshTimer"));
+    refreshTimer_->setInterval(60 * 1000);
+    connect(refreshTimer_, &QTimer::timeout, this, &frmFinal::Reload_PendingRequests);
 
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(10, 8, 10, 8);
@@ -209,13 +217,34 @@ bool frmFinal::showPage(const QString& keyPrefix)
     return false;
 }
 
+namespace {
+
+// A page holding typing not saved yet is not read again: reading would wipe
+// what the nurse typed. It shows the change the next time it is loaded.
+bool HoldsTyping(ChartPanel* panel)
+{
+    auto* work = dynamic_cast<shell::UnsavedWork*>(panel);
+    return work && work->hasUnsavedChanges();
+}
+
+} // namespace
+
 void frmFinal::reloadOthers(ChartPanel* changed)
 {
     // The page that changed shows its own change already; the others read
     // again what it may have touched (a sent request, a new reading).
     for (ChartPanel* panel : panels_)
-        if (panel != changed)
+        if (panel != changed && !HoldsTyping(panel))
             panel->loadPatient(patient_);
+}
+
+void frmFinal::Reload_PendingRequests()
+{
+    if (!loaded_)
+        return;
+    for (size_t i = 0; i < panels_.size(); ++i)
+        if (keys_[i].startsWith(QLatin1String("requests")) && !HoldsTyping(panels_[i]))
+            panels_[i]->loadPatient(patient_);
 }
 
 bool frmFinal::hasUnsavedChanges() const

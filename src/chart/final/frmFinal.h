@@ -11,6 +11,7 @@
 class QLabel;
 class QPushButton;
 class QTabWidget;
+class QTimer;
 
 namespace chart {
 
@@ -52,6 +53,10 @@ public:
     // Shows the page whose key starts with `keyPrefix` (its right checked
     // first); false when there is none or the right is refused.
     bool showPage(const QString& keyPrefix);
+
+    // Reads the requests pages again (the timer does it every minute); a page
+    // holding unsent orders keeps them.
+    void Reload_PendingRequests();
 
     // Runs one action button, with its right and its refusals.
     void cmdNextPatient_Click(int index);
@@ -106,6 +111,7 @@ private:
     std::vector<QString> keys_;
     int shownTab_ = 0;
     bool loaded_ = false;
+    QTimer* refreshTimer_ = nullptr;
 };
 
 // The dynamic property a page sets to the right code that guards its tab

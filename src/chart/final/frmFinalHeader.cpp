@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QLocale>
+#include <QTimer>
 
 // The patient header of the chart: who the patient is and the stay, read once
 // when the chart opens.
@@ -59,6 +60,7 @@ bool frmFinal::Form_Load()
     for (ChartPanel* panel : panels_)
         panel->loadPatient(patient_);
     openFirstAllowedPage();
+    refreshTimer_->start();
     return true;
 }
 

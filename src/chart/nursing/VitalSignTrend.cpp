@@ -145,7 +145,7 @@ void VitalSignTrend::build(Measure measure)
     views_[measure] = new QChartView(chart, this);
     views_[measure]->setObjectName(QStringLiteral("chtTrend_") + QString::number(measure));
     views_[measure]->setRenderHint(QPainter::Antialiasing);
-    views_[measure]->setMinimumHeight(110);
+    views_[measure]->setMinimumHeight(80);
 }
 
 QLineSeries* VitalSignTrend::series(const QString& name) const

@@ -54,11 +54,13 @@ constexpr int kProcessedColumns = 11;
 constexpr int kRequestNumRole = Qt::UserRole + 1;
 constexpr int kStatusRole = Qt::UserRole + 2;
 
-QString shownValue(const db::Field& field)
+// A date column shows as the station writes dates, whether the server sent a
+// date or the text of one.
+QString shownValue(const db::Field& field, bool dateColumn)
 {
-    if (field.value().typeId() == QMetaType::QDateTime || field.value().typeId() == QMetaType::QDate) {
+    if (dateColumn || field.value().typeId() == QMetaType::QDateTime || field.value().typeId() == QMetaType::QDate) {
         const QDateTime value = field.toDateTime();
-        return value.isValid() ? value.toString(QStringLiteral("MM/dd/yyyy hh:mm AP")) : QString();
+        return value.isValid() ? value.toString(QStringLiteral("MM/dd/yyyy hh:mm AP")) : field.text().trimmed();
     }
     return field.text().trimmed();
 }
@@ -200,7 +202,8 @@ void RequestsPanel::Reload_PendingRequests()
             const int row = mshflexProcessed->rowCount();
             mshflexProcessed->insertRow(row);
             for (int col = 0; col < kProcessedColumns; ++col)
-                mshflexProcessed->setItem(row, col, new QTableWidgetItem(shownValue(rs.field(QString::fromLatin1(kProcessedHeaders[col])))));
+                mshflexProcessed->setItem(row, col, new QTableWidgetItem(shownValue(rs.field(QString::fromLatin1(kProcessedHeaders[col])),
+                                                        QLatin1String(kProcessedHeaders[col]).contains(QLatin1String("DATE")))));
             mshflexProcessed->item(row, 0)->setData(kRequestNumRole, rs.text(QStringLiteral("RequestNum")).trimmed());
             mshflexProcessed->item(row, 0)->setData(kStatusRole, rs.text(QStringLiteral("RecordStatus")).trimmed());
         }

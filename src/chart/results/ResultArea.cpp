@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace chart {
 
 namespace {
@@ -27,11 +29,20 @@ patients::RecordTable::Kind kindOf(const QString& heading)
 
 std::vector<patients::RecordTable::Column> gridColumns(const QString& formatString)
 {
+    // The blanks after a heading in the format string set its column's width,
+    // as they always have; a date-time needs room for all of itself.
+    const QStringList parts = formatString.split(QLatin1Char('|'));
     std::vector<patients::RecordTable::Column> columns;
-    for (const QString& heading : FormatStringHeadings(formatString)) {
-        // Long readings get the room that is left; names and numbers stay narrow.
-        const int width = heading.size() > 14 ? 150 : heading.contains(QLatin1String("Date"), Qt::CaseInsensitive) ? 130 : 95;
-        columns.push_back({heading, heading, width, kindOf(heading)});
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        QString heading = parts[i];
+        if (heading.startsWith(QLatin1Char('<')) || heading.startsWith(QLatin1Char('>')) || heading.startsWith(QLatin1Char('^')))
+            heading.remove(0, 1);
+        const int padded = static_cast<int>(heading.size());
+        heading = heading.trimmed();
+        if (heading.isEmpty())
+            continue;
+        const bool date = kindOf(heading) == patients::RecordTable::Kind::Date;
+        columns.push_back({heading, heading, std::max(date ? 150 : 70, padded * 7 + 12), kindOf(heading)});
     }
     return columns;
 }
@@ -140,8 +151,7 @@ void ResultArea::chooseRow(int row)
         if (at.hasField(QLatin1String(field)) && !at.text(QLatin1String(field)).trimmed().isEmpty())
             info << QLatin1String(caption) + at.text(QLatin1String(field)).trimmed();
     };
-    add("Exam. Name", "Exam: ");
-    add("EXAM. NAME", "Exam: ");
+    add("Exam. Name", "Exam: "); // the field names are matched whatever their case
     const QString doctor = at.hasField(QStringLiteral("DR. Lastname"))
                                ? (at.text(QStringLiteral("DR. Lastname")).trimmed() + QStringLiteral(", ")
                                   + at.text(QStringLiteral("DR. Firstname")).trimmed() + QLatin1Char(' ')

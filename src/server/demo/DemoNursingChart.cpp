@@ -152,7 +152,9 @@ void WriteNursingChart(const DemoContext& context)
     // ago, with 300 readings and 100 notes spread over the stay.
     const EncounterPlan* bench =
         *std::min_element(open.begin(), open.end(), [](const EncounterPlan* a, const EncounterPlan* b) { return a->admitted < b->admitted; });
-    const QDateTime now = At(catalog.today, QTime(14, 0));
+    // Charted up to the start of today's day shift, so a nurse opening the
+    // demo in the morning meets no reading dated later than her watch.
+    const QDateTime now = At(catalog.today, QTime(6, 0));
 
     InTransaction(context.connection, [&] {
         ChartWriter writer(context);

@@ -169,6 +169,17 @@ TEST_F(ChartWindowTest, PagesAreReloadedWhenOneChangesAndTheirTypingIsAskedAbout
                                 QStringLiteral("Profile:") + admission}));
     log.clear();
 
+    // A page holding typing is not read again (that would wipe it); the
+    // minute's refresh reads the requests page only.
+    page(chart, 2)->txtEntry->setText(QStringLiteral("typed"));
+    emit page(chart, 1)->patientDataChanged();
+    EXPECT_EQ(log, (QStringList{QStringLiteral("Requests:") + admission, QStringLiteral("Profile:") + admission}));
+    log.clear();
+    chart->Reload_PendingRequests();
+    EXPECT_EQ(log, QStringList{QStringLiteral("Requests:") + admission});
+    page(chart, 2)->txtEntry->clear();
+    log.clear();
+
     // Typing on a page holds the chart open until it is saved or let go.
     page(chart, 2)->txtEntry->setText(QStringLiteral("resting comfortably"));
     QPointer<QMdiSubWindow> frame = shell::ChildWindows::frameOf(chart);
