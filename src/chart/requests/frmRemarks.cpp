@@ -94,6 +94,7 @@ frmRemarks::frmRemarks(QWidget* parent) : QDialog(parent)
     auto* physiatrist = new QHBoxLayout(fraPhysiatrist);
     physiatrist->addWidget(txtPhysiatrist);
     auto* form = new QFormLayout;
+    form_ = form;
     form->setSpacing(shell::StationLook::Small);
     form->addRow(QStringLiteral("Department:"), lblDepartment);
     form->addRow(QStringLiteral("Examination:"), lblExam);
@@ -139,15 +140,15 @@ bool frmRemarks::requiresReason() const
 
 bool frmRemarks::Form_Load()
 {
+    // Rows another site or setting uses are hidden whole, caption and all;
+    // the department and the exam always show, so the nurse sees what she
+    // is detailing.
     const bool qorv = siteIs("QORV");
     for (QWidget* w : std::initializer_list<QWidget*>{cboTransplant, cboDialysis, chkToInclude})
-        w->setVisible(qorv);
+        form_->setRowVisible(w, qorv);
     const bool scheduled = app::ProgramSettings && app::ProgramSettings->ShowSchedExamReq();
-    lblDateSched->setVisible(scheduled);
-    dtpDateSched->setVisible(scheduled);
+    form_->setRowVisible(dtpDateSched, scheduled);
     fraPhysiatrist->setVisible(DeptID.trimmed().compare(QLatin1String("PT"), Qt::CaseInsensitive) == 0);
-    lblDepartment->setVisible(laboratory());
-    lblExam->setVisible(laboratory());
     lblSpecimens->setVisible(laboratory());
     lstSpecimen->setVisible(laboratory());
     chkAMPickUp->setVisible(laboratory());

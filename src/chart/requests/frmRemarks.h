@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
+class QFormLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -63,6 +64,7 @@ public:
     QPushButton* cmdCancel;
 
 private:
+    QFormLayout* form_ = nullptr;
     void chkAMPickUp_Click();
     // The doctor of a code as "LAST, First"; "" when there is no such doctor.
     static QString doctorName(const QString& code);
