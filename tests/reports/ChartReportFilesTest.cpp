@@ -25,19 +25,8 @@ protected:
 
     QString render(const QString& file, const QVariantList& values)
     {
-        if (!reports::OpenReport(QStringLiteral("\\Reports\\") + file, values)) {
-            ADD_FAILURE() << "could not open " << qPrintable(file) << ": " << qPrintable(prompts.texts().join(QLatin1Char('\n')));
-            return QString();
-        }
-        const QString pdf = path(QString(file).replace(QLatin1Char(' '), QLatin1Char('_')) + QStringLiteral(".pdf"));
-        try {
-            reports::CurrentReport()->exportPdf(pdf);
-        } catch (const reports::ReportError& e) {
-            ADD_FAILURE() << qPrintable(e.message());
-            return QString();
-        }
         // The PDF's ligatures ("ﬁ") read back as their letters.
-        return pdfText(pdf).normalized(QString::NormalizationForm_KC).simplified();
+        return renderReport(file, values).normalized(QString::NormalizationForm_KC).simplified();
     }
     int rowCount() { return static_cast<int>(reports::CurrentReport()->rows().size()); }
     QString one(const QString& sql) { return conn().open(sql).field(0).text(); }

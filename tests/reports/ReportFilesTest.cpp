@@ -50,19 +50,9 @@ protected:
     // Opens a shipped report with its parameters and gives the text of its PDF.
     QString render(const QString& file, const QVariantList& values)
     {
-        if (!reports::OpenReport(QStringLiteral("\\Reports\\") + file, values)) {
-            ADD_FAILURE() << "could not open " << qPrintable(file) << ": " << qPrintable(prompts.texts().join(QLatin1Char('\n')));
-            return QString();
-        }
-        const QString pdf = path(file + QStringLiteral(".pdf"));
-        try {
-            reports::CurrentReport()->exportPdf(pdf);
-        } catch (const reports::ReportError& e) {
-            ADD_FAILURE() << qPrintable(e.message());
-            return QString();
-        }
+        const QString text = renderReport(file, values);
         EXPECT_TRUE(prompts.shown().empty()) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
-        return pdfText(pdf);
+        return text;
     }
     int rowCount() { return static_cast<int>(reports::CurrentReport()->rows().size()); }
 

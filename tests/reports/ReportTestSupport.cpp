@@ -11,6 +11,22 @@
 
 namespace test {
 
+QString ReportFixture::renderReport(const QString& file, const QVariantList& values)
+{
+    if (!reports::OpenReport(QStringLiteral("\\Reports\\") + file, values)) {
+        ADD_FAILURE() << "could not open " << qPrintable(file) << ": " << qPrintable(prompts.texts().join(QLatin1Char('\n')));
+        return QString();
+    }
+    const QString pdf = path(QString(file).replace(QLatin1Char(' '), QLatin1Char('_')) + QStringLiteral(".pdf"));
+    try {
+        reports::CurrentReport()->exportPdf(pdf);
+    } catch (const reports::ReportError& e) {
+        ADD_FAILURE() << qPrintable(e.message());
+        return QString();
+    }
+    return pdfText(pdf);
+}
+
 void ReportFixture::SetUp()
 {
     AppFixture::SetUp();

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QTemporaryDir>
+#include <QVariantList>
 
 namespace test {
 
@@ -24,6 +25,11 @@ protected:
     // The Reports folder of the source tree (the files shipped with the program).
     static QString shippedReports();
     QString path(const QString& name) const { return folder.filePath(name); }
+    // Opens a report file by the name the program uses ("\\Reports\\<file>")
+    // with its parameters, writes its PDF under the folder and gives the PDF's
+    // text; a report that cannot open or render is a failure of the test and
+    // gives "".
+    QString renderReport(const QString& file, const QVariantList& values);
 
     QTemporaryDir folder;
 };

@@ -25,19 +25,9 @@ protected:
     }
     QString render(const QString& file, const QVariantList& values)
     {
-        if (!reports::OpenReport(QStringLiteral("\\Reports\\") + file, values)) {
-            ADD_FAILURE() << "could not open " << qPrintable(file) << ": " << qPrintable(prompts.texts().join(QLatin1Char('\n')));
-            return QString();
-        }
-        const QString pdf = path(file + QStringLiteral(".pdf"));
-        try {
-            reports::CurrentReport()->exportPdf(pdf);
-        } catch (const reports::ReportError& e) {
-            ADD_FAILURE() << qPrintable(e.message());
-            return QString();
-        }
+        const QString text = renderReport(file, values).simplified();
         EXPECT_TRUE(prompts.shown().empty()) << qPrintable(prompts.texts().join(QLatin1Char('\n')));
-        return pdfText(pdf).simplified();
+        return text;
     }
     void formRow(const char* section, const char* exam, const char* stat, const char* request)
     {
